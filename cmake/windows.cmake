@@ -1,0 +1,47 @@
+# The 32-bit Windows build: Tagrin.exe, ShellExt.dll and the test executables that run under Wine.
+enable_language(RC)
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    "${CMAKE_SOURCE_DIR}/tools/wine-exec" CACHE STRING "" FORCE)
+
+# Narrow literals are Shift-JIS in the binaries; the sources stay UTF-8.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8> $<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP932>)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0700)
+# Static runtime: the exe and the tests need no MinGW DLL beside them.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+set(TAGRIN_SYSTEM_LIBS comctl32 shlwapi shell32 ole32 oleaut32 uuid advapi32 user32 gdi32 kernel32)
+
+add_library(tagrin_pure STATIC ${PURE_SOURCES})
+target_include_directories(tagrin_pure PUBLIC ${CMAKE_SOURCE_DIR})
+
+if(WIN_SOURCES)
+  add_library(tagrin_win STATIC ${WIN_SOURCES})
+  target_link_libraries(tagrin_win PUBLIC tagrin_pure ${TAGRIN_SYSTEM_LIBS})
+else()
+  add_library(tagrin_win INTERFACE)
+  target_link_libraries(tagrin_win INTERFACE tagrin_pure ${TAGRIN_SYSTEM_LIBS})
+endif()
+
+# Resources (dialog template 101 and the manifest) go into every executable that shows the dialog.
+set(TAGRIN_RESOURCES ${CMAKE_SOURCE_DIR}/res/tagrin.rc)
+set_source_files_properties(${TAGRIN_RESOURCES} PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
+  add_executable(Tagrin WIN32 app/main.cpp ${TAGRIN_RESOURCES})
+  target_link_libraries(Tagrin PRIVATE tagrin_win)
+endif()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/shellext/CMakeLists.txt)
+  add_subdirectory(shellext)
+endif()
+
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL SYSTEM)
+
+add_subdirectory(tests)
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
+  add_subdirectory(bench)
+endif()

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class LocationIndex;
+
+// The list-view operations through which all list logic goes, so the model runs without a window.
+// Two implementations: ListViewOps (the real control 1001) and MemoryFileList (an in-memory table).
+// Columns: 0 exclusion (text always empty), 1 file name, 2 location, 3 result.
+class FileListOps {
+public:
+    virtual ~FileListOps() = default;
+
+    virtual int RowCount() const = 0;
+    // Inserts a row at index (at the end when index == RowCount()) with empty texts, state image 1.
+    virtual void InsertRow(int index, std::uint32_t key) = 0;
+    virtual void SetText(int row, int column, const char* text) = 0;
+    // Copies the cell's text into buffer (size bytes), cut at size - 1 bytes; always NUL-terminated.
+    virtual void GetText(int row, int column, char* buffer, std::size_t size) const = 0;
+    virtual void SetKey(int row, std::uint32_t key) = 0;
+    virtual std::uint32_t GetKey(int row) const = 0;
+    // First row after start (from row 0 when start is -1) whose key equals key, or -1. Never wraps.
+    virtual int FindKey(int start, std::uint32_t key) const = 0;
+    // The row's state image index (1 = processed, anything else = excluded).
+    virtual int GetStateImage(int row) const = 0;
+    virtual void SetStateImage(int row, int index) = 0;
+    virtual void SetStateImageOfAll(int index) = 0;
+    virtual void DeleteAll() = 0;
+    // The derived index of listed locations, kept in step by the model's row writers.
+    virtual LocationIndex& Locations() = 0;
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+// Columns, styles, row height and image list of control 1001.
+void SetUpFileListView(HWND dialog);
+// WM_NOTIFY from control 1001: header click sort, custom-draw row colours, double-click open.
+int OnListNotify(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
+// Command 1016 "リストのクリア".
+int ClearFileList(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
+// Command 1019 "全てチェック".
+int SetAllExclusions(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
+// "合計 N件" into edit 1011.
+void RefreshCountLabel(HWND dialog);
+// Opens a file with its associated program, its folder as working directory.
+void OpenRowFile(const char* location);

@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+bool IsContextMenuRegistered();
+void RegisterContextMenu();
+void UnregisterContextMenu();
+void RunRegistrationTool(const char* parameterFormat, const char* failureMessage);
+void GetSendToShortcutPath(char* buffer);
+bool SendToShortcutExists();
+void CreateSendToShortcut();
+void DeleteSendToShortcut();
+int SaveShellLink(const char* shortcutPath);
+int OnContextMenuBox(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
+int OnSendToBox(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);

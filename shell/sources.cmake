@@ -1,0 +1,1 @@
+set(SHELL_WIN_SOURCES)

@@ -1,0 +1,4 @@
+set(TAGS_PURE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/dbcs_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tag_grammar.cpp)
+set(TAGS_WIN_SOURCES)

@@ -1,0 +1,6 @@
+#pragma once
+
+// The tag grammar over paths: only the file-name part is read or changed; a folder gives 0.
+int ReadTagList(const char* path, char* out, const char* opening, const char* closing);
+// Removes every occurrence of tag from the file name of src into out (1024 bytes). 1 when removed.
+int RemoveTag(const char* src, const char* tag, char* out);

@@ -1,0 +1,44 @@
+#include "support/sjis.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::string bytes;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return bytes;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+    std::fclose(file);
+    return bytes;
+}
+
+bool FileExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeFolder(const std::string& path) {
+    if (FolderExists(path)) return true;
+    // The last separator, found by walking characters: 0x5C can be a second byte.
+    size_t cut = std::string::npos;
+    for (size_t i = 0; i < path.size(); i += IsDBCSLeadByteEx(932, static_cast<BYTE>(path[i])) ? 2 : 1) {
+        if (path[i] == '\\' || path[i] == '/') cut = i;
+    }
+    if (cut != std::string::npos && cut > 2) MakeFolder(path.substr(0, cut));
+    return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
+}
