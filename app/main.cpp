@@ -1,0 +1,25 @@
+// Tagrin: puts bracketed tags in front of file names and takes them off again.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/main_dialog.h"
+#include "app/message_loop.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
+    // The one GUI thread is an OLE apartment for the whole run (drag and drop, shell links).
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    HWND dialog = CreateMainDialog(instance, commandTail);
+    if (!dialog) return -1;
+    // Titled only once initialisation (and the command-line intake) has finished.
+    SetWindowTextA(dialog, kWindowTitle);
+
+    int exitCode = RunMessageLoop(dialog);
+    OleUninitialize();
+    return exitCode;
+}

@@ -1,0 +1,119 @@
+#include "app/main_dialog.h"
+
+#include "app/control_ids.h"
+#include "app/message_loop.h"
+#include "filelist/list_view.h"
+#include "filelist/list_view_ops.h"
+#include "filelist/path_intake.h"
+#include "shell/shell_integration.h"
+#include "store/settings.h"
+#include "store/tag_history.h"
+#include "store/tag_picker.h"
+#include "tags/tag_commands.h"
+
+const char kWindowTitle[] = "Tagrin v1.0.0";
+
+// Scanned from the first row; the first row whose message matches is used.
+const MessageRow MessageTable[7] = {
+    {WM_DESTROY, OnDestroy},
+    {WM_CLOSE, OnClose},
+    {WM_INITDIALOG, OnInitDialog},
+    {WM_SIZE, OnSize},
+    {WM_DROPFILES, OnDropFiles},
+    {WM_NOTIFY, OnListNotify},
+    {WM_COMMAND, OnCommand},
+};
+
+// Each handler lives with the feature it serves; commands of other controls get default processing.
+const CommandRow CommandTable[7] = {
+    {kAddButton, OnAddButton},
+    {kCloseButton, OnCloseButton},
+    {kDeleteButton, OnDeleteButton},
+    {kClearButton, ClearFileList},
+    {kCheckAllBox, SetAllExclusions},
+    {kContextMenuBox, OnContextMenuBox},
+    {kSendToBox, OnSendToBox},
+};
+
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR result = 1;
+    for (const MessageRow& row : MessageTable) {
+        if (row.message != message) continue;
+        if (!row.handler) return 0;
+        return row.handler(dialog, wParam, lParam, &result) ? result : 0;
+    }
+    return 0;
+}
+
+int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
+    const int id = LOWORD(wParam);
+    for (const CommandRow& row : CommandTable) {
+        if (row.controlId != id || !row.handler) continue;
+        return row.handler(dialog, reinterpret_cast<HWND>(lParam), wParam, HIWORD(wParam), result);
+    }
+    return 0;
+}
+
+static void SetCheckBox(HWND dialog, int id, bool checked) {
+    SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
+    const char* commandTail = reinterpret_cast<const char*>(lParam);
+    char extText[1024] = {};
+    int recurse = 1;
+    ReadIntakeSettings(extText, &recurse);
+    LoadTagHistory(dialog);
+    SetDlgItemTextA(dialog, kExtEdit, extText);
+    SetCheckBox(dialog, kRecurseBox, recurse != 0);
+    SetUpFileListView(dialog);
+    SetCheckBox(dialog, kContextMenuBox, IsContextMenuRegistered());
+    SetCheckBox(dialog, kSendToBox, SendToShortcutExists());
+
+    ShowWindow(dialog, SW_SHOW);
+    // Paint the empty window before a possibly long intake.
+    DrainMessageQueue(dialog);
+    // Input handled by the drain may already have closed the window.
+    if (!IsWindow(dialog)) return 1;
+
+    // The saved values, not the controls: a change in the dialog applies to the command line from the next start.
+    AddPathList(dialog, commandTail, extText, recurse);
+    CollectListedTags(dialog);
+    RefreshCountLabel(dialog);
+    return 1;
+}
+
+int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
+    char extText[1024] = {};
+    GetDlgItemTextA(dialog, kExtEdit, extText, sizeof extText);
+    const int recurse = IsDlgButtonChecked(dialog, kRecurseBox) == BST_CHECKED ? 1 : 0;
+    SavePickerToHistory(dialog);
+    SaveIntakeSettings(extText, recurse);
+    DestroyWindow(dialog);
+    return 0;
+}
+
+int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
+    ReleaseLocationIndex(GetDlgItem(dialog, kFileList));
+    PostQuitMessage(0);
+    return 0;
+}
+
+int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
+    HWND list = GetDlgItem(dialog, kFileList);
+    RECT frame;
+    GetWindowRect(list, &frame);
+    POINT topLeft = {frame.left, frame.top};
+    ScreenToClient(dialog, &topLeft);
+    const int width = LOWORD(lParam);
+    const int height = HIWORD(lParam);
+    // A minimised window reports a zero size: the list keeps its place rather than take a negative height.
+    if (height < topLeft.y) return 1;
+    MoveWindow(list, 0, topLeft.y, width, height - topLeft.y, TRUE);
+    return 1;
+}
+
+int OnCloseButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*) {
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    return 1;
+}

@@ -1,0 +1,29 @@
+#include "tags/tag_paths.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "store/settings.h"
+#include "tags/tag_grammar.h"
+#include "tags/text_buffer.h"
+
+int ReadTagList(const char* path, char* out, const char* opening, const char* closing) {
+    if (!path || !out || PathIsDirectoryA(path)) return 0;
+    out[0] = '\0';
+    const char* name = PathFindFileNameA(path);
+    if (!*name) return 0;
+    return ReadTagListFromName(name, out, opening, closing);
+}
+
+int RemoveTag(const char* src, const char* tag, char* out) {
+    if (!src || !tag || !out || PathIsDirectoryA(src)) return 0;
+    // A path that does not fit whole would be cut into the name of another file.
+    if (std::strlen(src) >= kTextBufferSize) return 0;
+    char opening[kTextBufferSize] = {};
+    char closing[kTextBufferSize] = {};
+    ReadBracketSettings(opening, closing);
+    std::memcpy(out, src, std::strlen(src) + 1);
+    return RemoveTagFromName(PathFindFileNameA(out), tag, opening, closing);
+}

@@ -1,0 +1,223 @@
+// The main dialog driven with messages: start-up order, drops, header clicks, the list buttons,
+// resizing, closing, and the queue drain.
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "app/message_loop.h"
+#include "dialog_fixture.h"
+#include "support/sjis.h"
+
+namespace {
+
+std::vector<std::string> Column(HWND list, int column) {
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        char text[1025] = {};
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 1024;
+        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+int StateImage(HWND list, int row) {
+    return static_cast<int>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12);
+}
+
+// A drop as the shell makes it: a DROPFILES block followed by NUL-separated paths and one more NUL.
+HDROP MakeDrop(const std::vector<std::string>& paths) {
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) size += path.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    char* cursor = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::string& path : paths) {
+        memcpy(cursor, path.c_str(), path.size() + 1);
+        cursor += path.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[設定]\r\next=txt\r\nIsDir=0\r\n"));
+    ASSERT_TRUE(MakeFolder(folder.Join("sub")));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\inner.txt"), "x"));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("a b.txt"), "x"));
+    std::string tail = "\"" + folder.Join("a b.txt") + "\" " + folder.Join("sub") + " rel.txt skip.jpg";
+    DialogUnderTest dialog(tail.c_str());
+    ASSERT_TRUE(dialog.Window());
+
+    EXPECT_EQ(dialog.ItemText(kExtEdit), "txt");
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kRecurseBox), BST_UNCHECKED);
+    // The folder is skipped (flag 0), the .jpg fails the filter, a relative path stays relative.
+    EXPECT_EQ(Column(dialog.Item(kFileList), 2), (std::vector<std::string>{folder.Join("a b.txt"), "rel.txt"}));
+    EXPECT_EQ(Column(dialog.Item(kFileList), 1), (std::vector<std::string>{"a b.txt", "rel.txt"}));
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kCheckAllBox), BST_UNCHECKED);
+}
+
+TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder(folder.Join("sub")));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\x.jpg"), "x"));
+    std::string tail = folder.Join("sub");
+    DialogUnderTest dialog(tail.c_str());
+    EXPECT_EQ(dialog.ItemText(kExtEdit), "*");
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kRecurseBox), BST_CHECKED);
+    EXPECT_EQ(Column(dialog.Item(kFileList), 2), (std::vector<std::string>{folder.Join("sub\\x.jpg")}));
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 1件");
+}
+
+TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder(folder.Join("d")));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("d\\[Memo]one.txt"), "1"));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("d\\two.jpg"), "2"));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("my file.txt"), "3"));
+    DialogUnderTest dialog;
+    SetDlgItemTextA(dialog.Window(), kExtEdit, "txt");
+    CheckDlgButton(dialog.Window(), kRecurseBox, BST_CHECKED);
+
+    SendMessageA(dialog.Window(), WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(MakeDrop({folder.Join("d"), folder.Join("my file.txt")})), 0);
+    EXPECT_EQ(Column(dialog.Item(kFileList), 2),
+              (std::vector<std::string>{folder.Join("d\\[Memo]one.txt"), folder.Join("my file.txt")}));
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
+    // The tags of the dropped names are offered in the picker.
+    EXPECT_EQ(SendDlgItemMessageA(dialog.Window(), kTagCombo, CB_FINDSTRINGEXACT, -1,
+                                  reinterpret_cast<LPARAM>("Memo")), 0);
+
+    // The same file again, in another letter case, adds no second row.
+    std::string again = folder.Join("MY FILE.TXT");
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({again})), 0);
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
+}
+
+TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
+    TempProgramFolder folder;
+    DialogUnderTest dialog("b.txt a.txt B.txt");
+    HWND list = dialog.Item(kFileList);
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = list;
+    click.hdr.idFrom = kFileList;
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iItem = -1;
+    click.iSubItem = 1;
+    SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"b.txt", "a.txt", "B.txt"}));
+    SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"B.txt", "a.txt", "b.txt"}));
+}
+
+TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList) {
+    TempProgramFolder folder;
+    DialogUnderTest dialog("a.txt b.txt");
+    HWND list = dialog.Item(kFileList);
+    SendMessageA(dialog.Item(kCheckAllBox), BM_CLICK, 0, 0);
+    EXPECT_EQ(StateImage(list, 0), 2);
+    EXPECT_EQ(StateImage(list, 1), 2);
+    SendMessageA(dialog.Item(kCheckAllBox), BM_CLICK, 0, 0);
+    EXPECT_EQ(StateImage(list, 0), 1);
+
+    SendMessageA(dialog.Item(kClearButton), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 0件");
+    // Cleared rows are gone from the duplicate test too: the same path comes back.
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"a.txt"})), 0);
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 1件");
+}
+
+TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt) {
+    TempProgramFolder folder;
+    DialogUnderTest dialog;
+    HWND list = dialog.Item(kFileList);
+    RECT comboBefore;
+    GetWindowRect(dialog.Item(kTagCombo), &comboBefore);
+    MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&comboBefore), 2);
+
+    SetWindowPos(dialog.Window(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client, frame;
+    GetClientRect(dialog.Window(), &client);
+    GetWindowRect(list, &frame);
+    MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&frame), 2);
+    EXPECT_EQ(frame.left, 0);
+    EXPECT_EQ(frame.right, client.right);
+    EXPECT_EQ(frame.bottom, client.bottom);
+    RECT unitTop = {0, 109, 0, 0};
+    MapDialogRect(dialog.Window(), &unitTop);
+    EXPECT_EQ(frame.top, unitTop.top);
+
+    RECT comboAfter;
+    GetWindowRect(dialog.Item(kTagCombo), &comboAfter);
+    MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&comboAfter), 2);
+    EXPECT_TRUE(EqualRect(&comboBefore, &comboAfter));
+
+    // A size lower than the list's top (as when minimised) leaves the list as it is.
+    SendMessageA(dialog.Window(), WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(0, 0));
+    RECT still;
+    GetWindowRect(list, &still);
+    MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&still), 2);
+    EXPECT_TRUE(EqualRect(&frame, &still));
+}
+
+TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
+    ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
+    DialogUnderTest dialog("[Old]x.txt");
+    SetDlgItemTextA(dialog.Window(), kExtEdit, "txt;jpg");
+    EXPECT_EQ(dialog.Close(), 0);
+    EXPECT_FALSE(IsWindow(dialog.Window()));
+
+    char value[1024] = {};
+    GetPrivateProfileStringA("設定", "ext", "", value, sizeof value, ".\\設定.ini");
+    EXPECT_STREQ(value, "txt;jpg");
+    GetPrivateProfileStringA("設定", "IsDir", "", value, sizeof value, ".\\設定.ini");
+    EXPECT_STREQ(value, "1") << "any nonzero value is written back as 1";
+    GetPrivateProfileStringA("タグ括弧", "tag1", "", value, sizeof value, ".\\設定.ini");
+    EXPECT_STREQ(value, "[") << "the other section is kept";
+    EXPECT_EQ(ReadFileBytes(folder.Join("タグ.txt")), "Old\r\n");
+}
+
+TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox) {
+    for (int way = 0; way < 2; ++way) {
+        TempProgramFolder folder;
+        DialogUnderTest dialog;
+        if (way == 0) {
+            SendMessageA(dialog.Item(kCloseButton), BM_CLICK, 0, 0);
+        } else {
+            MSG esc = {dialog.Item(kTagCombo), WM_KEYDOWN, VK_ESCAPE, 0x00010001};
+            IsDialogMessageA(dialog.Window(), &esc);
+        }
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(dialog.Window())) << way;
+        EXPECT_TRUE(FileExists(folder.Join("設定.ini"))) << way;
+    }
+}
+
+TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode) {
+    PostQuitMessage(7);
+    DrainMessageQueue(nullptr);
+    MSG msg = {};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 7u);
+    // An empty queue returns at once.
+    DrainMessageQueue(nullptr);
+}
+
+}  // namespace

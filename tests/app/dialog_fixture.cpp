@@ -1,0 +1,49 @@
+#include "dialog_fixture.h"
+
+#include <commctrl.h>
+
+#include "app/control_ids.h"
+#include "app/main_dialog.h"
+
+DialogUnderTest::DialogUnderTest(const char* commandTail) {
+    static bool initialised = false;
+    if (!initialised) {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        initialised = true;
+    }
+    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMainDialogTemplate), nullptr,
+                                 MainDialogProc, reinterpret_cast<LPARAM>(commandTail));
+}
+
+DialogUnderTest::~DialogUnderTest() {
+    if (dialog_ && IsWindow(dialog_)) DestroyWindow(dialog_);
+    // Take the quit that the destroy posted, so it does not end the next test's drains.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+std::string DialogUnderTest::ItemText(int id) const {
+    char text[1024] = {};
+    GetDlgItemTextA(dialog_, id, text, sizeof text);
+    return text;
+}
+
+int DialogUnderTest::Close() {
+    SendMessageA(dialog_, WM_CLOSE, 0, 0);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
+        DispatchMessageA(&msg);
+    }
+    return -1;
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "support/temp_folder.h"
+
+// The real main dialog, created from the test executable's own copy of template 101 inside a temporary
+// program folder (the current directory), with a command-line tail. Destroyed with the fixture if still open.
+class DialogUnderTest {
+public:
+    explicit DialogUnderTest(const char* commandTail = "");
+    ~DialogUnderTest();
+
+    HWND Window() const { return dialog_; }
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    std::string ItemText(int id) const;
+    // Sends WM_CLOSE and takes the WM_QUIT that the destroy posts; returns its exit code, or -1 if none came.
+    int Close();
+
+private:
+    HWND dialog_;
+};
+
+// Handles every waiting message of the thread.
+void PumpMessages();
