@@ -1,0 +1,50 @@
+#include "filelist/name_key.h"
+
+#include <cstring>
+
+#include "tags/dbcs_text.h"
+
+std::uint32_t NameKey(const char* name)
+{
+    if (name == nullptr) {
+        return 0;
+    }
+    // The second byte of a double-byte character can look like a letter; it counts as it is.
+    std::uint32_t sum = 0;
+    for (const char* p = name; *p != '\0';) {
+        std::size_t length = CharLengthAt(p);
+        if (length == 2) {
+            sum += static_cast<unsigned char>(p[0]);
+            sum += static_cast<unsigned char>(p[1]);
+        } else {
+            sum += FoldAsciiLetter(static_cast<unsigned char>(p[0]));
+        }
+        p += length;
+    }
+    return sum;
+}
+
+bool LocationsEqual(const char* a, const char* b)
+{
+    if (a == nullptr || b == nullptr) {
+        return false;
+    }
+    return SameTextIgnoringAsciiCase(a, std::strlen(a), b, std::strlen(b));
+}
+
+void FoldLocation(const char* location, std::string& folded)
+{
+    folded.clear();
+    if (location == nullptr) {
+        return;
+    }
+    for (const char* p = location; *p != '\0';) {
+        std::size_t length = CharLengthAt(p);
+        if (length == 2) {
+            folded.append(p, 2);
+        } else {
+            folded.push_back(static_cast<char>(FoldAsciiLetter(static_cast<unsigned char>(p[0]))));
+        }
+        p += length;
+    }
+}

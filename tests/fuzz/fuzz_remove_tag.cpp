@@ -1,0 +1,64 @@
+// Removing a tag never lengthens the name, shortens it whenever it reports a removal, only trims
+// when it reports none, and leaves nothing that a second removal would take.
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tags/dbcs_text.h"
+#include "tags/tag_grammar.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace {
+
+bool HoldsBlank(const char* set)
+{
+    for (const char* p = set; *p != '\0'; p += CharLengthAt(p)) {
+        if (BlankLengthAt(p) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string Trimmed(const std::string& text)
+{
+    std::vector<char> buffer = ExactCopy(text);
+    TrimBlanks(buffer.data());
+    return std::string(buffer.data());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::vector<std::string> parts = SplitInput(data, size, 4);
+    const std::string& before = parts[0];
+    std::vector<char> name = ExactCopy(before);
+    std::vector<char> tag = ExactCopy(parts[1]);
+    std::vector<char> opening = ExactCopy(parts[2]);
+    std::vector<char> closing = ExactCopy(parts[3]);
+
+    int removed = RemoveTagFromName(name.data(), tag.data(), opening.data(), closing.data());
+    std::string after(name.data());
+    Require(removed == 0 || removed == 1);
+    Require(after.size() <= before.size());
+    if (parts[1].empty()) {
+        Require(removed == 0 && after == before);
+        return 0;
+    }
+    if (removed == 0) {
+        Require(after == Trimmed(before));
+        return 0;
+    }
+    Require(after.size() < before.size());
+
+    // A blank bracket can be cut by the final trim and change how the name reads, so the
+    // second pass is only checked for bracket sets without blanks.
+    if (!HoldsBlank(opening.data()) && !HoldsBlank(closing.data())) {
+        std::vector<char> again = ExactCopy(after);
+        Require(RemoveTagFromName(again.data(), tag.data(), opening.data(), closing.data()) == 0);
+        Require(std::string(again.data()) == after);
+    }
+    return 0;
+}
