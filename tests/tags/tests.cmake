@@ -1,0 +1,3 @@
+tagrin_wine_test(tag_rows_test
+    ${CMAKE_CURRENT_LIST_DIR}/tag_rows_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tag_rows_property_test.cpp)
