@@ -2,7 +2,6 @@
 
 #include "app/control_ids.h"
 #include "app/message_loop.h"
-#include "filelist/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "tags/dbcs_text.h"
 #include "tags/tag_rows.h"
@@ -45,13 +44,6 @@ int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
 }
 
 }  // namespace
-
-void ClearResults(FileListOps& list, int count)
-{
-    for (int row = 0; row < count; ++row) {
-        SetResultMark(list, row, "");
-    }
-}
 
 int AddTagCommand(HWND dialog)
 {

@@ -8,7 +8,7 @@
 #include "filelist/file_list_model.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
-#include "tags/dbcs_text.h"
+#include "tags/tag_commands.h"
 #include "tags/tag_grammar.h"
 #include "tags/tag_paths.h"
 #include "tags/text_buffer.h"
@@ -18,11 +18,11 @@ namespace {
 // The history lives beside the program, which start-up made the current directory.
 const char kHistoryFile[] = "タグ.txt";
 
-// Offset of the file-name part in a location; the new location keeps everything before it,
-// so a rename never leaves the file's folder.
+// Offset of the file-name part in a location, found as RemoveTag finds it; the new location keeps
+// everything before it, so a rename never leaves the file's folder.
 std::size_t NamePartOffset(const char* location)
 {
-    return static_cast<std::size_t>(FindFileNamePart(location) - location);
+    return static_cast<std::size_t>(PathFindFileNameA(location) - location);
 }
 
 // The rename itself: only a safe new name is handed to MoveFileA, which fails rather than
@@ -57,6 +57,13 @@ int FinishRun(int done, const char* tag)
 }
 
 }  // namespace
+
+void ClearResults(FileListOps& list, int count)
+{
+    for (int row = 0; row < count; ++row) {
+        SetResultMark(list, row, "");
+    }
+}
 
 int AddTagToRows(FileListOps& list, const char* tag)
 {

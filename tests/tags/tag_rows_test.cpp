@@ -79,6 +79,7 @@ struct RenameCase {
     const char* tag;
     const char* expected;  // the name afterwards
     const char* mark;
+    const char* folderBeside = nullptr;  // made beside the file first, so a separator would lead somewhere
 };
 
 const std::vector<RenameCase> kAddCases = {
@@ -98,8 +99,9 @@ const std::vector<RenameCase> kAddCases = {
     {"tag with second byte 0x5C", "a.txt", "ソフト", "[ソフト]a.txt", kDone},
     {"already tagged, second byte 0x5D before ']'", "[ゾ]a.txt", "ゾ", "[ゾ]a.txt", ""},
     {"kana differing in a letter-like second byte", "[タバ]a.txt", "タグ", "[タグ][タバ]a.txt", kDone},
-    {"backslash in the tag", "a.txt", "x\\y", "a.txt", kFailed},
-    {"slash in the tag", "a.txt", "x/y", "a.txt", kFailed},
+    {"backslash in the tag", "a.txt", "x\\y", "a.txt", kFailed, "[x"},
+    {"slash in the tag", "a.txt", "x/y", "a.txt", kFailed, "[x"},
+    {"climbing out in the tag", "a.txt", "..\\..\\y", "a.txt", kFailed, "[.."},
     {"colon in the tag", "a.txt", "x:y", "a.txt", kFailed},
 };
 
@@ -128,6 +130,9 @@ protected:
             SCOPED_TRACE(c.what);
             RemoveAllRows(list);
             std::string folder = NewFolder("case" + std::to_string(index++));
+            if (c.folderBeside) {
+                ASSERT_TRUE(MakeFolder(folder + "\\" + c.folderBeside));
+            }
             int row = ListNewFile(folder, c.name);
             bool renamed = std::string(c.mark) == kDone;
             EXPECT_EQ(Run(command, c.tag), renamed ? 1 : 0);
