@@ -1,0 +1,170 @@
+#include "filelist/list_view.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "app/control_ids.h"
+#include "filelist/file_list_model.h"
+#include "filelist/list_view_ops.h"
+#include "filelist/row_colour.h"
+#include "tags/dbcs_text.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+constexpr DWORD kListExtendedStyles =
+    LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER;
+
+struct ColumnSpec {
+    const char* header;
+    int width;
+    int format;
+};
+
+const ColumnSpec kColumns[] = {
+    {"除外", 40, LVCFMT_LEFT},
+    {"ファイル名", 320, LVCFMT_LEFT},
+    {"場所", 200, LVCFMT_LEFT},
+    {"結果", 50, LVCFMT_CENTER},
+};
+
+// One sort direction for all columns, flipped before every sort, for the life of the process.
+struct ColumnSortState {
+    HWND list = nullptr;
+    int column = 0;
+    int descending = 0;
+};
+ColumnSortState sortState;
+
+void SetDialogResult(HWND dialog, LONG_PTR value)
+{
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, value);
+}
+
+void SortByClickedColumn(const NMLISTVIEW& click)
+{
+    sortState.descending = sortState.descending == 0 ? 1 : 0;
+    sortState.list = click.hdr.hwndFrom;
+    sortState.column = click.iSubItem;
+    // Redraw stays off while the rows are written back, then the list paints once.
+    SendMessageA(sortState.list, WM_SETREDRAW, FALSE, 0);
+    ListViewOps list(sortState.list);
+    SortRowsByColumn(list, sortState.column, sortState.descending != 0);
+    SendMessageA(sortState.list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(sortState.list, nullptr, TRUE);
+}
+
+void PaintRow(HWND dialog, NMLVCUSTOMDRAW* draw)
+{
+    ListViewOps list(draw->nmcd.hdr.hwndFrom);
+    int row = static_cast<int>(draw->nmcd.dwItemSpec);
+    char result[kTextBufferSize];
+    list.GetText(row, kColumnResult, result, sizeof result);
+    draw->clrTextBk = RowColour(list.GetStateImage(row), result);
+    draw->clrText = kRowTextColour;
+    SetDialogResult(dialog, CDRF_NEWFONT);
+}
+
+int OnCustomDraw(HWND dialog, NMLVCUSTOMDRAW* draw, INT_PTR* result)
+{
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        SetDialogResult(dialog, CDRF_NOTIFYITEMDRAW);
+        return 1;
+    case CDDS_ITEMPREPAINT:
+        PaintRow(dialog, draw);
+        return 1;
+    default:
+        *result = 0;
+        return 1;
+    }
+}
+
+void OpenActivatedRow(const NMITEMACTIVATE& activate)
+{
+    if (activate.iItem < 0) {
+        return;
+    }
+    ListViewOps list(activate.hdr.hwndFrom);
+    char location[kTextBufferSize];
+    list.GetText(activate.iItem, kColumnLocation, location, sizeof location);
+    OpenRowFile(location);
+}
+
+}  // namespace
+
+void SetUpFileListView(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, kFileList);
+    // The image list never holds an image: the rows take their 24-pixel height from it.
+    HIMAGELIST rowHeight = ImageList_Create(16, 24, 0, 0, 0);
+    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListExtendedStyles);
+    for (int index = 0; index < static_cast<int>(sizeof kColumns / sizeof kColumns[0]); ++index) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = kColumns[index].format;
+        column.cx = kColumns[index].width;
+        column.pszText = const_cast<char*>(kColumns[index].header);
+        column.iSubItem = index;
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+int OnListNotify(HWND dialog, WPARAM, LPARAM lParam, INT_PTR* result)
+{
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header == nullptr || header->idFrom != static_cast<UINT_PTR>(kFileList)) {
+        return 0;
+    }
+    switch (header->code) {
+    case LVN_COLUMNCLICK:
+        SortByClickedColumn(*reinterpret_cast<NMLISTVIEW*>(lParam));
+        return 0;
+    case NM_CUSTOMDRAW:
+        return OnCustomDraw(dialog, reinterpret_cast<NMLVCUSTOMDRAW*>(lParam), result);
+    case NM_DBLCLK:
+        OpenActivatedRow(*reinterpret_cast<NMITEMACTIVATE*>(lParam));
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+int ClearFileList(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    RemoveAllRows(list);
+    // The label never shows a count of rows that are gone.
+    RefreshCountLabel(dialog);
+    return 1;
+}
+
+int SetAllExclusions(HWND dialog, HWND, WPARAM wParam, WORD, INT_PTR*)
+{
+    int index = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED ? 2 : 1;
+    ListViewOps::OfDialog(dialog).SetStateImageOfAll(index);
+    return 1;
+}
+
+void RefreshCountLabel(HWND dialog)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    char text[kTextBufferSize] = {};
+    wsprintfA(text, "合計 %u件", static_cast<unsigned>(list.RowCount()));
+    SetDlgItemTextA(dialog, kCountLabel, text);
+}
+
+void OpenRowFile(const char* location)
+{
+    if (location == nullptr) {
+        return;
+    }
+    char folder[kTextBufferSize] = {};
+    std::strncpy(folder, location, sizeof folder - 1);
+    *FindFileNamePart(folder) = '\0';
+    ShellExecuteA(nullptr, "open", location, "", folder, SW_SHOW);
+}

@@ -1,0 +1,160 @@
+#include "filelist/list_view_ops.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "filelist/file_list_model.h"
+#include "filelist/location_index.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+// The window property that holds the list's LocationIndex.
+const char kLocationIndexProperty[] = "TagrinLocationIndex";
+
+// An index made after rows were added by other means starts with those rows.
+void AddExistingRows(const ListViewOps& list, LocationIndex& index)
+{
+    char location[kTextBufferSize];
+    for (int row = 0; row < list.RowCount(); ++row) {
+        list.GetText(row, kColumnLocation, location, sizeof location);
+        index.Add(list.GetKey(row), location);
+    }
+}
+
+}  // namespace
+
+ListViewOps ListViewOps::OfDialog(HWND dialog)
+{
+    return ListViewOps(GetDlgItem(dialog, kFileList));
+}
+
+int ListViewOps::RowCount() const
+{
+    return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void ListViewOps::InsertRow(int index, std::uint32_t key)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = index;
+    item.lParam = static_cast<LPARAM>(key);
+    SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewOps::SetText(int row, int column, const char* text)
+{
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text != nullptr ? text : "");
+    SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewOps::GetText(int row, int column, char* buffer, std::size_t size) const
+{
+    if (buffer == nullptr || size == 0) {
+        return;
+    }
+    // Under Wine a text that does not fit is written without its NUL: the control gets one zeroed
+    // byte more than it is told, and the text is cut here, the same way on every platform.
+    char local[kTextBufferSize + 1];
+    std::vector<char> large;
+    char* read = local;
+    if (size > kTextBufferSize) {
+        large.resize(size + 1);
+        read = large.data();
+    }
+    std::memset(read, 0, size + 1);
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = read;
+    item.cchTextMax = static_cast<int>(size);
+    SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    std::size_t length = strnlen(read, size - 1);
+    std::memcpy(buffer, read, length);
+    buffer[length] = '\0';
+}
+
+void ListViewOps::SetKey(int row, std::uint32_t key)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = static_cast<LPARAM>(key);
+    SendMessageA(list_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+std::uint32_t ListViewOps::GetKey(int row) const
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (!SendMessageA(list_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(item.lParam);
+}
+
+int ListViewOps::FindKey(int start, std::uint32_t key) const
+{
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = static_cast<LPARAM>(key);
+    return static_cast<int>(SendMessageA(list_, LVM_FINDITEMA, static_cast<WPARAM>(start),
+                                         reinterpret_cast<LPARAM>(&find)));
+}
+
+int ListViewOps::GetStateImage(int row) const
+{
+    LRESULT state = SendMessageA(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
+    return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
+}
+
+void ListViewOps::SetStateImage(int row, int index)
+{
+    LVITEMA item = {};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(index & 0xF);
+    SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewOps::SetStateImageOfAll(int index)
+{
+    SetStateImage(-1, index);
+}
+
+void ListViewOps::DeleteAll()
+{
+    SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+}
+
+LocationIndex& ListViewOps::Locations()
+{
+    auto* index = static_cast<LocationIndex*>(GetPropA(list_, kLocationIndexProperty));
+    if (index != nullptr) {
+        return *index;
+    }
+    // Without a window there are no rows, and nothing could own an index.
+    static LocationIndex detached;
+    if (!IsWindow(list_)) {
+        detached.Clear();
+        return detached;
+    }
+    index = new LocationIndex;
+    AddExistingRows(*this, *index);
+    if (!SetPropA(list_, kLocationIndexProperty, index)) {
+        delete index;
+        detached.Clear();
+        return detached;
+    }
+    return *index;
+}
+
+void ReleaseLocationIndex(HWND list)
+{
+    delete static_cast<LocationIndex*>(RemovePropA(list, kLocationIndexProperty));
+}

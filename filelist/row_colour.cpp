@@ -1,0 +1,20 @@
+#include "filelist/row_colour.h"
+
+#include <cstring>
+
+#include "filelist/file_list_model.h"
+#include "tags/dbcs_text.h"
+
+COLORREF RowColour(int stateImage, const char* result)
+{
+    if (stateImage != 1) {
+        return kExcludedRowColour;
+    }
+    if (result == nullptr || result[0] == '\0') {
+        return kUntouchedRowColour;
+    }
+    if (SameTextIgnoringAsciiCase(result, std::strlen(result), kResultFailed, std::strlen(kResultFailed))) {
+        return kFailedRowColour;
+    }
+    return kRenamedRowColour;
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+// The colours of a file row, chosen at every paint from its state.
+constexpr COLORREF kRowTextColour = RGB(0, 0, 0);
+constexpr COLORREF kExcludedRowColour = RGB(255, 255, 100);
+constexpr COLORREF kUntouchedRowColour = RGB(255, 255, 255);
+constexpr COLORREF kFailedRowColour = RGB(255, 0, 0);
+constexpr COLORREF kRenamedRowColour = RGB(221, 255, 231);
+
+// Background of a row: excluded rows first, then by result (empty, failed, anything else).
+COLORREF RowColour(int stateImage, const char* result);

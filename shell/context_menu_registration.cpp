@@ -1,0 +1,56 @@
+// Registering the context-menu extension beside the program through regsvr32, and telling whether it is registered.
+#include "shell/shell_integration.h"
+
+#include <cstdio>
+
+namespace {
+
+const char kExtensionFile[] = ".\\ShellExt.dll";
+const char kExtensionClassKey[] = "CLSID\\{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}";
+
+}  // namespace
+
+static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of the 32-bit build");
+
+bool IsContextMenuRegistered() {
+    // Read access is enough to see the key; a standard user cannot open a machine-wide key with full access.
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kExtensionClassKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void RegisterContextMenu() {
+    RunRegistrationTool("%s", "登録失敗");
+}
+
+void UnregisterContextMenu() {
+    RunRegistrationTool("/u %s", "解除失敗");
+}
+
+// Runs regsvr32 on the extension in the current directory (the program's folder) and waits for it: without its
+// silent switch the tool tells the user the outcome itself, so nothing is read back from it.
+void RunRegistrationTool(const char* parameterFormat, const char* failureMessage) {
+    char directory[1024] = {};
+    char parameters[1024] = {};
+    GetCurrentDirectoryA(sizeof directory, directory);
+    std::snprintf(parameters, sizeof parameters, parameterFormat, kExtensionFile);
+
+    SHELLEXECUTEINFOA launch = {};
+    launch.cbSize = sizeof launch;
+    launch.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST;
+    launch.hwnd = nullptr;
+    launch.lpVerb = "open";
+    launch.lpFile = "regsvr32.exe";
+    launch.lpParameters = parameters;
+    launch.lpDirectory = directory;
+    launch.nShow = SW_SHOW;
+    if (!ShellExecuteExA(&launch)) {
+        MessageBoxA(nullptr, failureMessage, nullptr, MB_ICONERROR);
+        return;
+    }
+    // The tool may show its own message box; the wait lasts until the user has read it.
+    if (launch.hProcess == nullptr) return;
+    WaitForSingleObject(launch.hProcess, INFINITE);
+    CloseHandle(launch.hProcess);
+}

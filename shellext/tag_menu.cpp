@@ -1,0 +1,192 @@
+#include "shellext/tag_menu.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "shellext/module.h"
+
+namespace {
+
+const char kMenuText[] = "タグの追加(&T)";
+const char kHelpText[] = "選択したファイルとフォルダを Tagrin で開きます";
+const char kVerb[] = "tagrin.addtag";
+const char kProgramName[] = "Tagrin.exe";
+
+// The full path of Tagrin.exe in the folder this extension was loaded from.
+bool GetProgramPath(char* buffer, DWORD size) {
+    DWORD length = GetModuleFileNameA(g_module, buffer, size);
+    if (length == 0 || length >= size) return false;
+    if (!PathRemoveFileSpecA(buffer)) return false;
+    return PathAppendA(buffer, kProgramName) != FALSE;
+}
+
+// Copies an ANSI text into the caller's buffer, as ANSI or as UTF-16 as the request asks.
+HRESULT CopyCommandText(const char* text, bool wide, CHAR* name, UINT nameSize) {
+    if (name == nullptr || nameSize == 0) return E_INVALIDARG;
+    if (wide) {
+        wchar_t* target = reinterpret_cast<wchar_t*>(name);
+        if (MultiByteToWideChar(CP_ACP, 0, text, -1, target, static_cast<int>(nameSize)) == 0) {
+            target[0] = L'\0';
+            return E_INVALIDARG;
+        }
+        return S_OK;
+    }
+    if (std::strlen(text) >= nameSize) {
+        name[0] = '\0';
+        return E_INVALIDARG;
+    }
+    std::memcpy(name, text, std::strlen(text) + 1);
+    return S_OK;
+}
+
+bool IsOurVerb(const CMINVOKECOMMANDINFO* invocation) {
+    if (HIWORD(reinterpret_cast<UINT_PTR>(invocation->lpVerb)) == 0) {
+        return LOWORD(reinterpret_cast<UINT_PTR>(invocation->lpVerb)) == 0;
+    }
+    return lstrcmpiA(invocation->lpVerb, kVerb) == 0;
+}
+
+}  // namespace
+
+TagMenu::TagMenu() : references_(1), commandLine_(nullptr) {
+    LockModule();
+}
+
+TagMenu::~TagMenu() {
+    delete commandLine_;
+    UnlockModule();
+}
+
+STDMETHODIMP TagMenu::QueryInterface(REFIID interfaceId, void** object) {
+    if (object == nullptr) return E_POINTER;
+    if (IsEqualIID(interfaceId, IID_IUnknown) || IsEqualIID(interfaceId, IID_IShellExtInit)) {
+        *object = static_cast<IShellExtInit*>(this);
+    } else if (IsEqualIID(interfaceId, IID_IContextMenu)) {
+        *object = static_cast<IContextMenu*>(this);
+    } else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) TagMenu::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&references_));
+}
+
+STDMETHODIMP_(ULONG) TagMenu::Release() {
+    LONG remaining = InterlockedDecrement(&references_);
+    if (remaining == 0) delete this;
+    return static_cast<ULONG>(remaining);
+}
+
+// Reads the selected paths out of the CF_HDROP data at once: the data object need not outlive this call.
+STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY) {
+    delete commandLine_;
+    commandLine_ = nullptr;
+    if (selection == nullptr) return E_INVALIDARG;
+
+    FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium = {};
+    if (FAILED(selection->GetData(&format, &medium))) return E_INVALIDARG;
+    HDROP drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
+    if (drop == nullptr) {
+        ReleaseStgMedium(&medium);
+        return E_INVALIDARG;
+    }
+
+    LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine;
+    char programPath[1024] = {};
+    HRESULT result = E_FAIL;
+    if (line == nullptr) {
+        result = E_OUTOFMEMORY;
+    } else if (GetProgramPath(programPath, sizeof programPath) && StartLaunchCommandLine(line, programPath)) {
+        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+            char path[1024] = {};
+            if (DragQueryFileA(drop, i, nullptr, 0) >= sizeof path) {
+                CountLaunchPathLeftOut(line);
+                continue;
+            }
+            DragQueryFileA(drop, i, path, sizeof path);
+            AppendLaunchPath(line, path);
+        }
+        if (line->pathCount > 0) {
+            commandLine_ = line;
+            line = nullptr;
+            result = S_OK;
+        }
+    }
+    delete line;
+    GlobalUnlock(medium.hGlobal);
+    ReleaseStgMedium(&medium);
+    return result;
+}
+
+STDMETHODIMP TagMenu::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
+    if ((flags & CMF_DEFAULTONLY) || commandLine_ == nullptr || firstId > lastId) {
+        return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 0);
+    }
+    if (!InsertMenuA(menu, position, MF_BYPOSITION | MF_STRING, firstId, kMenuText)) {
+        return HRESULT_FROM_WIN32(GetLastError());
+    }
+    return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 1);
+}
+
+// Starts Tagrin once on the paths that fit on one command line, and tells the user how many did not: several
+// starts would open several windows, each with a share of the selection.
+STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation) {
+    if (invocation == nullptr || !IsOurVerb(invocation)) return E_INVALIDARG;
+    if (commandLine_ == nullptr) return E_UNEXPECTED;
+
+    char programPath[1024] = {};
+    if (!GetProgramPath(programPath, sizeof programPath)) return E_FAIL;
+    char programFolder[1024] = {};
+    std::memcpy(programFolder, programPath, sizeof programFolder);
+    PathRemoveFileSpecA(programFolder);
+
+    // CreateProcessA may write into the command line, so it gets a copy.
+    LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine(*commandLine_);
+    if (line == nullptr) return E_OUTOFMEMORY;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr,
+                                        programFolder, &startup, &process);
+    const DWORD error = GetLastError();
+    delete line;
+    if (!started) return HRESULT_FROM_WIN32(error);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    if (commandLine_->leftOut > 0 && !(invocation->fMask & CMIC_MASK_FLAG_NO_UI)) {
+        char message[1024] = {};
+        std::snprintf(message, sizeof message,
+                      "選択された %d 個のうち %d 個は、一度に渡せる長さを超えたため Tagrin に渡していません。",
+                      commandLine_->pathCount + commandLine_->leftOut, commandLine_->leftOut);
+        MessageBoxA(invocation->hwnd, message, "Tagrin", MB_ICONWARNING | MB_OK);
+    }
+    return S_OK;
+}
+
+STDMETHODIMP TagMenu::GetCommandString(UINT_PTR commandOffset, UINT type, UINT*, CHAR* name, UINT nameSize) {
+    if (commandOffset != 0) return E_INVALIDARG;
+    switch (type) {
+    case GCS_VERBA:
+    case GCS_VERBW:
+        return CopyCommandText(kVerb, type == GCS_VERBW, name, nameSize);
+    case GCS_HELPTEXTA:
+    case GCS_HELPTEXTW:
+        return CopyCommandText(kHelpText, type == GCS_HELPTEXTW, name, nameSize);
+    case GCS_VALIDATEA:
+    case GCS_VALIDATEW:
+        return S_OK;
+    default:
+        return E_INVALIDARG;
+    }
+}

@@ -1,0 +1,60 @@
+#include "store/settings.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+// The settings file beside the program (the current directory is the program folder).
+constexpr char kSettingsFile[] = ".\\設定.ini";
+constexpr DWORD kValueSize = 1024;
+
+// Hand-edited only: the program never writes this section.
+constexpr char kBracketSection[] = "タグ括弧";
+constexpr char kOpeningKey[] = "tag1";
+constexpr char kClosingKey[] = "tag2";
+constexpr char kAddBeforeKey[] = "addtag1";
+constexpr char kAddAfterKey[] = "addtag2";
+constexpr char kDefaultOpening[] = "[(【（「{『<＜";
+constexpr char kDefaultClosing[] = "])】）」}』>＞";
+constexpr char kDefaultAddBefore[] = "[";
+constexpr char kDefaultAddAfter[] = "]";
+
+// Written back on every close.
+constexpr char kIntakeSection[] = "設定";
+constexpr char kExtKey[] = "ext";
+constexpr char kRecurseKey[] = "IsDir";
+constexpr char kDefaultExt[] = "*";
+constexpr int kDefaultRecurse = 1;
+
+void ReadString(const char* section, const char* key, const char* fallback, char* value) {
+    GetPrivateProfileStringA(section, key, fallback, value, kValueSize, kSettingsFile);
+}
+
+}  // namespace
+
+void ReadBracketSettings(char* opening, char* closing) {
+    // An empty set is kept as it is: it simply recognises no tag.
+    ReadString(kBracketSection, kOpeningKey, kDefaultOpening, opening);
+    ReadString(kBracketSection, kClosingKey, kDefaultClosing, closing);
+}
+
+void ReadAddBrackets(char* before, char* after) {
+    // A new name always gets visible brackets, so an empty value counts as absent.
+    ReadString(kBracketSection, kAddBeforeKey, kDefaultAddBefore, before);
+    if (before[0] == '\0') std::memcpy(before, kDefaultAddBefore, sizeof kDefaultAddBefore);
+    ReadString(kBracketSection, kAddAfterKey, kDefaultAddAfter, after);
+    if (after[0] == '\0') std::memcpy(after, kDefaultAddAfter, sizeof kDefaultAddAfter);
+}
+
+void ReadIntakeSettings(char* extText, int* recurse) {
+    ReadString(kIntakeSection, kExtKey, kDefaultExt, extText);
+    *recurse = static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
+}
+
+void SaveIntakeSettings(const char* extText, int recurse) {
+    // Failed writes are ignored: the dialog closes all the same.
+    WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile);
+    WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile);
+}

@@ -1,0 +1,62 @@
+#include "store/tag_history.h"
+
+#include <cstring>
+
+#include "app/control_ids.h"
+#include "store/history_file.h"
+
+namespace {
+
+// One read of at most 1022 bytes (the 1024-byte buffer read with a limit of 1023).
+constexpr int kLineReadLimit = 1023;
+
+// Reads one piece of a line and removes the run of CR and LF bytes at its end (neither byte
+// occurs inside a double-byte character, so walking back is safe). endedWithLineEnd tells
+// whether the piece read was closed by a line feed.
+bool ReadLine(std::FILE* stream, char* buffer, bool* endedWithLineEnd) {
+    if (!std::fgets(buffer, kLineReadLimit, stream)) return false;
+    std::size_t length = std::strlen(buffer);
+    *endedWithLineEnd = length > 0 && buffer[length - 1] == '\n';
+    while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r')) buffer[--length] = '\0';
+    return true;
+}
+
+}  // namespace
+
+bool ReadHistoryLine(std::FILE* stream, char* buffer) {
+    bool endedWithLineEnd = false;
+    return ReadLine(stream, buffer, &endedWithLineEnd);
+}
+
+void LoadTagHistory(HWND dialog) {
+    // Emptied first, so a missing file leaves an empty list.
+    SendDlgItemMessageA(dialog, kTagCombo, CB_RESETCONTENT, 0, 0);
+    std::FILE* stream = std::fopen(kHistoryFile, "rt");
+    if (!stream) return;
+    char line[1024] = {};
+    while (ReadHistoryLine(stream, line)) {
+        SendDlgItemMessageA(dialog, kTagCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+    }
+    std::fclose(stream);
+}
+
+void AppendTagToHistory(const char* fileName, const char* tag) {
+    if (!tag || tag[0] == '\0') return;
+    std::FILE* stream = std::fopen(fileName, "at+");
+    if (!stream) return;
+    std::fseek(stream, 0, SEEK_SET);
+    char line[1024] = {};
+    // A hand-edited file may end without a line end; the new tag must not join that last line.
+    bool endsWithLineEnd = true;
+    while (ReadLine(stream, line, &endsWithLineEnd)) {
+        if (std::strcmp(line, tag) == 0) {
+            std::fclose(stream);
+            return;
+        }
+    }
+    // Switching from reading to writing needs a positioning call; append mode writes at the end anyway.
+    std::fseek(stream, 0, SEEK_END);
+    if (!endsWithLineEnd) std::fputc('\n', stream);
+    std::fprintf(stream, "%s\n", tag);
+    std::fclose(stream);
+}

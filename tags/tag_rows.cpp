@@ -1,0 +1,128 @@
+#include "tags/tag_rows.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "filelist/file_list_model.h"
+#include "store/settings.h"
+#include "store/tag_history.h"
+#include "tags/tag_commands.h"
+#include "tags/tag_grammar.h"
+#include "tags/tag_paths.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+// The history lives beside the program, which start-up made the current directory.
+const char kHistoryFile[] = "タグ.txt";
+
+// Offset of the file-name part in a location, found as RemoveTag finds it; the new location keeps
+// everything before it, so a rename never leaves the file's folder.
+std::size_t NamePartOffset(const char* location)
+{
+    return static_cast<std::size_t>(PathFindFileNameA(location) - location);
+}
+
+// The rename itself: only a safe new name is handed to MoveFileA, which fails rather than
+// replace an existing file. The row shows the outcome. Returns 1 when the file was renamed.
+int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* newLocation, std::size_t nameOffset)
+{
+    if (!IsSafeNewFileName(newLocation + nameOffset) || !MoveFileA(oldLocation, newLocation)) {
+        SetResultMark(list, row, kResultFailed);
+        return 0;
+    }
+    UpdateRenamedRow(list, row, newLocation);
+    return 1;
+}
+
+// Whether the tag list holds tag; an empty entry ends the list for every reader.
+bool TagListHolds(const char* tagList, const char* tag)
+{
+    for (const char* entry = tagList; *entry != '\0'; entry += std::strlen(entry) + 1) {
+        if (TagEquals(entry, tag)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int FinishRun(int done, const char* tag)
+{
+    if (done > 0) {
+        AppendTagToHistory(kHistoryFile, tag);
+    }
+    return done;
+}
+
+}  // namespace
+
+void ClearResults(FileListOps& list, int count)
+{
+    for (int row = 0; row < count; ++row) {
+        SetResultMark(list, row, "");
+    }
+}
+
+int AddTagToRows(FileListOps& list, const char* tag)
+{
+    char opening[kTextBufferSize] = {};
+    char closing[kTextBufferSize] = {};
+    char before[kTextBufferSize] = {};
+    char after[kTextBufferSize] = {};
+    ReadBracketSettings(opening, closing);
+    ReadAddBrackets(before, after);
+
+    int done = 0;
+    int count = list.RowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!IsRowProcessed(list, row)) {
+            continue;
+        }
+        char oldLocation[kTextBufferSize] = {};
+        char newLocation[kTextBufferSize] = {};
+        char tagList[kTextBufferSize] = {};
+        list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
+        std::memcpy(newLocation, oldLocation, sizeof newLocation);
+        ReadTagList(oldLocation, tagList, opening, closing);
+        if (TagListHolds(tagList, tag)) {
+            continue;
+        }
+        // A folder standing where a listed file was is never renamed.
+        if (PathIsDirectoryA(oldLocation)) {
+            SetResultMark(list, row, kResultFailed);
+            continue;
+        }
+        std::size_t offset = NamePartOffset(oldLocation);
+        // A tagged location that does not fit in the buffer is refused whole, never cut.
+        if (!ComposeTaggedName(before, tag, after, oldLocation + offset, newLocation + offset,
+                               sizeof newLocation - offset)) {
+            SetResultMark(list, row, kResultFailed);
+            continue;
+        }
+        done += RenameRow(list, row, oldLocation, newLocation, offset);
+    }
+    return FinishRun(done, tag);
+}
+
+int DeleteTagFromRows(FileListOps& list, const char* tag)
+{
+    int done = 0;
+    int count = list.RowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!IsRowProcessed(list, row)) {
+            continue;
+        }
+        char oldLocation[kTextBufferSize] = {};
+        char newLocation[kTextBufferSize] = {};
+        list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
+        // RemoveTag reads the bracket settings itself, for every row; a folder gives 0.
+        if (!RemoveTag(oldLocation, tag, newLocation)) {
+            continue;
+        }
+        // A name that was nothing but the tag and blanks is left empty: the safety check refuses it.
+        done += RenameRow(list, row, oldLocation, newLocation, NamePartOffset(oldLocation));
+    }
+    return FinishRun(done, tag);
+}

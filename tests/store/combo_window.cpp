@@ -1,0 +1,49 @@
+#include "store/combo_window.h"
+
+#include <commctrl.h>
+
+#include "app/control_ids.h"
+
+ComboWindow::ComboWindow(bool withList) {
+    window_ = CreateWindowExA(0, "STATIC", "test", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT, 0, 0, 300, 200,
+                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTagCombo)), GetModuleHandleA(nullptr),
+                    nullptr);
+    if (!withList) return;
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&init);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 40, 580, 300, window_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileList)), GetModuleHandleA(nullptr),
+                                nullptr);
+    ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
+    for (int column = 0; column < 4; ++column) {
+        LVCOLUMNA header = {};
+        header.mask = LVCF_WIDTH;
+        header.cx = 100;
+        SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&header));
+    }
+}
+
+ComboWindow::~ComboWindow() { DestroyWindow(window_); }
+
+HWND ComboWindow::Combo() const { return GetDlgItem(window_, kTagCombo); }
+
+HWND ComboWindow::List() const { return GetDlgItem(window_, kFileList); }
+
+std::vector<std::string> ComboWindow::Entries() const {
+    std::vector<std::string> entries;
+    const LRESULT count = SendMessageA(Combo(), CB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        const LRESULT length = SendMessageA(Combo(), CB_GETLBTEXTLEN, index, 0);
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        SendMessageA(Combo(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(std::char_traits<char>::length(text.c_str()));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+void ComboWindow::AddEntry(const std::string& text) {
+    SendMessageA(Combo(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}

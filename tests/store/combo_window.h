@@ -1,0 +1,25 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// A top-level window standing in for the main dialog: the tag combo box (1003, drop-down, sorted)
+// and, when asked, a report-style list view (1001) with the four file-list columns.
+class ComboWindow {
+public:
+    explicit ComboWindow(bool withList = false);
+    ~ComboWindow();
+    ComboWindow(const ComboWindow&) = delete;
+    ComboWindow& operator=(const ComboWindow&) = delete;
+
+    HWND Window() const { return window_; }
+    HWND Combo() const;
+    HWND List() const;
+    // The combo box's list, in its own order.
+    std::vector<std::string> Entries() const;
+    void AddEntry(const std::string& text);
+
+private:
+    HWND window_;
+};

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "store/settings.h"
+#include "support/sjis.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const char kSettingsName[] = "設定.ini";
+
+// Writes the settings file by hand (raw Shift-JIS bytes); nullptr leaves the folder without one.
+void PutSettings(const TempProgramFolder& folder, const char* bytes) {
+    if (bytes) {
+        ASSERT_TRUE(WriteFileBytes(folder.Join(kSettingsName), bytes));
+    }
+}
+
+struct BracketCase {
+    const char* name;
+    const char* ini;
+    const char* opening;
+    const char* closing;
+    const char* before;
+    const char* after;
+};
+
+// ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte.
+const BracketCase kBracketCases[] = {
+    {"no file gives the defaults", nullptr, "[(【（「{『<＜", "])】）」}』>＞", "[", "]"},
+    {"section without keys", "[タグ括弧]\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", "]"},
+    {"keys in another section are not brackets", "[設定]\r\ntag1=x\r\naddtag1=y\r\n", "[(【（「{『<＜",
+     "])】）」}』>＞", "[", "]"},
+    {"empty sets stay empty, empty add texts fall back", "[タグ括弧]\r\ntag1=\r\ntag2=\r\naddtag1=\r\naddtag2=\r\n",
+     "", "", "[", "]"},
+    {"hand-written Shift-JIS values", "[タグ括弧]\r\ntag1=【ソ\r\ntag2=】表\r\naddtag1=ソ\r\naddtag2=表\r\n", "【ソ",
+     "】表", "ソ", "表"},
+    {"LF-only file", "[タグ括弧]\ntag1=<\ntag2=>\naddtag1=<<\naddtag2=>>\n", "<", ">", "<<", ">>"},
+    {"only one add text set", "[タグ括弧]\r\naddtag2=)\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", ")"},
+};
+
+TEST(SettingsTest, BracketSettingsAndAddBrackets) {
+    for (const BracketCase& c : kBracketCases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        PutSettings(folder, c.ini);
+        char opening[1024] = {};
+        char closing[1024] = {};
+        ReadBracketSettings(opening, closing);
+        EXPECT_STREQ(c.opening, opening);
+        EXPECT_STREQ(c.closing, closing);
+        char before[1024] = {};
+        char after[1024] = {};
+        ReadAddBrackets(before, after);
+        EXPECT_STREQ(c.before, before);
+        EXPECT_STREQ(c.after, after);
+    }
+}
+
+TEST(SettingsTest, DefaultBracketSetsHoldNineCharactersFiveOfThemDoubleByte) {
+    TempProgramFolder folder;
+    char opening[1024] = {};
+    char closing[1024] = {};
+    ReadBracketSettings(opening, closing);
+    EXPECT_EQ(4u + 5u * 2u, std::string(opening).size());
+    EXPECT_EQ(4u + 5u * 2u, std::string(closing).size());
+}
+
+TEST(SettingsTest, LongValueIsCutTo1023Bytes) {
+    TempProgramFolder folder;
+    const std::string longValue(1500, 'b');
+    PutSettings(folder, ("[タグ括弧]\r\ntag1=" + longValue + "\r\n[設定]\r\next=" + longValue + "\r\n").c_str());
+    char opening[1024] = {};
+    char closing[1024] = {};
+    ReadBracketSettings(opening, closing);
+    EXPECT_EQ(std::string(1023, 'b'), opening);
+    char ext[1024] = {};
+    int recurse = -1;
+    ReadIntakeSettings(ext, &recurse);
+    EXPECT_EQ(std::string(1023, 'b'), ext);
+}
+
+struct IntakeCase {
+    const char* name;
+    const char* ini;
+    const char* ext;
+    int recurse;
+};
+
+const IntakeCase kIntakeCases[] = {
+    {"no file gives the defaults", nullptr, "*", 1},
+    {"section without keys", "[設定]\r\n", "*", 1},
+    {"empty ext stays empty", "[設定]\r\next=\r\nIsDir=0\r\n", "", 0},
+    {"IsDir 2 is on", "[設定]\r\nIsDir=2\r\n", "*", 2},
+    {"IsDir not a number is off", "[設定]\r\nIsDir=abc\r\n", "*", 0},
+    {"IsDir with a leading blank", "[設定]\r\nIsDir= 7\r\n", "*", 7},
+    {"IsDir empty falls back", "[設定]\r\nIsDir=\r\n", "*", 1},
+    {"Shift-JIS extensions", "[設定]\r\next=txt;表;ソ\r\nIsDir=1\r\n", "txt;表;ソ", 1},
+    {"keys of the bracket section are not intake keys", "[タグ括弧]\r\next=jpg\r\nIsDir=0\r\n", "*", 1},
+};
+
+TEST(SettingsTest, IntakeSettings) {
+    for (const IntakeCase& c : kIntakeCases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        PutSettings(folder, c.ini);
+        char ext[1024] = {};
+        int recurse = -1;
+        ReadIntakeSettings(ext, &recurse);
+        EXPECT_STREQ(c.ext, ext);
+        EXPECT_EQ(c.recurse, recurse);
+    }
+}
+
+struct SaveCase {
+    const char* name;
+    const char* ini;
+    const char* ext;
+    int recurse;
+    int recurseReadBack;
+};
+
+const SaveCase kSaveCases[] = {
+    {"first close creates the file", nullptr, "*", 1, 1},
+    {"any nonzero flag is written as 1", "[設定]\r\next=*\r\nIsDir=2\r\n", "txt;jpg", 2, 1},
+    {"off and an empty filter", "[設定]\r\next=txt\r\nIsDir=1\r\n", "", 0, 0},
+    {"Shift-JIS filter", nullptr, "表;ソ", 1, 1},
+};
+
+TEST(SettingsTest, SaveIntakeSettingsReadsBackAsWritten) {
+    for (const SaveCase& c : kSaveCases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        PutSettings(folder, c.ini);
+        SaveIntakeSettings(c.ext, c.recurse);
+        EXPECT_TRUE(FileExists(folder.Join(kSettingsName)));
+        char ext[1024] = {};
+        int recurse = -1;
+        ReadIntakeSettings(ext, &recurse);
+        EXPECT_STREQ(c.ext, ext);
+        EXPECT_EQ(c.recurseReadBack, recurse);
+    }
+}
+
+TEST(SettingsTest, FirstCloseWritesOnlyTheIntakeSection) {
+    TempProgramFolder folder;
+    SaveIntakeSettings("*", 1);
+    const std::string bytes = ReadFileBytes(folder.Join(kSettingsName));
+    EXPECT_NE(std::string::npos, bytes.find("[設定]"));
+    EXPECT_NE(std::string::npos, bytes.find("ext=*"));
+    EXPECT_NE(std::string::npos, bytes.find("IsDir=1"));
+    EXPECT_EQ(std::string::npos, bytes.find("タグ括弧"));
+}
+
+TEST(SettingsTest, CloseKeepsOtherSectionsAndKeys) {
+    TempProgramFolder folder;
+    PutSettings(folder,
+                "[タグ括弧]\r\ntag1=【\r\ntag2=】\r\naddtag1=ソ\r\naddtag2=表\r\n"
+                "[設定]\r\next=txt\r\nIsDir=0\r\nother=表示\r\n"
+                "[その他]\r\nkey=value\r\n");
+    SaveIntakeSettings("jpg;png", 1);
+
+    char opening[1024] = {};
+    char closing[1024] = {};
+    ReadBracketSettings(opening, closing);
+    EXPECT_STREQ("【", opening);
+    EXPECT_STREQ("】", closing);
+    char before[1024] = {};
+    char after[1024] = {};
+    ReadAddBrackets(before, after);
+    EXPECT_STREQ("ソ", before);
+    EXPECT_STREQ("表", after);
+
+    const std::string bytes = ReadFileBytes(folder.Join(kSettingsName));
+    EXPECT_NE(std::string::npos, bytes.find("other=表示"));
+    EXPECT_NE(std::string::npos, bytes.find("[その他]"));
+    EXPECT_NE(std::string::npos, bytes.find("key=value"));
+    EXPECT_NE(std::string::npos, bytes.find("ext=jpg;png"));
+    EXPECT_NE(std::string::npos, bytes.find("IsDir=1"));
+    EXPECT_EQ(std::string::npos, bytes.find("ext=txt"));
+    EXPECT_EQ(std::string::npos, bytes.find("IsDir=0"));
+}
+
+TEST(SettingsTest, HandEditsApplyAtTheNextRead) {
+    TempProgramFolder folder;
+    PutSettings(folder, "[タグ括弧]\r\naddtag1=<\r\n");
+    char before[1024] = {};
+    char after[1024] = {};
+    ReadAddBrackets(before, after);
+    EXPECT_STREQ("<", before);
+    // Rewritten with a different size, so a cached copy would be told apart from the file.
+    PutSettings(folder, "[タグ括弧]\r\naddtag1=【【\r\n");
+    ReadAddBrackets(before, after);
+    EXPECT_STREQ("【【", before);
+}
+
+}  // namespace

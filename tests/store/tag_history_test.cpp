@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/combo_window.h"
+#include "store/tag_history.h"
+#include "support/sjis.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+const char kHistoryName[] = "タグ.txt";
+
+std::vector<std::string> ReadAllLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::FILE* stream = std::fopen(path.c_str(), "rt");
+    if (!stream) return lines;
+    char buffer[1024] = {};
+    while (ReadHistoryLine(stream, buffer)) lines.push_back(buffer);
+    std::fclose(stream);
+    return lines;
+}
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+TEST(TagHistoryTest, ReadHistoryLine) {
+    const std::string line1022(1022, 'a');
+    const std::string line2500 = std::string(1022, 'x') + std::string(1022, 'y') + std::string(456, 'z');
+    // ソ (0x83 0x5C) and 表 (0x95 0x5C): a backslash as second byte is just part of the text.
+    const ReadCase cases[] = {
+        {"CR LF", "Memo\r\nソ表\r\n", {"Memo", "ソ表"}},
+        {"LF only", "Memo\nソ表\n", {"Memo", "ソ表"}},
+        {"no final line end", "Memo\r\nlast", {"Memo", "last"}},
+        {"stray CRs before the line end", "Memo\r\r\nnext\r\n", {"Memo", "next"}},
+        {"empty lines are entries", "\r\nMemo\r\n\r\n", {"", "Memo", ""}},
+        {"blanks are kept", " Memo \r\n", {" Memo ", }},
+        {"empty file", "", {}},
+        {"1022-byte line then its line end", line1022 + "\r\nnext\r\n", {line1022, "", "next"}},
+        {"2500-byte line in pieces", line2500 + "\r\n",
+         {std::string(1022, 'x'), std::string(1022, 'y'), std::string(456, 'z')}},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), c.bytes));
+        EXPECT_EQ(c.lines, ReadAllLines(folder.Join(kHistoryName)));
+    }
+}
+
+struct AppendCase {
+    const char* name;
+    std::optional<std::string> before;  // empty: no file
+    std::string tag;
+    std::string after;
+};
+
+TEST(TagHistoryTest, AppendTagToHistory) {
+    const std::string tag1022(1022, 't');
+    const std::string tag1100(1100, 'u');
+    const AppendCase cases[] = {
+        {"first append creates the file", std::nullopt, "Memo", "Memo\r\n"},
+        {"empty file", "", "Memo", "Memo\r\n"},
+        {"new tag goes last", "Old\r\n", "Memo", "Old\r\nMemo\r\n"},
+        {"held with CR LF", "Old\r\nMemo\r\nNext\r\n", "Memo", "Old\r\nMemo\r\nNext\r\n"},
+        {"held with LF only", "Old\nMemo\n", "Memo", "Old\nMemo\n"},
+        {"held as last line without line end", "Old\r\nMemo", "Memo", "Old\r\nMemo"},
+        {"last line without line end gets one first", "Old\r\nMe", "Memo", "Old\r\nMe\r\nMemo\r\n"},
+        {"last line ending in a stray CR gets a line end", "Old\r", "Memo", "Old\r\r\nMemo\r\n"},
+        {"letter case differs", "memo\r\n", "Memo", "memo\r\nMemo\r\n"},
+        {"blanks differ", " Memo\r\n", "Memo", " Memo\r\nMemo\r\n"},
+        {"prefix of a line is not the line", "Memo2\r\n", "Memo", "Memo2\r\nMemo\r\n"},
+        {"Shift-JIS tag held", "ソ表\r\n", "ソ表", "ソ表\r\n"},
+        {"Shift-JIS tags differing in the second byte", "タグ\r\n", "タバ", "タグ\r\nタバ\r\n"},
+        {"1022-byte tag is found", tag1022 + "\r\n", tag1022, tag1022 + "\r\n"},
+        // Longer lines are read in pieces, so such a tag is never found and is written again.
+        {"tag longer than one read is appended again", tag1100 + "\r\n", tag1100,
+         tag1100 + "\r\n" + tag1100 + "\r\n"},
+    };
+    for (const AppendCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        if (c.before) {
+            ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), *c.before));
+        }
+        AppendTagToHistory(kHistoryName, c.tag.c_str());
+        EXPECT_EQ(c.after, ReadFileBytes(folder.Join(kHistoryName)));
+    }
+}
+
+TEST(TagHistoryTest, AbsentOrEmptyTagTouchesNothing) {
+    TempProgramFolder folder;
+    AppendTagToHistory(kHistoryName, nullptr);
+    AppendTagToHistory(kHistoryName, "");
+    EXPECT_FALSE(FileExists(folder.Join(kHistoryName)));
+
+    ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), "Old"));
+    AppendTagToHistory(kHistoryName, "");
+    EXPECT_EQ("Old", ReadFileBytes(folder.Join(kHistoryName)));
+}
+
+TEST(TagHistoryTest, RepeatedAppendsWriteEachTagOnce) {
+    TempProgramFolder folder;
+    for (const char* tag : {"Memo", "ソ", "Memo", "memo", "ソ", ".\\"}) AppendTagToHistory(".\\タグ.txt", tag);
+    AppendTagToHistory(kHistoryName, "memo");
+    EXPECT_EQ("Memo\r\nソ\r\nmemo\r\n.\\\r\n", ReadFileBytes(folder.Join(kHistoryName)));
+}
+
+TEST(TagHistoryTest, UnwritableFileIsLeftAsItIs) {
+    TempProgramFolder folder;
+    const std::string path = folder.Join(kHistoryName);
+    ASSERT_TRUE(MakeFolder(path));  // a folder by that name cannot be opened for appending
+    AppendTagToHistory(kHistoryName, "Memo");
+    EXPECT_TRUE(FolderExists(path));
+}
+
+struct LoadCase {
+    const char* name;
+    const char* bytes;  // nullptr: no file
+    std::vector<std::string> entries;
+};
+
+TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList) {
+    const LoadCase cases[] = {
+        {"no file leaves the list empty", nullptr, {}},
+        {"empty file", "", {}},
+        {"sorted, case ignored", "b\r\nC\r\na\r\n", {"a", "b", "C"}},
+        {"duplicates and empty lines kept", "Memo\r\n\r\nMemo\r\n", {"", "Memo", "Memo"}},
+        {"blanks kept", " Memo\r\n", {" Memo"}},
+        {"last line without line end", "b\r\na", {"a", "b"}},
+    };
+    for (const LoadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        if (c.bytes) {
+            ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), c.bytes));
+        }
+        ComboWindow window;
+        window.AddEntry("left over");
+        LoadTagHistory(window.Window());
+        EXPECT_EQ(c.entries, window.Entries());
+    }
+}
+
+// Lines the combo box orders by its own rules (case-different, double-byte): each is offered once.
+TEST(TagHistoryTest, LoadTagHistoryOffersCaseDifferentAndShiftJisLines) {
+    TempProgramFolder folder;
+    ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), "表\r\nmemo\r\nソ\r\nMEMO\r\n"));
+    ComboWindow window;
+    LoadTagHistory(window.Window());
+    std::vector<std::string> entries = window.Entries();
+    std::sort(entries.begin(), entries.end());
+    const std::vector<std::string> expected = {"MEMO", "memo", "ソ", "表"};
+    EXPECT_EQ(expected, entries);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// The Add and Delete buttons of the real main dialog: the tag as typed, the batch, the history,
+// and the button that stays disabled until the messages queued meanwhile have been handled.
+#include "tags/tag_commands.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "app/message_loop.h"
+#include "dialog_fixture.h"
+#include "filelist/file_list_model.h"
+#include "filelist/list_view_ops.h"
+#include "support/sjis.h"
+#include "support/temp_folder.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+std::vector<std::string> Column(HWND dialog, int column)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    std::vector<std::string> texts;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        char text[kTextBufferSize] = {};
+        list.GetText(row, column, text, sizeof text);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+// Three files a.txt, b.txt, ソ.txt in folder\files, listed through the command line.
+struct ThreeFiles {
+    explicit ThreeFiles(const TempProgramFolder& program) : folder(program.Join("files"))
+    {
+        MakeFolder(folder);
+        for (const char* name : {"a.txt", "b.txt", "ソ.txt"}) {
+            WriteFileBytes(folder + "\\" + name, name);
+            tail += "\"" + folder + "\\" + name + "\" ";
+        }
+    }
+    std::vector<std::string> Locations(const std::vector<std::string>& names) const
+    {
+        std::vector<std::string> locations;
+        for (const std::string& name : names) locations.push_back(folder + "\\" + name);
+        return locations;
+    }
+    std::string folder;
+    std::string tail;
+};
+
+void Click(const DialogUnderTest& dialog, int button)
+{
+    SendMessageA(dialog.Item(button), BM_CLICK, 0, 0);
+}
+
+TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
+{
+    TempProgramFolder program;
+    ThreeFiles files(program);
+    DialogUnderTest dialog(files.tail.c_str());
+    ASSERT_TRUE(dialog.Window());
+    ASSERT_EQ(Column(dialog.Window(), kColumnName).size(), 3u);
+
+    SetDlgItemTextA(dialog.Window(), kTagCombo, "　Memo ");
+    // Enter in the combo box is the default button's command.
+    HWND edit = GetWindow(dialog.Item(kTagCombo), GW_CHILD);
+    SetFocus(edit);
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
+    DrainMessageQueue(dialog.Window());
+
+    std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]b.txt", "[Memo]ソ.txt"};
+    EXPECT_EQ(Column(dialog.Window(), kColumnName), tagged);
+    EXPECT_EQ(Column(dialog.Window(), kColumnLocation), files.Locations(tagged));
+    EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
+    for (const std::string& location : files.Locations(tagged)) EXPECT_TRUE(FileExists(location)) << location;
+    EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
+    EXPECT_TRUE(IsWindowEnabled(dialog.Item(kAddButton)));
+
+    Click(dialog, kDeleteButton);
+    std::vector<std::string> plain = {"a.txt", "b.txt", "ソ.txt"};
+    EXPECT_EQ(Column(dialog.Window(), kColumnName), plain);
+    EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
+    for (const std::string& location : files.Locations(plain)) EXPECT_TRUE(FileExists(location)) << location;
+    EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
+    EXPECT_TRUE(IsWindowEnabled(dialog.Item(kDeleteButton)));
+}
+
+TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
+{
+    TempProgramFolder program;
+    ThreeFiles files(program);
+    ASSERT_TRUE(WriteFileBytes(files.folder + "\\[x]a.txt", "blocker"));
+    DialogUnderTest dialog(files.tail.c_str());
+    SetDlgItemTextA(dialog.Window(), kTagCombo, "x");
+    Click(dialog, kAddButton);
+    ASSERT_EQ(Column(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完", "完"}));
+
+    for (const char* blank : {"", "　 \t"}) {
+        SetDlgItemTextA(dialog.Window(), kTagCombo, blank);
+        for (int button : {kAddButton, kDeleteButton}) {
+            Click(dialog, button);
+            EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, ""));
+            EXPECT_EQ(Column(dialog.Window(), kColumnName),
+                      (std::vector<std::string>{"a.txt", "[x]b.txt", "[x]ソ.txt"}));
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "x\r\n");
+}
+
+// Records whether the Add button was enabled when a message queued before the batch was handled.
+struct DrainProbe {
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_APP) {
+            handled = true;
+            buttonEnabled = IsWindowEnabled(reinterpret_cast<HWND>(lParam)) != FALSE;
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    static bool handled;
+    static bool buttonEnabled;
+};
+bool DrainProbe::handled = false;
+bool DrainProbe::buttonEnabled = true;
+
+TEST(TagCommands, InputQueuedDuringTheBatchMeetsADisabledButton)
+{
+    TempProgramFolder program;
+    ThreeFiles files(program);
+    DialogUnderTest dialog(files.tail.c_str());
+    WNDCLASSA probeClass = {};
+    probeClass.lpfnWndProc = DrainProbe::Proc;
+    probeClass.hInstance = GetModuleHandleA(nullptr);
+    probeClass.lpszClassName = "TagrinDrainProbe";
+    RegisterClassA(&probeClass);
+    HWND probe = CreateWindowA("TagrinDrainProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(probe);
+
+    SetDlgItemTextA(dialog.Window(), kTagCombo, "Memo");
+    PostMessageA(probe, WM_APP, 0, reinterpret_cast<LPARAM>(dialog.Item(kAddButton)));
+    Click(dialog, kAddButton);
+
+    EXPECT_TRUE(DrainProbe::handled);
+    EXPECT_FALSE(DrainProbe::buttonEnabled);
+    EXPECT_TRUE(IsWindowEnabled(dialog.Item(kAddButton)));
+    EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
+    DestroyWindow(probe);
+}
+
+}  // namespace

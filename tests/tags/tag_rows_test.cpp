@@ -1,0 +1,332 @@
+// The Add and Delete batches over an in-memory list, renaming real files in a temporary folder.
+#include "tags/tag_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "filelist/file_list_model.h"
+#include "filelist/memory_file_list.h"
+#include "filelist/name_key.h"
+#include "support/sjis.h"
+#include "support/temp_folder.h"
+#include "tags/tag_commands.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+const char kHistory[] = "タグ.txt";
+const char kDone[] = "完";
+const char kFailed[] = "失敗";
+
+class TagRowsTest : public ::testing::Test {
+protected:
+    // Creates folder\name holding its own name as content and lists it. Returns the row.
+    int ListNewFile(const std::string& folder, const std::string& name)
+    {
+        EXPECT_TRUE(WriteFileBytes(folder + "\\" + name, name)) << name;
+        return ListLocation(folder + "\\" + name);
+    }
+
+    int ListLocation(const std::string& location)
+    {
+        AppendFileRow(list, location.c_str());
+        return list.RowCount() - 1;
+    }
+
+    std::string Text(int row, int column) const
+    {
+        char buffer[kTextBufferSize] = {};
+        list.GetText(row, column, buffer, sizeof buffer);
+        return buffer;
+    }
+
+    // The row names folder\name, with the given result, and that file holds originalName as content.
+    void ExpectRow(int row, const std::string& folder, const std::string& name, const std::string& mark,
+                   const std::string& originalName)
+    {
+        EXPECT_EQ(Text(row, kColumnName), name);
+        EXPECT_EQ(Text(row, kColumnLocation), folder + "\\" + name);
+        EXPECT_EQ(Text(row, kColumnResult), mark);
+        EXPECT_EQ(list.GetKey(row), NameKey(name.c_str()));
+        EXPECT_EQ(ReadFileBytes(folder + "\\" + name), originalName);
+        if (name != originalName) {
+            EXPECT_FALSE(FileExists(folder + "\\" + originalName));
+        }
+    }
+
+    int Run(int (*command)(FileListOps&, const char*), const std::string& tag)
+    {
+        ClearResults(list, list.RowCount());
+        return command(list, tag.c_str());
+    }
+
+    std::string NewFolder(const std::string& name)
+    {
+        std::string folder = program.Join(name);
+        EXPECT_TRUE(MakeFolder(folder));
+        return folder;
+    }
+
+    TempProgramFolder program;
+    MemoryFileList list;
+};
+
+struct RenameCase {
+    const char* what;
+    const char* name;
+    const char* tag;
+    const char* expected;  // the name afterwards
+    const char* mark;
+    const char* folderBeside = nullptr;  // made beside the file first, so a separator would lead somewhere
+};
+
+const std::vector<RenameCase> kAddCases = {
+    {"plain name", "a.txt", "Memo", "[Memo]a.txt", kDone},
+    {"tagged in another case", "[memo]a.txt", "Memo", "[memo]a.txt", ""},
+    {"tagged in other brackets", "(MEMO)b.txt", "Memo", "(MEMO)b.txt", ""},
+    {"tag at the end", "x[Memo].txt", "Memo", "x[Memo].txt", ""},
+    {"tag second", "[Old][Memo]c.txt", "Memo", "[Old][Memo]c.txt", ""},
+    {"tag in full-width brackets", "【memo】d.txt", "Memo", "【memo】d.txt", ""},
+    {"empty first tag hides the rest", "[]a[Memo].txt", "Memo", "[Memo][]a[Memo].txt", kDone},
+    {"reversed pair first", "x)y[Memo].txt", "Memo", "[Memo]x)y[Memo].txt", kDone},
+    {"blank before the name", " a.txt", "Memo", "[Memo] a.txt", kDone},
+    {"full-width letters differ", "[Ｍｅｍｏ]a.txt", "Memo", "[Memo][Ｍｅｍｏ]a.txt", kDone},
+    {"second byte 0x5B", "ゲーム.txt", "Memo", "[Memo]ゲーム.txt", kDone},
+    {"second byte 0x5C", "ソ表.txt", "Memo", "[Memo]ソ表.txt", kDone},
+    {"second byte 0x5D", "ゾ.txt", "Memo", "[Memo]ゾ.txt", kDone},
+    {"tag with second byte 0x5C", "a.txt", "ソフト", "[ソフト]a.txt", kDone},
+    {"already tagged, second byte 0x5D before ']'", "[ゾ]a.txt", "ゾ", "[ゾ]a.txt", ""},
+    {"kana differing in a letter-like second byte", "[タバ]a.txt", "タグ", "[タグ][タバ]a.txt", kDone},
+    {"backslash in the tag", "a.txt", "x\\y", "a.txt", kFailed, "[x"},
+    {"slash in the tag", "a.txt", "x/y", "a.txt", kFailed, "[x"},
+    {"climbing out in the tag", "a.txt", "..\\..\\y", "a.txt", kFailed, "[.."},
+    {"colon in the tag", "a.txt", "x:y", "a.txt", kFailed},
+};
+
+const std::vector<RenameCase> kDeleteCases = {
+    {"tag and blank", "[Memo] a.txt", "Memo", "a.txt", kDone},
+    {"full-width brackets, other case", "【memo】a.txt", "Memo", "a.txt", kDone},
+    {"no tag", "a.txt", "Memo", "a.txt", ""},
+    {"reversed pair first", "x)y[Memo].txt", "Memo", "x)y.txt", kDone},
+    {"tag at the end", "report [MEMO].txt", "memo", "report .txt", kDone},
+    {"every occurrence", "【Memo】(memo)x.txt", "Memo", "x.txt", kDone},
+    {"brackets do not nest", "[[Memo]]x.txt", "Memo", "[[Memo]]x.txt", ""},
+    {"second bytes 0x5C and 0x5D", "[ゾ]ソ[Memo].txt", "Memo", "[ゾ]ソ.txt", kDone},
+    {"kana tag", "[ソフト]表.txt", "ソフト", "表.txt", kDone},
+    {"only the extension left", "[Memo].txt", "Memo", ".txt", kDone},
+    {"nothing left", "[Memo]", "Memo", "[Memo]", kFailed},
+    {"only blanks left", "[Memo]　(memo)", "Memo", "[Memo]　(memo)", kFailed},
+};
+
+class TagRowsTableTest : public TagRowsTest {
+protected:
+    // Each case in a folder of its own, so names never meet.
+    void RunTable(const std::vector<RenameCase>& cases, int (*command)(FileListOps&, const char*))
+    {
+        int index = 0;
+        for (const RenameCase& c : cases) {
+            SCOPED_TRACE(c.what);
+            RemoveAllRows(list);
+            std::string folder = NewFolder("case" + std::to_string(index++));
+            if (c.folderBeside) {
+                ASSERT_TRUE(MakeFolder(folder + "\\" + c.folderBeside));
+            }
+            int row = ListNewFile(folder, c.name);
+            bool renamed = std::string(c.mark) == kDone;
+            EXPECT_EQ(Run(command, c.tag), renamed ? 1 : 0);
+            ExpectRow(row, folder, c.expected, c.mark, c.name);
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(TagRowsTableTest, AddRenamesOnlyRowsWithoutTheTag)
+{
+    RunTable(kAddCases, AddTagToRows);
+}
+
+TEST_F(TagRowsTableTest, DeleteRemovesEveryOccurrence)
+{
+    RunTable(kDeleteCases, DeleteTagFromRows);
+}
+
+TEST_F(TagRowsTest, TagInTheFolderNameDoesNotCount)
+{
+    std::string folder = NewFolder("[Memo]");
+    int row = ListNewFile(folder, "a.txt");
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 1);
+    ExpectRow(row, folder, "[Memo]a.txt", kDone, "a.txt");
+    EXPECT_EQ(Run(DeleteTagFromRows, "Memo"), 1);
+    ExpectRow(row, folder, "a.txt", kDone, "a.txt");
+    EXPECT_TRUE(FolderExists(folder));
+}
+
+TEST_F(TagRowsTest, ExistingTargetIsNeverReplaced)
+{
+    std::string folder = NewFolder("files");
+    ASSERT_TRUE(WriteFileBytes(folder + "\\[Memo]a.txt", "other"));
+    int row = ListNewFile(folder, "a.txt");
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
+    ExpectRow(row, folder, "a.txt", kFailed, "a.txt");
+    EXPECT_EQ(ReadFileBytes(folder + "\\[Memo]a.txt"), "other");
+    EXPECT_FALSE(FileExists(program.Join(kHistory)));
+}
+
+TEST_F(TagRowsTest, DeleteOntoAnExistingNameFails)
+{
+    std::string folder = NewFolder("files");
+    ASSERT_TRUE(WriteFileBytes(folder + "\\a.txt", "other"));
+    int row = ListNewFile(folder, "[Memo]a.txt");
+    EXPECT_EQ(Run(DeleteTagFromRows, "Memo"), 0);
+    ExpectRow(row, folder, "[Memo]a.txt", kFailed, "[Memo]a.txt");
+    EXPECT_EQ(ReadFileBytes(folder + "\\a.txt"), "other");
+}
+
+TEST_F(TagRowsTest, VanishedFileFails)
+{
+    std::string folder = NewFolder("files");
+    int row = ListLocation(folder + "\\gone.txt");
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
+    EXPECT_EQ(Text(row, kColumnResult), kFailed);
+    EXPECT_EQ(Text(row, kColumnLocation), folder + "\\gone.txt");
+    EXPECT_FALSE(FileExists(folder + "\\[Memo]gone.txt"));
+}
+
+TEST_F(TagRowsTest, FolderAtARowsLocationIsNeverRenamed)
+{
+    std::string files = NewFolder("files");
+    std::string plain = NewFolder("files\\sub");
+    int row = ListLocation(plain);
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
+    EXPECT_EQ(Text(row, kColumnResult), kFailed);
+    EXPECT_TRUE(FolderExists(plain));
+    EXPECT_FALSE(FolderExists(files + "\\[Memo]sub"));
+
+    RemoveAllRows(list);
+    RemoveTree(plain);
+    std::string tagged = NewFolder("files\\[Memo]sub");
+    row = ListLocation(tagged);
+    EXPECT_EQ(Run(DeleteTagFromRows, "Memo"), 0);
+    EXPECT_EQ(Text(row, kColumnResult), "");
+    EXPECT_TRUE(FolderExists(tagged));
+    EXPECT_FALSE(FileExists(program.Join(kHistory)));
+}
+
+TEST_F(TagRowsTest, ExcludedRowsAreUntouched)
+{
+    std::string folder = NewFolder("files");
+    const char* names[] = {"a.txt", "[Memo]b.txt", "c.txt"};
+    const int states[] = {2, 0, 3};
+    for (int i = 0; i < 3; ++i) {
+        ListNewFile(folder, names[i]);
+        list.SetStateImage(i, states[i]);
+    }
+    for (auto command : {AddTagToRows, DeleteTagFromRows}) {
+        EXPECT_EQ(Run(command, "Memo"), 0);
+        for (int i = 0; i < 3; ++i) {
+            ExpectRow(i, folder, names[i], "", names[i]);
+            EXPECT_EQ(list.GetStateImage(i), states[i]);
+        }
+    }
+    EXPECT_FALSE(FileExists(program.Join(kHistory)));
+}
+
+TEST_F(TagRowsTest, OneFailureInThreeStillRecordsTheTagOnce)
+{
+    std::string folder = NewFolder("files");
+    ASSERT_TRUE(WriteFileBytes(folder + "\\[Memo]b.txt", "other"));
+    ListNewFile(folder, "a.txt");
+    ListNewFile(folder, "b.txt");
+    ListNewFile(folder, "c.txt");
+    list.SetStateImage(2, 1);
+
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 2);
+    ExpectRow(0, folder, "[Memo]a.txt", kDone, "a.txt");
+    ExpectRow(1, folder, "b.txt", kFailed, "b.txt");
+    ExpectRow(2, folder, "[Memo]c.txt", kDone, "c.txt");
+    EXPECT_EQ(ReadFileBytes(program.Join(kHistory)), "Memo\r\n");
+}
+
+TEST_F(TagRowsTest, SecondAddLeavesTaggedRowsUntouched)
+{
+    std::string folder = NewFolder("files");
+    ListNewFile(folder, "a.txt");
+    ListNewFile(folder, "ソ.txt");
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 2);
+    EXPECT_EQ(Run(AddTagToRows, "memo"), 0);
+    ExpectRow(0, folder, "[Memo]a.txt", "", "a.txt");
+    ExpectRow(1, folder, "[Memo]ソ.txt", "", "ソ.txt");
+    EXPECT_EQ(ReadFileBytes(program.Join(kHistory)), "Memo\r\n");
+}
+
+TEST_F(TagRowsTest, DeleteRecordsTheDeletedTag)
+{
+    std::string folder = NewFolder("files");
+    int row = ListNewFile(folder, "[ソフト]a.txt");
+    EXPECT_EQ(Run(DeleteTagFromRows, "ソフト"), 1);
+    ExpectRow(row, folder, "a.txt", kDone, "[ソフト]a.txt");
+    EXPECT_EQ(ReadFileBytes(program.Join(kHistory)), "ソフト\r\n");
+}
+
+TEST_F(TagRowsTest, TaggedLocationThatDoesNotFitFails)
+{
+    std::string folder = NewFolder("files");
+    int row = ListNewFile(folder, "a.txt");
+    std::string longTag(kTextBufferSize - folder.size() - 8, 'x');
+    EXPECT_EQ(Run(AddTagToRows, longTag), 0);
+    ExpectRow(row, folder, "a.txt", kFailed, "a.txt");
+
+    // A location that itself nearly fills the buffer: the row keeps its texts.
+    std::string location = folder + "\\" + std::string(kTextBufferSize - 1 - folder.size() - 1, 'n');
+    RemoveAllRows(list);
+    row = ListLocation(location);
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
+    EXPECT_EQ(Text(row, kColumnResult), kFailed);
+    EXPECT_EQ(Text(row, kColumnLocation), location);
+}
+
+struct AddBracketCase {
+    const char* what;
+    const char* settings;  // the whole settings file
+    const char* expected;
+    const char* mark;
+};
+
+TEST_F(TagRowsTest, AddedBracketsComeFromTheSettings)
+{
+    const AddBracketCase cases[] = {
+        {"lens brackets", "[タグ括弧]\r\naddtag1=【\r\naddtag2=】\r\n", "【Memo】a.txt", kDone},
+        {"empty values", "[タグ括弧]\r\naddtag1=\r\naddtag2=\r\n", "[Memo]a.txt", kDone},
+        {"climbing out of the folder", "[タグ括弧]\r\naddtag1=..\\\r\n", "a.txt", kFailed},
+        {"a stream name", "[タグ括弧]\r\naddtag2=:s\r\n", "a.txt", kFailed},
+    };
+    int index = 0;
+    for (const AddBracketCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(WriteFileBytes(program.Join("設定.ini"), c.settings));
+        RemoveAllRows(list);
+        std::string folder = NewFolder("case" + std::to_string(index++));
+        int row = ListNewFile(folder, "a.txt");
+        Run(AddTagToRows, "Memo");
+        ExpectRow(row, folder, c.expected, c.mark, "a.txt");
+        EXPECT_FALSE(FileExists(program.Join("[Memoa.txt")));
+        EXPECT_FALSE(FileExists(program.Join("Memo]a.txt")));
+    }
+}
+
+TEST_F(TagRowsTest, BracketSetsFromTheSettingsDecideWhatIsATag)
+{
+    ASSERT_TRUE(WriteFileBytes(program.Join("設定.ini"), "[タグ括弧]\r\ntag1={\r\ntag2=}\r\n"));
+    std::string folder = NewFolder("files");
+    ListNewFile(folder, "[Memo]a.txt");
+    ListNewFile(folder, "{memo}b.txt");
+    EXPECT_EQ(Run(AddTagToRows, "Memo"), 1);
+    ExpectRow(0, folder, "[Memo][Memo]a.txt", kDone, "[Memo]a.txt");
+    ExpectRow(1, folder, "{memo}b.txt", "", "{memo}b.txt");
+    EXPECT_EQ(Run(DeleteTagFromRows, "Memo"), 1);
+    ExpectRow(0, folder, "[Memo][Memo]a.txt", "", "[Memo]a.txt");
+    ExpectRow(1, folder, "b.txt", kDone, "{memo}b.txt");
+}
