@@ -5,7 +5,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
 
 # Narrow literals are Shift-JIS in the binaries; the sources stay UTF-8.
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8> $<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP932>)
-add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0700)
+add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0700)
 # Static runtime: the exe and the tests need no MinGW DLL beside them.
 add_link_options(-static -static-libgcc -static-libstdc++)
 

@@ -93,7 +93,8 @@ TEST(DialogTemplate, DialogIsAResizableCentredPopupThatAcceptsFiles) {
     DialogUnderTest dialog;
     ASSERT_TRUE(dialog.Window());
     const LONG style = GetWindowLongA(dialog.Window(), GWL_STYLE);
-    for (LONG bit : {WS_POPUP, WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX}) {
+    for (DWORD bit : {DWORD(WS_POPUP), DWORD(WS_CAPTION), DWORD(WS_SYSMENU), DWORD(WS_THICKFRAME),
+                      DWORD(WS_MINIMIZEBOX), DWORD(WS_MAXIMIZEBOX)}) {
         EXPECT_TRUE(style & bit) << std::hex << bit;
     }
     EXPECT_TRUE(style & WS_VISIBLE) << "initialisation shows the window";
