@@ -138,15 +138,6 @@ TEST(TagPickerTest, SaveSkipsEntriesTooLongForTheBuffer) {
     EXPECT_EQ("Memo\r\n" + longest + "\r\n", ReadFileBytes(folder.Join(kHistoryName)));
 }
 
-TEST(TagPickerTest, TypedTextIsNotSaved) {
-    TempProgramFolder folder;
-    ComboWindow window;
-    window.AddEntry("Memo");
-    SetWindowTextA(window.Combo(), "Typed");
-    SavePickerToHistory(window.Window());
-    EXPECT_EQ("Memo\r\n", ReadFileBytes(folder.Join(kHistoryName)));
-}
-
 // The run of a session: history loaded, names collected, everything handed back on close.
 TEST(TagPickerTest, HistoryGainsTheTagsOfListedNames) {
     TempProgramFolder folder;
