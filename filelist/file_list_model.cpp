@@ -22,6 +22,15 @@ std::uint32_t KeyOfLocation(const char* location)
     return NameKey(FindFileNamePart(location));
 }
 
+// The index holds the location as the list gives it back, which is what the duplicate test compares:
+// the control may cut a text, or not keep bytes that are no Shift-JIS.
+void IndexStoredLocation(FileListOps& list, int row, std::uint32_t key)
+{
+    char stored[kTextBufferSize];
+    list.GetText(row, kColumnLocation, stored, sizeof stored);
+    list.Locations().Add(key, stored);
+}
+
 bool HasRow(const FileListOps& list, int row)
 {
     return row >= 0 && row < list.RowCount();
@@ -94,9 +103,12 @@ void AppendFileRow(FileListOps& list, const char* location)
     int row = list.RowCount();
     std::uint32_t key = KeyOfLocation(location);
     list.InsertRow(row, key);
+    if (list.RowCount() != row + 1) {
+        return;
+    }
     list.SetText(row, kColumnName, FindFileNamePart(location));
     list.SetText(row, kColumnLocation, location);
-    list.Locations().Add(key, location);
+    IndexStoredLocation(list, row, key);
 }
 
 void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation)
@@ -113,7 +125,7 @@ void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation)
     list.SetText(row, kColumnName, FindFileNamePart(newLocation));
     list.SetText(row, kColumnLocation, newLocation);
     list.SetText(row, kColumnResult, kResultDone);
-    list.Locations().Add(key, newLocation);
+    IndexStoredLocation(list, row, key);
 }
 
 void SetResultMark(FileListOps& list, int row, const char* mark)
