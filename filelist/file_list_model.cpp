@@ -22,6 +22,24 @@ std::uint32_t KeyOfLocation(const char* location)
     return NameKey(FindFileNamePart(location));
 }
 
+// The index holds the location as the list gives it back, which is what the duplicate test compares:
+// the control keeps texts in UTF-16, so bytes that are no Shift-JIS may not come back. ASCII always
+// does, and the index cuts long texts itself, so only a location with other bytes is read back.
+void IndexStoredLocation(FileListOps& list, int row, std::uint32_t key, const char* location)
+{
+    bool ascii = true;
+    for (const char* p = location; *p != '\0' && ascii; ++p) {
+        ascii = static_cast<unsigned char>(*p) < 0x80;
+    }
+    if (ascii) {
+        list.Locations().Add(key, location);
+        return;
+    }
+    char stored[kTextBufferSize];
+    list.GetText(row, kColumnLocation, stored, sizeof stored);
+    list.Locations().Add(key, stored);
+}
+
 bool HasRow(const FileListOps& list, int row)
 {
     return row >= 0 && row < list.RowCount();
@@ -94,9 +112,12 @@ void AppendFileRow(FileListOps& list, const char* location)
     int row = list.RowCount();
     std::uint32_t key = KeyOfLocation(location);
     list.InsertRow(row, key);
+    if (list.RowCount() != row + 1) {
+        return;
+    }
     list.SetText(row, kColumnName, FindFileNamePart(location));
     list.SetText(row, kColumnLocation, location);
-    list.Locations().Add(key, location);
+    IndexStoredLocation(list, row, key, location);
 }
 
 void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation)
@@ -113,7 +134,7 @@ void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation)
     list.SetText(row, kColumnName, FindFileNamePart(newLocation));
     list.SetText(row, kColumnLocation, newLocation);
     list.SetText(row, kColumnResult, kResultDone);
-    list.Locations().Add(key, newLocation);
+    IndexStoredLocation(list, row, key, newLocation);
 }
 
 void SetResultMark(FileListOps& list, int row, const char* mark)

@@ -58,15 +58,6 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets) {
     }
 }
 
-TEST(SettingsTest, DefaultBracketSetsHoldNineCharactersFiveOfThemDoubleByte) {
-    TempProgramFolder folder;
-    char opening[1024] = {};
-    char closing[1024] = {};
-    ReadBracketSettings(opening, closing);
-    EXPECT_EQ(4u + 5u * 2u, std::string(opening).size());
-    EXPECT_EQ(4u + 5u * 2u, std::string(closing).size());
-}
-
 TEST(SettingsTest, LongValueIsCutTo1023Bytes) {
     TempProgramFolder folder;
     const std::string longValue(1500, 'b');

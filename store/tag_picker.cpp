@@ -1,0 +1,65 @@
+#include "store/tag_picker.h"
+
+#include <cstring>
+
+#include "app/control_ids.h"
+#include "filelist/file_list_model.h"
+#include "filelist/list_view_ops.h"
+#include "store/history_file.h"
+#include "store/settings.h"
+#include "store/tag_history.h"
+#include "tags/tag_paths.h"
+
+namespace {
+
+constexpr int kTextSize = 1024;
+
+// Adds each entry of a TagList unless the list already holds it, letter case ignored.
+// The entries end at the first empty one, and never run past the buffer.
+void AddMissingTags(HWND combo, const char* tagList, int entries) {
+    const char* entry = tagList;
+    const char* end = tagList + kTextSize;
+    for (int i = 0; i < entries && entry < end && entry[0] != '\0'; ++i) {
+        if (SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry)) ==
+            CB_ERR) {
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+        }
+        entry += strnlen(entry, end - entry) + 1;
+    }
+}
+
+}  // namespace
+
+void CollectListedTags(HWND dialog) {
+    // Read once per pass, so hand edits of the brackets apply from the next pass.
+    char opening[kTextSize] = {};
+    char closing[kTextSize] = {};
+    ReadBracketSettings(opening, closing);
+
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    HWND combo = GetDlgItem(dialog, kTagCombo);
+    const int rows = list.RowCount();
+    // Excluded rows count as well: their names are still names the user has seen.
+    for (int row = 0; row < rows; ++row) {
+        char location[kTextSize] = {};
+        list.GetText(row, kColumnLocation, location, sizeof location);
+        char tagList[kTextSize] = {};
+        const int entries = ReadTagList(location, tagList, opening, closing);
+        // An empty first tag hides the rest of the name's tags.
+        if (entries == 0 || tagList[0] == '\0') continue;
+        AddMissingTags(combo, tagList, entries);
+    }
+}
+
+void SavePickerToHistory(HWND dialog) {
+    HWND combo = GetDlgItem(dialog, kTagCombo);
+    const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        // CB_GETLBTEXT has no size argument: an entry that does not fit the buffer is skipped.
+        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
+        if (length == CB_ERR || length >= kTextSize) continue;
+        char text[kTextSize] = {};
+        SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+        AppendTagToHistory(kHistoryFile, text);
+    }
+}

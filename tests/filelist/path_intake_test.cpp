@@ -1,0 +1,217 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "filelist/file_list_model.h"
+#include "filelist/list_view_ops.h"
+#include "filelist/memory_file_list.h"
+#include "filelist/path_intake.h"
+#include "list_window.h"
+#include "support/sjis.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::vector<std::string> Locations(const FileListOps& list)
+{
+    std::vector<std::string> locations;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        char buffer[1024];
+        list.GetText(row, kColumnLocation, buffer, sizeof buffer);
+        locations.push_back(buffer);
+    }
+    return locations;
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> texts)
+{
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+std::vector<std::string> Intake(const std::string& text, const char* ext = "*", int recurse = 1)
+{
+    MemoryFileList list;
+    AddPathsToList(list, text.c_str(), ext, recurse);
+    return Locations(list);
+}
+
+void Touch(const std::string& path)
+{
+    ASSERT_TRUE(WriteFileBytes(path, "x")) << path;
+}
+
+// Long names through the wide functions: the ANSI ones refuse paths of MAX_PATH bytes or more.
+std::wstring Wide(const std::string& ascii)
+{
+    return L"\\\\?\\" + std::wstring(ascii.begin(), ascii.end());
+}
+
+TEST(AddPathsToList, TokensOfTheTextBecomeRowsAsWritten)
+{
+    TempProgramFolder folder;
+    std::string longToken(1100, 'x');
+    struct Case {
+        std::string text;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Case> cases = {
+        {"", {}},
+        {"   \t ", {}},
+        {"a.txt b.txt", {"a.txt", "b.txt"}},
+        {"\"My Docs\\memo.txt\"  E:\\a.TXT", {"My Docs\\memo.txt", "E:\\a.TXT"}},
+        {"\"a b.txt\"c.txt", {"a b.txt", "c.txt"}},
+        {"\"open ended.txt", {"open ended.txt"}},
+        {"a.txt\tb.txt", {"a.txt\tb.txt"}},
+        {"a.txt A.TXT a.txt", {"a.txt"}},
+        {longToken + ".txt short.txt", {"short.txt"}},
+        {"\x95\x5C.txt \"\x95\x5C \x83\x7D.txt\"", {"\x95\x5C.txt", "\x95\x5C \x83\x7D.txt"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Intake(c.text), c.rows) << c.text.substr(0, 60);
+    }
+}
+
+TEST(AddPathsToList, FilterDecidesByExtension)
+{
+    TempProgramFolder folder;
+    const std::string text = "a.TXT b.jpg README c.txt.bak";
+    struct Case {
+        const char* ext;
+        std::vector<std::string> rows;
+    };
+    const Case cases[] = {
+        {"*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {"*.txt", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {";jpg", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {"", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {"txt", {"a.TXT"}},
+        {"txt;jpg", {"a.TXT", "b.jpg"}},
+        {"txt; jpg", {"a.TXT"}},
+        {"txt;;jpg", {"a.TXT"}},
+        {".txt", {}},
+        {"bak", {"c.txt.bak"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Intake(text, c.ext), c.rows) << c.ext;
+    }
+}
+
+TEST(AddPathsToList, FoldersAreScannedOnlyWhenAsked)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder("docs\\sub"));
+    Touch("docs\\a.txt");
+    Touch("docs\\sub\\b.txt");
+    EXPECT_EQ(Intake("docs", "*", 0), std::vector<std::string>{});
+    EXPECT_EQ(Sorted(Intake("docs", "*", 1)), (std::vector<std::string>{"docs\\a.txt", "docs\\sub\\b.txt"}));
+    EXPECT_EQ(Sorted(Intake("docs\\ \"docs\\sub\"", "*", 1)),
+              (std::vector<std::string>{"docs\\a.txt", "docs\\sub\\b.txt"}));
+    // A path already listed in another letter case adds nothing.
+    EXPECT_EQ(Sorted(Intake("DOCS\\A.TXT docs", "*", 1)), (std::vector<std::string>{"DOCS\\A.TXT", "docs\\sub\\b.txt"}));
+}
+
+TEST(ScanFolder, SkipsHiddenAndDotEntriesButSearchesAHiddenFolderGivenItself)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder("root\\hidden"));
+    ASSERT_TRUE(MakeFolder("root\\.dot"));
+    ASSERT_TRUE(MakeFolder("root\\open"));
+    Touch("root\\shown.txt");
+    Touch("root\\secret.txt");
+    Touch("root\\.profile");
+    Touch("root\\hidden\\inside.txt");
+    Touch("root\\.dot\\inside.txt");
+    Touch("root\\open\\system.txt");
+    ASSERT_TRUE(SetFileAttributesA("root\\secret.txt", FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(SetFileAttributesA("root\\hidden", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY));
+    ASSERT_TRUE(SetFileAttributesA("root\\open\\system.txt", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(Sorted(Intake("root")), (std::vector<std::string>{"root\\open\\system.txt", "root\\shown.txt"}));
+    EXPECT_EQ(Intake("root\\hidden"), std::vector<std::string>{"root\\hidden\\inside.txt"});
+    EXPECT_EQ(Intake("root\\.dot"), std::vector<std::string>{"root\\.dot\\inside.txt"});
+}
+
+// The files of a sub-folder stand where the sub-folder was met in its parent's enumeration.
+TEST(ScanFolder, AddsDepthFirstInEnumerationOrder)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder("tree"));
+    const char* names[] = {"a.txt", "m", "z.txt", "\x95\x5C", "b.txt"};
+    for (const char* name : names) {
+        std::string path = std::string("tree\\") + name;
+        if (std::string(name).find('.') == std::string::npos) {
+            ASSERT_TRUE(MakeFolder(path));
+            Touch(path + "\\1.txt");
+            Touch(path + "\\2.txt");
+        } else {
+            Touch(path);
+        }
+    }
+    std::vector<std::string> expected;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA("tree\\*.*", &entry);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do {
+        std::string name = entry.cFileName;
+        if (name[0] == '.') {
+            continue;
+        }
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            std::vector<std::string> inner = Intake("tree\\" + name);
+            ASSERT_EQ(inner.size(), 2u) << name;
+            expected.insert(expected.end(), inner.begin(), inner.end());
+        } else {
+            expected.push_back("tree\\" + name);
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    ASSERT_EQ(expected.size(), 7u);
+    EXPECT_EQ(Intake("tree"), expected);
+    // 表 ends in the byte '\': the join still puts a separator after it.
+    EXPECT_EQ(Sorted(Intake("tree\\\x95\x5C")),
+              (std::vector<std::string>{"tree\\\x95\x5C\\1.txt", "tree\\\x95\x5C\\2.txt"}));
+    EXPECT_EQ(Sorted(Intake("tree\\m\\")), (std::vector<std::string>{"tree\\m\\1.txt", "tree\\m\\2.txt"}));
+}
+
+// An entry whose joined path would not fit is never listed under a cut path and never scanned.
+TEST(ScanFolder, SkipsEntriesWhosePathWouldNotFit)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder("deep"));
+    std::string root = folder.Join("deep");
+    std::size_t room = MAX_PATH - 1 - root.size() - 1;  // bytes left for a name in a MAX_PATH - 1 byte path
+    ASSERT_LT(room, 250u);
+    std::string fits = std::string(room - 4, 'f') + ".txt";
+    std::string tooLong = std::string(room - 3, 'g') + ".txt";
+    std::string longFolder(room + 1, 'd');
+    ASSERT_TRUE(CreateDirectoryW(Wide(root + "\\" + longFolder).c_str(), nullptr));
+    for (const std::string& path : {root + "\\" + fits, root + "\\" + tooLong, root + "\\" + longFolder + "\\x.txt"}) {
+        HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path.size();
+        CloseHandle(file);
+    }
+    EXPECT_EQ(Intake(root), std::vector<std::string>{root + "\\" + fits});
+    EXPECT_EQ((root + "\\" + fits).size(), static_cast<std::size_t>(MAX_PATH - 1));
+}
+
+TEST(AddPathList, FillsTheDialogsListAndLeavesRedrawOn)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(MakeFolder("docs"));
+    Touch("docs\\a.txt");
+    Touch("docs\\b.jpg");
+    ListWindow window(true);
+    AddPathList(window.Dialog(), "docs \"missing file.txt\"", "txt", 1);
+    AddPathList(window.Dialog(), "DOCS\\A.txt", "txt", 1);
+    AddPathList(window.Dialog(), nullptr, "txt", 1);
+    ListViewOps list(window.List());
+    EXPECT_EQ(Sorted(Locations(list)), (std::vector<std::string>{"docs\\a.txt", "missing file.txt"}));
+    EXPECT_TRUE(IsWindowVisible(window.List()));
+    EXPECT_TRUE(GetWindowLongA(window.List(), GWL_STYLE) & WS_VISIBLE);
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+set(FILELIST_TEST_WINDOW ${CMAKE_CURRENT_LIST_DIR}/list_window.cpp)
+tagrin_wine_test(filelist_ops_test ${CMAKE_CURRENT_LIST_DIR}/file_list_ops_test.cpp ${FILELIST_TEST_WINDOW})
+tagrin_wine_test(filelist_model_test ${CMAKE_CURRENT_LIST_DIR}/file_list_model_test.cpp)
+tagrin_wine_test(filelist_view_test ${CMAKE_CURRENT_LIST_DIR}/list_view_test.cpp ${FILELIST_TEST_WINDOW})
+tagrin_wine_test(filelist_intake_test ${CMAKE_CURRENT_LIST_DIR}/path_intake_test.cpp ${FILELIST_TEST_WINDOW})
