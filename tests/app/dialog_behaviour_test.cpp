@@ -109,7 +109,7 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
 
 TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
     TempProgramFolder folder;
-    DialogUnderTest dialog("b.txt a.txt B.txt");
+    DialogUnderTest dialog("b.txt a.txt B2.txt");
     HWND list = dialog.Item(kFileList);
     NMLISTVIEW click = {};
     click.hdr.hwndFrom = list;
@@ -118,9 +118,9 @@ TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
     click.iItem = -1;
     click.iSubItem = 1;
     SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
-    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"b.txt", "a.txt", "B.txt"}));
+    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"b.txt", "a.txt", "B2.txt"}));
     SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
-    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"B.txt", "a.txt", "b.txt"}));
+    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"B2.txt", "a.txt", "b.txt"}));
 }
 
 TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList) {

@@ -17,28 +17,28 @@ struct ControlRow {
     int id;
     const char* className;
     const char* text;
-    LONG style;
-    RECT units;  // x, y, x + cx, y + cy in dialog units
+    DWORD style;
+    short x, y, cx, cy;  // dialog units
 };
 
 // Template order, which is also creation and Tab order.
 const ControlRow kControls[] = {
-    {kTagCombo, "ComboBox", "", 0x50210102, {6, 20, 104, 189}},
-    {kAddButton, "Button", "追加", 0x50010001, {107, 19, 138, 33}},
-    {kDeleteButton, "Button", "削除", 0x50010000, {140, 19, 171, 33}},
-    {kCloseButton, "Button", "閉じる", 0x50010000, {172, 19, 222, 33}},
-    {kExtEdit, "Edit", "", 0x50810080, {53, 55, 157, 67}},
-    {kRecurseBox, "Button", "サブフォルダ以下も含める", 0x50010003, {13, 71, 103, 81}},
-    {kCheckAllBox, "Button", "全てチェック", 0x50010003, {4, 95, 53, 105}},
-    {kClearButton, "Button", "リストのクリア", 0x50010000, {55, 93, 119, 107}},
-    {kCountLabel, "Edit", "合計 0件", 0x50810881, {121, 94, 188, 106}},
-    {kContextMenuBox, "Button", "右クリックに「タグの追加(&T)」を登録", 0x50010003, {248, 20, 366, 30}},
-    {kSendToBox, "Button", "「送る(&N)」に「タグの追加」を登録", 0x50010003, {248, 34, 361, 44}},
-    {kFileList, "SysListView32", "", 0x50810801, {0, 109, 375, 346}},
-    {0xFFFF, "Static", "選択ファイルへ追加／削除するタグ", 0x50020000, {7, 10, 110, 18}},
-    {0xFFFF, "Static", "対象拡張子", 0x50020000, {14, 58, 52, 66}},
-    {0xFFFF, "Static", "※ここにＤ＆Ｄするとリストに追加できます", 0x50020000, {211, 76, 331, 84}},
-    {0xFFFF, "Button", "次回起動から有効になります", 0x50000007, {7, 39, 168, 87}},
+    {kTagCombo, "ComboBox", "", 0x50210102, 6, 20, 98, 169},
+    {kAddButton, "Button", "追加", 0x50010001, 107, 19, 31, 14},
+    {kDeleteButton, "Button", "削除", 0x50010000, 140, 19, 31, 14},
+    {kCloseButton, "Button", "閉じる", 0x50010000, 172, 19, 50, 14},
+    {kExtEdit, "Edit", "", 0x50810080, 53, 55, 104, 12},
+    {kRecurseBox, "Button", "サブフォルダ以下も含める", 0x50010003, 13, 71, 90, 10},
+    {kCheckAllBox, "Button", "全てチェック", 0x50010003, 4, 95, 49, 10},
+    {kClearButton, "Button", "リストのクリア", 0x50010000, 55, 93, 64, 14},
+    {kCountLabel, "Edit", "", 0x50810881, 121, 94, 67, 12},
+    {kContextMenuBox, "Button", "右クリックに「タグの追加(&T)」を登録", 0x50010003, 248, 20, 118, 10},
+    {kSendToBox, "Button", "「送る(&N)」に「タグの追加」を登録", 0x50010003, 248, 34, 113, 10},
+    {kFileList, "SysListView32", "", 0x50810801, 0, 109, 375, 237},
+    {0xFFFF, "Static", "選択ファイルへ追加／削除するタグ", 0x50020000, 7, 10, 103, 8},
+    {0xFFFF, "Static", "対象拡張子", 0x50020000, 14, 58, 38, 8},
+    {0xFFFF, "Static", "※ここにＤ＆Ｄするとリストに追加できます", 0x50020000, 211, 76, 120, 8},
+    {0xFFFF, "Button", "次回起動から有効になります", 0x50000007, 7, 39, 161, 48},
 };
 
 std::string ClassOf(HWND window) {
@@ -53,7 +53,82 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-TEST(DialogTemplate, ControlsStandInTemplateOrderWithTheirIdsTextsAndStyles) {
+// Reads the DLGTEMPLATEEX resource as the dialog manager does.
+class TemplateReader {
+public:
+    explicit TemplateReader(const BYTE* bytes) : at_(bytes) {}
+    WORD Word() { WORD value; memcpy(&value, at_, 2); at_ += 2; return value; }
+    DWORD Dword() { DWORD value; memcpy(&value, at_, 4); at_ += 4; return value; }
+    short Short() { return static_cast<short>(Word()); }
+    BYTE Byte() { return *at_++; }
+    // A string, or an ordinal written as "#n"; empty for none. Strings become Shift-JIS.
+    std::string StringOrOrdinal() {
+        WORD first = Word();
+        if (first == 0) return "";
+        if (first == 0xFFFF) return "#" + std::to_string(Word());
+        std::wstring wide(1, static_cast<wchar_t>(first));
+        for (WORD c; (c = Word()) != 0;) wide.push_back(static_cast<wchar_t>(c));
+        char narrow[1024] = {};
+        WideCharToMultiByte(932, 0, wide.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+        return narrow;
+    }
+    void AlignDword(const BYTE* base) { while ((at_ - base) % 4) ++at_; }
+    void Skip(size_t bytes) { at_ += bytes; }
+
+private:
+    const BYTE* at_;
+};
+
+TEST(DialogTemplate, TemplateHoldsTheDialogAndEveryControlExactly) {
+    HMODULE self = GetModuleHandleA(nullptr);
+    HRSRC resource = FindResourceExA(self, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(kMainDialogTemplate),
+                                     MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    ASSERT_TRUE(resource) << "template 101 in Japanese";
+    const BYTE* base = static_cast<const BYTE*>(LockResource(LoadResource(self, resource)));
+    TemplateReader in(base);
+    EXPECT_EQ(in.Word(), 1);
+    EXPECT_EQ(in.Word(), 0xFFFF);
+    EXPECT_EQ(in.Dword(), 0u);
+    EXPECT_EQ(in.Dword(), 0x40010u) << "WS_EX_APPWINDOW | WS_EX_ACCEPTFILES";
+    EXPECT_EQ(in.Dword(), 0x80CF0840u);
+    const WORD count = in.Word();
+    ASSERT_EQ(count, std::size(kControls));
+    EXPECT_EQ(in.Short(), 0);
+    EXPECT_EQ(in.Short(), 0);
+    EXPECT_EQ(in.Short(), 375);
+    EXPECT_EQ(in.Short(), 346);
+    EXPECT_EQ(in.StringOrOrdinal(), "") << "no menu";
+    EXPECT_EQ(in.StringOrOrdinal(), "") << "no class of its own";
+    EXPECT_EQ(in.StringOrOrdinal(), "") << "no caption";
+    EXPECT_EQ(in.Word(), 10);
+    EXPECT_EQ(in.Word(), 400);
+    EXPECT_EQ(in.Byte(), 0);
+    EXPECT_EQ(in.Byte(), 128);
+    EXPECT_EQ(in.StringOrOrdinal(), "MS UI Gothic");
+
+    const char* const ordinals[] = {"Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox"};
+    for (const ControlRow& row : kControls) {
+        SCOPED_TRACE(row.id);
+        in.AlignDword(base);
+        EXPECT_EQ(in.Dword(), 0u) << "help ID";
+        EXPECT_EQ(in.Dword(), 0u) << "extended style";
+        EXPECT_EQ(in.Dword(), row.style);
+        EXPECT_EQ(in.Short(), row.x);
+        EXPECT_EQ(in.Short(), row.y);
+        EXPECT_EQ(in.Short(), row.cx);
+        EXPECT_EQ(in.Short(), row.cy);
+        EXPECT_EQ(in.Dword() & 0xFFFF, static_cast<DWORD>(row.id));
+        std::string className = in.StringOrOrdinal();
+        if (className.size() > 1 && className[0] == '#') className = ordinals[std::stoi(className.substr(1)) - 0x80];
+        EXPECT_STRCASEEQ(className.c_str(), row.className);
+        EXPECT_EQ(in.StringOrOrdinal(), row.text);
+        const WORD extra = in.Word();
+        EXPECT_EQ(extra, 0) << "no creation data";
+        in.Skip(extra);
+    }
+}
+
+TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces) {
     TempProgramFolder folder;
     DialogUnderTest dialog;
     ASSERT_TRUE(dialog.Window());
@@ -69,22 +144,18 @@ TEST(DialogTemplate, ControlsStandInTemplateOrderWithTheirIdsTextsAndStyles) {
         HWND child = children[i];
         EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, row.id);
         EXPECT_STRCASEEQ(ClassOf(child).c_str(), row.className);
-        if (row.id != kTagCombo) EXPECT_EQ(TextOf(child), row.text);
-        // The controls may add bits of their own; every template bit must be there.
-        LONG style = GetWindowLongA(child, GWL_STYLE);
-        EXPECT_EQ(style & row.style, row.style) << std::hex << style;
-        EXPECT_EQ(GetWindowLongA(child, GWL_EXSTYLE) & ~(WS_EX_NOPARENTNOTIFY | WS_EX_CLIENTEDGE), 0);
+        if (*row.text) EXPECT_EQ(TextOf(child), row.text);
 
-        RECT expected = row.units;
-        MapDialogRect(dialog.Window(), &expected);
+        RECT place = {row.x, row.y, row.cx, row.cy};
+        MapDialogRect(dialog.Window(), &place);  // x and width are mapped one by one, as the dialog manager does
         RECT actual;
         GetWindowRect(child, &actual);
         MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&actual), 2);
-        EXPECT_EQ(actual.left, expected.left);
-        EXPECT_EQ(actual.top, expected.top);
-        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.left, place.left);
+        EXPECT_EQ(actual.top, place.top);
+        EXPECT_EQ(actual.right - actual.left, place.right);
         // A combo box is as high as its edit field; the template's height is that of its drop-down list.
-        if (row.id != kTagCombo) EXPECT_EQ(actual.bottom, expected.bottom);
+        if (row.id != kTagCombo) EXPECT_EQ(actual.bottom - actual.top, place.bottom);
     }
 }
 
@@ -118,10 +189,8 @@ TEST(DialogTemplate, TabOrderFollowsTheTemplate) {
     EXPECT_EQ(GetDlgCtrlID(GetNextDlgTabItem(dialog.Window(), current, FALSE)), kTagCombo);
 }
 
-TEST(DialogTemplate, TemplateIsJapaneseAndTheManifestIsTheProcessManifest) {
+TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6) {
     HMODULE self = GetModuleHandleA(nullptr);
-    EXPECT_TRUE(FindResourceExA(self, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(kMainDialogTemplate),
-                                MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT)));
     HRSRC manifest = FindResourceExA(self, MAKEINTRESOURCEA(24) /* RT_MANIFEST */, MAKEINTRESOURCEA(1),
                                      MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_TRUE(manifest);
