@@ -21,6 +21,19 @@ bool HoldsBlank(const char* set)
     return false;
 }
 
+// A lead byte that no trail byte follows stands alone; once the bytes after it are removed it can
+// pair with what comes next, so such names (which no file system hands out) can read differently.
+bool HoldsLoneLeadByte(const char* text)
+{
+    for (const char* p = text; *p != '\0'; p += CharLengthAt(p)) {
+        const unsigned char byte = static_cast<unsigned char>(*p);
+        if (CharLengthAt(p) == 1 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string Trimmed(const std::string& text)
 {
     std::vector<char> buffer = ExactCopy(text);
@@ -53,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(after.size() < before.size());
 
-    // A blank bracket can be cut by the final trim and change how the name reads, so the
-    // second pass is only checked for bracket sets without blanks.
-    if (!HoldsBlank(opening.data()) && !HoldsBlank(closing.data())) {
+    // A blank bracket can be cut by the final trim and change how the name reads, and so can a lone
+    // lead byte meeting new neighbours: the second pass is checked for names and sets without either.
+    if (!HoldsBlank(opening.data()) && !HoldsBlank(closing.data()) && !HoldsLoneLeadByte(before.c_str())) {
         std::vector<char> again = ExactCopy(after);
         Require(RemoveTagFromName(again.data(), tag.data(), opening.data(), closing.data()) == 0);
         Require(std::string(again.data()) == after);
