@@ -18,7 +18,7 @@ namespace {
 // The history lives beside the program, which start-up made the current directory.
 const char kHistoryFile[] = "タグ.txt";
 
-// Offset of the file-name part in a location, found as RemoveTag finds it; the new location keeps
+// Offset of the file-name part in a location, as PathFindFileNameA finds it; the new location keeps
 // everything before it, so a rename never leaves the file's folder.
 std::size_t NamePartOffset(const char* location)
 {
@@ -46,6 +46,18 @@ bool TagListHolds(const char* tagList, const char* tag)
         }
     }
     return false;
+}
+
+// RemoveTag with the bracket sets given: the copy of src in out loses every occurrence of tag
+// from its file-name part. 0 for a folder, which is never renamed, and when nothing was removed.
+int RemoveTagFromLocation(const char* src, const char* tag, char* out, const char* opening, const char* closing)
+{
+    std::size_t length = std::strlen(src);
+    if (length >= kTextBufferSize || PathIsDirectoryA(src)) {
+        return 0;
+    }
+    std::memcpy(out, src, length + 1);
+    return RemoveTagFromName(PathFindFileNameA(out), tag, opening, closing);
 }
 
 int FinishRun(int done, const char* tag)
@@ -108,6 +120,12 @@ int AddTagToRows(FileListOps& list, const char* tag)
 
 int DeleteTagFromRows(FileListOps& list, const char* tag)
 {
+    // The bracket sets are read once per batch, as Add reads them: under Wine one read of the
+    // settings file costs about as much as the rename itself.
+    char opening[kTextBufferSize] = {};
+    char closing[kTextBufferSize] = {};
+    ReadBracketSettings(opening, closing);
+
     int done = 0;
     int count = list.RowCount();
     for (int row = 0; row < count; ++row) {
@@ -117,8 +135,7 @@ int DeleteTagFromRows(FileListOps& list, const char* tag)
         char oldLocation[kTextBufferSize] = {};
         char newLocation[kTextBufferSize] = {};
         list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
-        // RemoveTag reads the bracket settings itself, for every row; a folder gives 0.
-        if (!RemoveTag(oldLocation, tag, newLocation)) {
+        if (!RemoveTagFromLocation(oldLocation, tag, newLocation, opening, closing)) {
             continue;
         }
         // A name that was nothing but the tag and blanks is left empty: the safety check refuses it.

@@ -1,0 +1,156 @@
+// Add then Delete over N listed files through the real main dialog, beside a bare MoveFileA loop
+// doing the same renames. Usage: rename_bench ROOT N [FILES_PER_FOLDER]
+// ROOT must exist and be empty; the files are left there under their first names, so that a native
+// loop can rename the same files afterwards (tools/bench-rename does that and prints the ratios).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "app/main_dialog.h"
+#include "filelist/file_list_model.h"
+#include "filelist/list_view_ops.h"
+#include "tags/tag_paths.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+double Seconds()
+{
+    static LARGE_INTEGER frequency = {};
+    if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// N files, perFolder to a folder; every tenth name is Shift-JIS with a 0x5C second byte.
+std::vector<std::string> MakeFiles(const std::string& root, int count, int perFolder)
+{
+    std::vector<std::string> locations;
+    for (int i = 0; i < count; ++i) {
+        char folder[kTextBufferSize];
+        std::snprintf(folder, sizeof folder, "%s\\d%04d", root.c_str(), i / perFolder);
+        if (i % perFolder == 0) CreateDirectoryA(folder, nullptr);
+        char location[kTextBufferSize];
+        std::snprintf(location, sizeof location, i % 10 == 0 ? "%s\\資料ソ_%05d.txt" : "%s\\report_%05d.txt", folder, i);
+        HANDLE file = CreateFileA(location, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            std::fprintf(stderr, "cannot create %s\n", location);
+            std::exit(2);
+        }
+        DWORD written = 0;
+        WriteFile(file, location, static_cast<DWORD>(std::strlen(location)), &written, nullptr);
+        CloseHandle(file);
+        locations.push_back(location);
+    }
+    return locations;
+}
+
+// Clicks a button of the dialog (the command runs, then drains) and counts the rows marked "完".
+double TimeClick(HWND dialog, int button, int* doneRows)
+{
+    double start = Seconds();
+    SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    double elapsed = Seconds() - start;
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    *doneRows = 0;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        char mark[kTextBufferSize] = {};
+        list.GetText(row, kColumnResult, mark, sizeof mark);
+        if (std::strcmp(mark, kResultDone) == 0) ++*doneRows;
+    }
+    return elapsed;
+}
+
+// The same renames as Add (pass 0) or Delete (pass 1), with nothing around them.
+double TimeBareMoves(const std::vector<std::string>& locations, int pass, int* failures)
+{
+    std::vector<std::string> tagged;
+    for (const std::string& location : locations) {
+        std::size_t slash = location.rfind('\\');
+        tagged.push_back(location.substr(0, slash + 1) + "[Memo]" + location.substr(slash + 1));
+    }
+    double start = Seconds();
+    for (std::size_t i = 0; i < locations.size(); ++i) {
+        BOOL moved = pass == 0 ? MoveFileA(locations[i].c_str(), tagged[i].c_str())
+                               : MoveFileA(tagged[i].c_str(), locations[i].c_str());
+        if (!moved) ++*failures;
+    }
+    return Seconds() - start;
+}
+
+// RemoveTag over every location without renaming: what reading the settings on every row would add.
+double TimeRemoveTag(const std::vector<std::string>& locations)
+{
+    double start = Seconds();
+    for (const std::string& location : locations) {
+        char out[kTextBufferSize] = {};
+        RemoveTag(location.c_str(), "Memo", out);
+    }
+    return Seconds() - start;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: rename_bench ROOT N [FILES_PER_FOLDER]\n");
+        return 2;
+    }
+    std::string root = argv[1];
+    int count = std::atoi(argv[2]);
+    int perFolder = argc > 3 ? std::atoi(argv[3]) : 100;
+    if (count <= 0 || perFolder <= 0) return 2;
+
+    // The settings and the history land in ROOT, as beside the program.
+    SetCurrentDirectoryA(root.c_str());
+    // A program folder that has been used holds the settings saved on close.
+    WritePrivateProfileStringA("設定", "ext", "*", ".\\設定.ini");
+    WritePrivateProfileStringA("設定", "IsDir", "1", ".\\設定.ini");
+    std::vector<std::string> locations = MakeFiles(root, count, perFolder);
+
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMainDialogTemplate), nullptr,
+                                     MainDialogProc, reinterpret_cast<LPARAM>(""));
+    if (!dialog) {
+        std::fprintf(stderr, "cannot create the dialog (error %lu)\n", GetLastError());
+        return 3;
+    }
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
+    for (const std::string& location : locations) AppendFileRow(list, location.c_str());
+    SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
+    UpdateWindow(dialog);
+    SetDlgItemTextA(dialog, kTagCombo, "Memo");
+
+    int added = 0;
+    int deleted = 0;
+    double add = TimeClick(dialog, kAddButton, &added);
+    double del = TimeClick(dialog, kDeleteButton, &deleted);
+    DestroyWindow(dialog);
+
+    int failures = 0;
+    double bareAdd = TimeBareMoves(locations, 0, &failures);
+    double bareDelete = TimeBareMoves(locations, 1, &failures);
+    double bare = bareAdd + bareDelete;
+
+    double removeTag = TimeRemoveTag(locations);
+
+    std::printf("rows %d, %d per folder\n", count, perFolder);
+    std::printf("dialog Add     %8.3f s  (%d renamed)\n", add, added);
+    std::printf("dialog Delete  %8.3f s  (%d renamed)\n", del, deleted);
+    std::printf("bare MoveFileA %8.3f s  (tagging %.3f s, untagging %.3f s; %d renames, %d failed)\n", bare,
+                bareAdd, bareDelete, 2 * count, failures);
+    std::printf("RemoveTag      %8.3f s  (%d calls, settings read on each, no renames)\n", removeTag, count);
+    std::printf("ratio dialog / bare MoveFileA: %.2f\n", (add + del) / bare);
+    std::printf("RESULT dialog=%.6f movefile=%.6f\n", add + del, bare);
+    return added == count && deleted == count && failures == 0 ? 0 : 1;
+}
