@@ -19,11 +19,17 @@ int ReadTagList(const char* path, char* out, const char* opening, const char* cl
 
 int RemoveTag(const char* src, const char* tag, char* out) {
     if (!src || !tag || !out || PathIsDirectoryA(src)) return 0;
-    // A path that does not fit whole would be cut into the name of another file.
-    if (std::strlen(src) >= kTextBufferSize) return 0;
     char opening[kTextBufferSize] = {};
     char closing[kTextBufferSize] = {};
     ReadBracketSettings(opening, closing);
-    std::memcpy(out, src, std::strlen(src) + 1);
+    return RemoveTagWithBrackets(src, tag, out, opening, closing);
+}
+
+int RemoveTagWithBrackets(const char* src, const char* tag, char* out, const char* opening, const char* closing) {
+    if (!src || !tag || !out || PathIsDirectoryA(src)) return 0;
+    // A path that does not fit whole would be cut into the name of another file.
+    const std::size_t length = std::strlen(src);
+    if (length >= kTextBufferSize) return 0;
+    std::memcpy(out, src, length + 1);
     return RemoveTagFromName(PathFindFileNameA(out), tag, opening, closing);
 }

@@ -48,18 +48,6 @@ bool TagListHolds(const char* tagList, const char* tag)
     return false;
 }
 
-// RemoveTag with the bracket sets given: the copy of src in out loses every occurrence of tag
-// from its file-name part. 0 for a folder, which is never renamed, and when nothing was removed.
-int RemoveTagFromLocation(const char* src, const char* tag, char* out, const char* opening, const char* closing)
-{
-    std::size_t length = std::strlen(src);
-    if (length >= kTextBufferSize || PathIsDirectoryA(src)) {
-        return 0;
-    }
-    std::memcpy(out, src, length + 1);
-    return RemoveTagFromName(PathFindFileNameA(out), tag, opening, closing);
-}
-
 int FinishRun(int done, const char* tag)
 {
     if (done > 0) {
@@ -135,7 +123,7 @@ int DeleteTagFromRows(FileListOps& list, const char* tag)
         char oldLocation[kTextBufferSize] = {};
         char newLocation[kTextBufferSize] = {};
         list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
-        if (!RemoveTagFromLocation(oldLocation, tag, newLocation, opening, closing)) {
+        if (!RemoveTagWithBrackets(oldLocation, tag, newLocation, opening, closing)) {
             continue;
         }
         // A name that was nothing but the tag and blanks is left empty: the safety check refuses it.
