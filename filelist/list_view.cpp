@@ -164,7 +164,7 @@ void OpenRowFile(const char* location)
         return;
     }
     char folder[kTextBufferSize] = {};
-    std::strncpy(folder, location, sizeof folder - 1);
+    std::memcpy(folder, location, strnlen(location, sizeof folder - 1));
     *FindFileNamePart(folder) = '\0';
     ShellExecuteA(nullptr, "open", location, "", folder, SW_SHOW);
 }

@@ -200,7 +200,11 @@ TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox) {
         if (way == 0) {
             SendMessageA(dialog.Item(kCloseButton), BM_CLICK, 0, 0);
         } else {
-            MSG esc = {dialog.Item(kTagCombo), WM_KEYDOWN, VK_ESCAPE, 0x00010001};
+            MSG esc = {};
+            esc.hwnd = dialog.Item(kTagCombo);
+            esc.message = WM_KEYDOWN;
+            esc.wParam = VK_ESCAPE;
+            esc.lParam = 0x00010001;
             IsDialogMessageA(dialog.Window(), &esc);
         }
         PumpMessages();

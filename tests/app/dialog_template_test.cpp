@@ -144,7 +144,9 @@ TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces) {
         HWND child = children[i];
         EXPECT_EQ(GetDlgCtrlID(child) & 0xFFFF, row.id);
         EXPECT_STRCASEEQ(ClassOf(child).c_str(), row.className);
-        if (*row.text) EXPECT_EQ(TextOf(child), row.text);
+        if (*row.text) {
+            EXPECT_EQ(TextOf(child), row.text);
+        }
 
         RECT place = {row.x, row.y, row.cx, row.cy};
         MapDialogRect(dialog.Window(), &place);  // x and width are mapped one by one, as the dialog manager does
@@ -155,7 +157,9 @@ TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces) {
         EXPECT_EQ(actual.top, place.top);
         EXPECT_EQ(actual.right - actual.left, place.right);
         // A combo box is as high as its edit field; the template's height is that of its drop-down list.
-        if (row.id != kTagCombo) EXPECT_EQ(actual.bottom - actual.top, place.bottom);
+        if (row.id != kTagCombo) {
+            EXPECT_EQ(actual.bottom - actual.top, place.bottom);
+        }
     }
 }
 

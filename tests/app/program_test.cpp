@@ -33,6 +33,52 @@ HWND WaitForWindow(const char* title, DWORD processId, DWORD milliseconds) {
     return nullptr;
 }
 
+// Tagrin.exe running in a process of its own, started with a command line from a working directory.
+class RunningProgram {
+public:
+    RunningProgram(const std::string& program, const std::string& arguments, const std::string& workFolder) {
+        std::string commandLine = "\"" + program + "\" " + arguments;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                           workFolder.c_str(), &startup, &process_)) {
+            window_ = WaitForWindow("Tagrin v1.0.0", process_.dwProcessId, 30000);
+        }
+    }
+    ~RunningProgram() {
+        if (!process_.hProcess) return;
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    HWND Window() const { return window_; }
+    HWND Item(int id) const { return GetDlgItem(window_, id); }
+    // Keys go through the program's own loop, as typed keys do.
+    void PressKey(HWND target, WPARAM key) {
+        PostMessageA(target, WM_KEYDOWN, key, 1);
+        PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    }
+    // Waits for the process to end and gives its exit code (or 12345 when it did not end in time).
+    DWORD ExitCode() {
+        if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) return 12345;
+        DWORD code = 12345;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+};
+
+bool WaitFor(const std::string& path, DWORD milliseconds) {
+    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
+        if (FileExists(path)) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
 TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
     TempProgramFolder root;
     const std::string programFolder = root.Join("プログラム 表");
@@ -47,29 +93,65 @@ TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
 
     // A quoted path with blanks, a folder (searched by default) and a relative path, which resolves
     // against the program folder, not the working directory.
-    std::string commandLine = "\"" + program + "\" \"" + workFolder + "\\My Docs.txt\" " + workFolder +
-                              "\\docs relative.txt";
-    STARTUPINFOA startup = {sizeof startup};
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               workFolder.c_str(), &startup, &process));
-
-    HWND window = WaitForWindow("Tagrin v1.0.0", process.dwProcessId, 30000);
-    ASSERT_TRUE(window) << "no window titled Tagrin v1.0.0";
+    const std::string arguments = "\"" + workFolder + "\\My Docs.txt\" " + workFolder + "\\docs relative.txt";
+    RunningProgram tagrin(program, arguments, workFolder);
+    ASSERT_TRUE(tagrin.Window()) << "no window titled Tagrin v1.0.0";
     char count[64] = {};
-    SendMessageTimeoutA(GetDlgItem(window, 1011), WM_GETTEXT, sizeof count, reinterpret_cast<LPARAM>(count),
+    SendMessageTimeoutA(tagrin.Item(1011), WM_GETTEXT, sizeof count, reinterpret_cast<LPARAM>(count),
                         SMTO_ABORTIFHUNG, 5000, nullptr);
     EXPECT_STREQ(count, "合計 4件");
 
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
+    PostMessageA(tagrin.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(tagrin.ExitCode(), 0u);
     EXPECT_TRUE(FileExists(programFolder + "\\設定.ini"));
     EXPECT_FALSE(FileExists(workFolder + "\\設定.ini"));
+}
+
+TEST(Program, TheRoadOfATypicalUse) {
+    TempProgramFolder root;
+    const std::string programFolder = root.Join("Tagrin");
+    const std::string docs = root.Join("文書 表");
+    ASSERT_TRUE(MakeFolder(programFolder));
+    ASSERT_TRUE(MakeFolder(docs));
+    const std::string program = programFolder + "\\Tagrin.exe";
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
+    const char* const names[] = {"report.txt", "ソース.c", "memo 2.txt"};
+    std::string arguments;
+    for (const char* name : names) {
+        ASSERT_TRUE(WriteFileBytes(docs + "\\" + name, name));
+        arguments += "\"" + docs + "\\" + name + "\" ";
+    }
+
+    {
+        RunningProgram tagrin(program, arguments, root.Path());
+        ASSERT_TRUE(tagrin.Window());
+        HWND edit = FindWindowExA(tagrin.Item(1003), nullptr, "Edit", nullptr);
+        ASSERT_TRUE(edit);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Memo"));
+        tagrin.PressKey(edit, VK_RETURN);  // Enter is the Add button
+        for (const char* name : names) {
+            EXPECT_TRUE(WaitFor(docs + "\\[Memo]" + name, 20000)) << name;
+            EXPECT_EQ(ReadFileBytes(docs + "\\[Memo]" + name), name);
+            EXPECT_FALSE(FileExists(docs + "\\" + name));
+        }
+        tagrin.PressKey(edit, VK_ESCAPE);  // Esc closes, saving first
+        EXPECT_EQ(tagrin.ExitCode(), 0u);
+    }
+    EXPECT_EQ(ReadFileBytes(programFolder + "\\タグ.txt"), "Memo\r\n");
+    EXPECT_EQ(ReadFileBytes(programFolder + "\\設定.ini"), "[設定]\r\next=*\r\nIsDir=1\r\n");
+
+    // The next start offers the tag it used.
+    RunningProgram again(program, "", root.Path());
+    ASSERT_TRUE(again.Window());
+    HWND combo = again.Item(1003);
+    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    ASSERT_EQ(count, 1);
+    // Across processes the ANSI text message comes back as UTF-16 under Wine; ask for UTF-16 outright.
+    wchar_t wide[256] = {};
+    SendMessageW(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(wide));
+    EXPECT_STREQ(wide, L"Memo");
+    PostMessageA(again.Window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(again.ExitCode(), 0u);
 }
 
 TEST(Program, TheExecutableNeedsNoDllBesideIt) {
