@@ -109,7 +109,9 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
         const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
             char path[1024] = {};
-            if (DragQueryFileA(drop, i, nullptr, 0) >= sizeof path) {
+            const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+            if (length == 0) continue;  // not a path at all
+            if (length >= sizeof path) {
                 CountLaunchPathLeftOut(line);
                 continue;
             }
