@@ -21,3 +21,11 @@ foreach(test shell_integration_tests shell_extension_tests)
       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:command_line_recorder> $<TARGET_FILE_DIR:${test}>)
   set_tests_properties(${test} PROPERTIES RESOURCE_LOCK shell_state TIMEOUT 180)
 endforeach()
+
+# The release zip: made from the built exe and dll, checked, unpacked and loaded under Wine.
+add_executable(package_load_check ${CMAKE_CURRENT_LIST_DIR}/package_load_check.cpp)
+target_link_libraries(package_load_check PRIVATE ole32 uuid)
+add_test(NAME package_check
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-package $<TARGET_FILE:Tagrin> $<TARGET_FILE:ShellExt>
+                 $<TARGET_FILE:package_load_check> ${CMAKE_CURRENT_BINARY_DIR}/package_check)
+set_tests_properties(package_check PROPERTIES TIMEOUT 180)
