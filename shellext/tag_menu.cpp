@@ -94,11 +94,12 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
     FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium = {};
     if (FAILED(selection->GetData(&format, &medium))) return E_INVALIDARG;
-    HDROP drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
-    if (drop == nullptr) {
+    if (medium.tymed != TYMED_HGLOBAL || medium.hGlobal == nullptr) {
         ReleaseStgMedium(&medium);
         return E_INVALIDARG;
     }
+    // The global memory handle is the drop handle itself.
+    HDROP drop = static_cast<HDROP>(medium.hGlobal);
 
     LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine;
     char programPath[1024] = {};
@@ -125,7 +126,6 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
         }
     }
     delete line;
-    GlobalUnlock(medium.hGlobal);
     ReleaseStgMedium(&medium);
     return result;
 }
