@@ -1,6 +1,8 @@
 // Registering the context-menu extension beside the program through regsvr32, and telling whether it is registered.
 #include "shell/shell_integration.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 
 namespace {

@@ -94,11 +94,12 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
     FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium = {};
     if (FAILED(selection->GetData(&format, &medium))) return E_INVALIDARG;
-    HDROP drop = static_cast<HDROP>(GlobalLock(medium.hGlobal));
-    if (drop == nullptr) {
+    if (medium.tymed != TYMED_HGLOBAL || medium.hGlobal == nullptr) {
         ReleaseStgMedium(&medium);
         return E_INVALIDARG;
     }
+    // The global memory handle is the drop handle itself.
+    HDROP drop = static_cast<HDROP>(medium.hGlobal);
 
     LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine;
     char programPath[1024] = {};
@@ -109,7 +110,9 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
         const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
             char path[1024] = {};
-            if (DragQueryFileA(drop, i, nullptr, 0) >= sizeof path) {
+            const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+            if (length == 0) continue;  // not a path at all
+            if (length >= sizeof path) {
                 CountLaunchPathLeftOut(line);
                 continue;
             }
@@ -123,7 +126,6 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
         }
     }
     delete line;
-    GlobalUnlock(medium.hGlobal);
     ReleaseStgMedium(&medium);
     return result;
 }

@@ -1,0 +1,65 @@
+// Box 1017 runs regsvr32 on ".\ShellExt.dll" in the program folder and then shows what the registry holds.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/control_ids.h"
+#include "shell/shell_integration.h"
+#include "shell_test_support.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class ContextMenuBoxTest : public testing::Test {
+protected:
+    void SetUp() override { RemoveExtensionRegistration(); }
+    void TearDown() override { RemoveExtensionRegistration(); }
+
+    void ClickContextMenuBox() {
+        boxes_.Click(kContextMenuBox);
+        INT_PTR result = 1;
+        EXPECT_EQ(1, OnContextMenuBox(boxes_.Window(), boxes_.Box(kContextMenuBox),
+                                      MAKEWPARAM(kContextMenuBox, BN_CLICKED), BN_CLICKED, &result));
+    }
+
+    TempProgramFolder folder_;
+    CheckBoxParent boxes_;
+};
+
+TEST_F(ContextMenuBoxTest, WithoutTheExtensionTheBoxEndsUnchecked) {
+    ClickContextMenuBox();
+    EXPECT_FALSE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_FALSE(ClassesKeyExists(kExtensionClassKey));
+    EXPECT_FALSE(IsContextMenuRegistered());
+}
+
+TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt) {
+    const std::string extension = folder_.Join("ShellExt.dll");
+    ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), extension.c_str(), FALSE));
+
+    ClickContextMenuBox();
+    EXPECT_TRUE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_TRUE(IsContextMenuRegistered());
+    const std::string server = ClassesStringValue(std::string(kExtensionClassKey) + "\\InprocServer32", nullptr);
+    EXPECT_EQ(0, lstrcmpiA(extension.c_str(), server.c_str())) << server;
+
+    ClickContextMenuBox();
+    EXPECT_FALSE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_FALSE(IsContextMenuRegistered());
+    EXPECT_FALSE(ClassesKeyExists(kFileHandlerKey));
+    EXPECT_FALSE(ClassesKeyExists(kFolderHandlerKey));
+}
+
+TEST_F(ContextMenuBoxTest, TheTestFollowsTheClassKey) {
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, kExtensionClassKey, 0, nullptr, 0, KEY_WRITE,
+                                             nullptr, &key, nullptr));
+    RegCloseKey(key);
+    EXPECT_TRUE(IsContextMenuRegistered());
+    RemoveExtensionRegistration();
+    EXPECT_FALSE(IsContextMenuRegistered());
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// Loads the unpacked release files under Wine: package_load_check FOLDER. Gets ShellExt.dll's class factory through
+// its exports, then starts Tagrin.exe, waits until it takes input and closes it. Exit code 0 when all went well.
+#include <windows.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const CLSID kTagMenuClassId = {0x9D4B0C7D, 0x8E5E, 0x4a63, {0x91, 0x03, 0x8E, 0x3D, 0x78, 0x79, 0x79, 0xB4}};
+const DWORD kStartWait = 20000;
+const DWORD kCloseWait = 10000;
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "package_load_check: %s (error %lu)\n", what, GetLastError());
+    return 1;
+}
+
+using GetClassObjectFunction = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+
+int CheckExtension(const std::string& folder) {
+    HMODULE module = LoadLibraryA((folder + "\\ShellExt.dll").c_str());
+    if (module == nullptr) return Fail("ShellExt.dll does not load");
+    for (const char* name : {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer"}) {
+        if (GetProcAddress(module, name) == nullptr) return Fail(name);
+    }
+    auto getClassObject =
+        reinterpret_cast<GetClassObjectFunction>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+    IClassFactory* factory = nullptr;
+    if (FAILED(getClassObject(kTagMenuClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+        return Fail("no class factory");
+    }
+    factory->Release();
+    FreeLibrary(module);
+    return 0;
+}
+
+BOOL CALLBACK CloseWindowsOfProcess(HWND window, LPARAM processId) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == static_cast<DWORD>(processId)) PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+int CheckProgram(const std::string& folder) {
+    std::string commandLine = "\"" + folder + "\\Tagrin.exe\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &process)) {
+        return Fail("Tagrin.exe does not start");
+    }
+    CloseHandle(process.hThread);
+    int result = 0;
+    if (WaitForInputIdle(process.hProcess, kStartWait) != 0) result = Fail("Tagrin.exe never took input");
+    EnumWindows(CloseWindowsOfProcess, static_cast<LPARAM>(process.dwProcessId));
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, kCloseWait) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+        result = Fail("Tagrin.exe did not close");
+    } else if (GetExitCodeProcess(process.hProcess, &exitCode) && exitCode != 0) {
+        result = Fail("Tagrin.exe ended with a nonzero exit code");
+    }
+    CloseHandle(process.hProcess);
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) return Fail("usage: package_load_check FOLDER");
+    char folder[1024] = {};
+    if (GetFullPathNameA(argv[1], sizeof folder, folder, nullptr) == 0) return Fail("bad folder");
+    std::string path = folder;
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    if (CheckExtension(path) != 0 || CheckProgram(path) != 0) return 1;
+    std::printf("package_load_check: ShellExt.dll and Tagrin.exe load\n");
+    return 0;
+}

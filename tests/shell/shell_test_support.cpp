@@ -1,0 +1,62 @@
+#include "shell_test_support.h"
+
+#include <shlwapi.h>
+
+#include "app/control_ids.h"
+
+const char kExtensionClassKey[] = "CLSID\\{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}";
+const char kFileHandlerKey[] = "*\\shellex\\ContextMenuHandlers\\Tagrin";
+const char kFolderHandlerKey[] = "Directory\\shellex\\ContextMenuHandlers\\Tagrin";
+
+std::string TestExecutableFolder() {
+    char path[1024] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+bool ClassesKeyExists(const std::string& subkey) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::string ClassesStringValue(const std::string& subkey, const char* valueName) {
+    char value[1024] = {};
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    if (SHGetValueA(HKEY_CLASSES_ROOT, subkey.c_str(), valueName, &type, value, &size) != ERROR_SUCCESS) return "";
+    return type == REG_SZ ? std::string(value) : std::string();
+}
+
+void RemoveExtensionRegistration() {
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, kFileHandlerKey);
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, kFolderHandlerKey);
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, kExtensionClassKey);
+}
+
+bool WaitForFile(const std::string& path, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (GetTickCount() - start >= milliseconds) return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(20);
+    }
+}
+
+CheckBoxParent::CheckBoxParent() {
+    window_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 100, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    const int ids[] = {kContextMenuBox, kSendToBox};
+    for (int i = 0; i < 2; ++i) {
+        CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 30 * i, 200, 24, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])), GetModuleHandleA(nullptr), nullptr);
+    }
+}
+
+CheckBoxParent::~CheckBoxParent() {
+    DestroyWindow(window_);
+}

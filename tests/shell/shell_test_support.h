@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The folder of the running test executable, where the build put ShellExt.dll and the command-line recorder.
+std::string TestExecutableFolder();
+
+bool ClassesKeyExists(const std::string& subkey);
+// The default value (valueName null) or a named string value of a key under HKEY_CLASSES_ROOT; empty when absent.
+std::string ClassesStringValue(const std::string& subkey, const char* valueName);
+// Removes every key the extension may write, so each test starts and ends with the extension unregistered.
+void RemoveExtensionRegistration();
+
+// Waits at most `milliseconds` for a file to appear, pumping messages meanwhile.
+bool WaitForFile(const std::string& path, DWORD milliseconds);
+
+// A hidden parent window holding the two auto check boxes of the main dialog (1017 and 1018).
+class CheckBoxParent {
+public:
+    CheckBoxParent();
+    ~CheckBoxParent();
+    CheckBoxParent(const CheckBoxParent&) = delete;
+    CheckBoxParent& operator=(const CheckBoxParent&) = delete;
+
+    HWND Window() const { return window_; }
+    HWND Box(int id) const { return GetDlgItem(window_, id); }
+    bool IsChecked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
+    // Clicks the box the way a user does: the auto check box toggles itself.
+    void Click(int id) const { SendMessageA(Box(id), BM_CLICK, 0, 0); }
+
+private:
+    HWND window_;
+};
+
+extern const char kExtensionClassKey[];
+extern const char kFileHandlerKey[];
+extern const char kFolderHandlerKey[];

@@ -1,0 +1,31 @@
+# Shell integration and ShellExt.dll. The tests change the prefix's registry and Send To folder, so they take turns.
+# Beside the test executables lie a copy of ShellExt.dll and a stand-in for Tagrin.exe that records its command line.
+add_executable(command_line_recorder WIN32 ${CMAKE_CURRENT_LIST_DIR}/command_line_recorder.cpp)
+
+add_library(shell_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp)
+target_link_libraries(shell_test_support PUBLIC tagrin_test_support)
+
+tagrin_wine_test(shell_integration_tests
+    ${CMAKE_CURRENT_LIST_DIR}/send_to_shortcut_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/context_menu_box_test.cpp)
+tagrin_wine_test(shell_extension_tests
+    ${CMAKE_CURRENT_LIST_DIR}/launch_command_line_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tag_menu_test.cpp
+    ${CMAKE_SOURCE_DIR}/shellext/launch_command_line.cpp)
+
+foreach(test shell_integration_tests shell_extension_tests)
+  target_link_libraries(${test} PRIVATE shell_test_support)
+  add_dependencies(${test} ShellExt command_line_recorder)
+  add_custom_command(TARGET ${test} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:ShellExt> $<TARGET_FILE_DIR:${test}>
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:command_line_recorder> $<TARGET_FILE_DIR:${test}>)
+  set_tests_properties(${test} PROPERTIES RESOURCE_LOCK shell_state TIMEOUT 180)
+endforeach()
+
+# The release zip: made from the built exe and dll, checked, unpacked and loaded under Wine.
+add_executable(package_load_check ${CMAKE_CURRENT_LIST_DIR}/package_load_check.cpp)
+target_link_libraries(package_load_check PRIVATE ole32 uuid)
+add_test(NAME package_check
+         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-package $<TARGET_FILE:Tagrin> $<TARGET_FILE:ShellExt>
+                 $<TARGET_FILE:package_load_check> ${CMAKE_CURRENT_BINARY_DIR}/package_check)
+set_tests_properties(package_check PROPERTIES TIMEOUT 180)
