@@ -15,7 +15,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
     InitCommonControlsEx(&controls);
 
     HWND dialog = CreateMainDialog(instance, commandTail);
-    if (!dialog) return -1;
+    if (!dialog) {
+        // Closed by input handled while it initialised: it saved and quit like any other close.
+        MSG quit;
+        if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(quit.wParam);
+        return -1;
+    }
     // Titled only once initialisation (and the command-line intake) has finished.
     SetWindowTextA(dialog, kWindowTitle);
 

@@ -154,6 +154,37 @@ TEST(Program, TheRoadOfATypicalUse) {
     EXPECT_EQ(again.ExitCode(), 0u);
 }
 
+TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero) {
+    TempProgramFolder root;
+    const std::string program = root.Join("Tagrin.exe");
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               root.Path().c_str(), &startup, &process));
+    // The dialog's window exists (untitled) as soon as it is created; close it at once.
+    HWND window = nullptr;
+    for (int tries = 0; !window && tries < 6000; ++tries) {
+        while ((window = FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process.dwProcessId) break;
+        }
+        if (!window) Sleep(5);
+    }
+    ASSERT_TRUE(window);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+    DWORD exitCode = 12345;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(FileExists(root.Join("設定.ini")));
+}
+
 TEST(Program, TheExecutableNeedsNoDllBesideIt) {
     // Static runtime: only system DLLs are imported.
     HMODULE image = LoadLibraryExA(BuiltProgramPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);

@@ -1,5 +1,5 @@
 // Loads the unpacked release files under Wine: package_load_check FOLDER. Gets ShellExt.dll's class factory through
-// its exports, then starts Tagrin.exe, waits until it takes input and closes it. Exit code 0 when all went well.
+// its exports, then starts Tagrin.exe, waits for its window and closes it. Exit code 0 when all went well.
 #include <windows.h>
 #include <objbase.h>
 
@@ -36,11 +36,18 @@ int CheckExtension(const std::string& folder) {
     return 0;
 }
 
-BOOL CALLBACK CloseWindowsOfProcess(HWND window, LPARAM processId) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == static_cast<DWORD>(processId)) PostMessageA(window, WM_CLOSE, 0, 0);
-    return TRUE;
+// The program's titled main window, which exists once start-up has finished.
+HWND FindMainWindow(DWORD processId) {
+    for (DWORD waited = 0; waited < kStartWait; waited += 50) {
+        HWND window = nullptr;
+        while ((window = FindWindowExA(nullptr, window, nullptr, "Tagrin v1.0.0")) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId) return window;
+        }
+        Sleep(50);
+    }
+    return nullptr;
 }
 
 int CheckProgram(const std::string& folder) {
@@ -54,8 +61,9 @@ int CheckProgram(const std::string& folder) {
     }
     CloseHandle(process.hThread);
     int result = 0;
-    if (WaitForInputIdle(process.hProcess, kStartWait) != 0) result = Fail("Tagrin.exe never took input");
-    EnumWindows(CloseWindowsOfProcess, static_cast<LPARAM>(process.dwProcessId));
+    HWND window = FindMainWindow(process.dwProcessId);
+    if (!window) result = Fail("Tagrin.exe never showed its window");
+    PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
     if (WaitForSingleObject(process.hProcess, kCloseWait) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);
