@@ -19,3 +19,10 @@ add_test(NAME robustness_link_loop_cleanup COMMAND rm -rf ${ROBUSTNESS_LINK_ROOT
 set_tests_properties(robustness_link_loop_setup PROPERTIES FIXTURES_SETUP link_loop)
 set_tests_properties(robustness_link_loop_cleanup PROPERTIES FIXTURES_CLEANUP link_loop)
 set_tests_properties(robustness_link_loop_test PROPERTIES FIXTURES_REQUIRED link_loop)
+
+set(ROBUSTNESS_PROGRAM_RUN ${CMAKE_CURRENT_LIST_DIR}/program_run.cpp)
+tagrin_wine_test(robustness_hostile_store_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/hostile_store_test.cpp
+    ${ROBUSTNESS_SUPPORT} ${ROBUSTNESS_PROGRAM_RUN})
+target_include_directories(robustness_hostile_store_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
+add_dependencies(robustness_hostile_store_test Tagrin)
+target_compile_definitions(robustness_hostile_store_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
