@@ -26,3 +26,7 @@ tagrin_wine_test(robustness_hostile_store_test RESOURCES ${CMAKE_CURRENT_LIST_DI
 target_include_directories(robustness_hostile_store_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
 add_dependencies(robustness_hostile_store_test Tagrin)
 target_compile_definitions(robustness_hostile_store_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
+
+tagrin_wine_test(robustness_command_line_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
+    ${ROBUSTNESS_SUPPORT})
+target_include_directories(robustness_command_line_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
