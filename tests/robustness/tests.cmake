@@ -30,3 +30,8 @@ target_compile_definitions(robustness_hostile_store_test PRIVATE TAGRIN_EXE_PATH
 tagrin_wine_test(robustness_command_line_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
     ${ROBUSTNESS_SUPPORT})
 target_include_directories(robustness_command_line_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
+
+tagrin_wine_test(robustness_two_instances_test ${CMAKE_CURRENT_LIST_DIR}/two_instances_test.cpp
+    ${ROBUSTNESS_PROGRAM_RUN})
+add_dependencies(robustness_two_instances_test Tagrin)
+target_compile_definitions(robustness_two_instances_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
