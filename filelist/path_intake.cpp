@@ -8,6 +8,7 @@
 #include "filelist/command_line.h"
 #include "filelist/ext_filter.h"
 #include "filelist/file_list_model.h"
+#include "filelist/folder_trail.h"
 #include "filelist/list_view_ops.h"
 #include "tags/dbcs_text.h"
 #include "tags/text_buffer.h"
@@ -73,9 +74,8 @@ void AddOnePath(FileListOps& list, const char* path, const char* filter, int rec
     }
 }
 
-}  // namespace
-
-void ScanFolder(FileListOps& list, const char* folder, const char* filter)
+// One level of ScanFolder; outer holds the folders the scan is already inside.
+void ScanFolderWithin(FileListOps& list, const char* folder, const char* filter, const FolderTrail* outer)
 {
     char pattern[kTextBufferSize] = {};
     if (!JoinPath(folder, "*.*", pattern, sizeof pattern)) {
@@ -86,6 +86,7 @@ void ScanFolder(FileListOps& list, const char* folder, const char* filter)
     if (find == INVALID_HANDLE_VALUE) {
         return;
     }
+    FolderTrail here = TrailStep(folder, outer);
     char path[kTextBufferSize];
     do {
         if (IsSkippedEntry(entry)) {
@@ -99,12 +100,23 @@ void ScanFolder(FileListOps& list, const char* folder, const char* filter)
             continue;
         }
         if (isFolder) {
-            ScanFolder(list, path, filter);
+            // A linked folder is searched like any other, unless it leads back into this scan.
+            bool linked = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+            if (!linked || !LeadsBackIntoTrail(path, &here)) {
+                ScanFolderWithin(list, path, filter, &here);
+            }
         } else {
             AddFileIfNew(list, path);
         }
     } while (FindNextFileA(find, &entry));
     FindClose(find);
+}
+
+}  // namespace
+
+void ScanFolder(FileListOps& list, const char* folder, const char* filter)
+{
+    ScanFolderWithin(list, folder, filter, nullptr);
 }
 
 void AddPathsToList(FileListOps& list, const char* text, const char* extText, int recurse)

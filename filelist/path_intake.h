@@ -13,4 +13,5 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 void AddPathsToList(FileListOps& list, const char* text, const char* extText, int recurse);
 // Adds the files under folder that pass filter (a list built by BuildExtFilter), depth first, skipping
 // hidden, temporary and dot-named entries and entries whose full path would be MAX_PATH bytes or more.
+// A linked folder is entered unless it leads back to a folder the scan is already inside.
 void ScanFolder(FileListOps& list, const char* folder, const char* filter);

@@ -9,5 +9,6 @@ set(FILELIST_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_view_ops.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/row_colour.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/folder_trail.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_intake.cpp
     ${CMAKE_CURRENT_LIST_DIR}/drop_files.cpp)

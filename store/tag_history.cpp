@@ -41,22 +41,34 @@ void LoadTagHistory(HWND dialog) {
 }
 
 void AppendTagToHistory(const char* fileName, const char* tag) {
-    if (!tag || tag[0] == '\0') return;
-    std::FILE* stream = std::fopen(fileName, "at+");
-    if (!stream) return;
-    std::fseek(stream, 0, SEEK_SET);
-    char line[1024] = {};
-    // A hand-edited file may end without a line end; the new tag must not join that last line.
-    bool endsWithLineEnd = true;
-    while (ReadLine(stream, line, &endsWithLineEnd)) {
-        if (std::strcmp(line, tag) == 0) {
-            std::fclose(stream);
+    HistoryAppender(fileName).Append(tag);
+}
+
+HistoryAppender::~HistoryAppender() {
+    if (stream_) std::fclose(stream_);
+}
+
+void HistoryAppender::Append(const char* tag) {
+    if (!tag || tag[0] == '\0' || openFailed_) return;
+    if (!stream_) {
+        stream_ = std::fopen(fileName_, "at+");
+        if (!stream_) {
+            openFailed_ = true;
             return;
         }
+        std::fseek(stream_, 0, SEEK_SET);
     }
+    // The stream stands where the last read or write ended: what follows is new to this appender.
+    char line[1024] = {};
+    while (ReadLine(stream_, line, &endsWithLineEnd_)) lines_.insert(line);
+    if (lines_.count(tag) != 0) return;
     // Switching from reading to writing needs a positioning call; append mode writes at the end anyway.
-    std::fseek(stream, 0, SEEK_END);
-    if (!endsWithLineEnd) std::fputc('\n', stream);
-    std::fprintf(stream, "%s\n", tag);
-    std::fclose(stream);
+    std::fseek(stream_, 0, SEEK_END);
+    // A hand-edited file may end without a line end; the new tag must not join that last line.
+    if (!endsWithLineEnd_) std::fputc('\n', stream_);
+    std::fprintf(stream_, "%s\n", tag);
+    // Written through, so that another instance finds it; the next read goes on after it.
+    std::fflush(stream_);
+    endsWithLineEnd_ = true;
+    lines_.insert(tag);
 }

@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+#include <unordered_set>
 
 // Reads the next line (at most 1022 bytes) into a 1024-byte buffer, trailing CR and LF removed.
 // False at the end of the file.
@@ -10,3 +12,24 @@ bool ReadHistoryLine(std::FILE* stream, char* buffer);
 void LoadTagHistory(HWND dialog);
 // Appends tag as a new last line unless the file already holds exactly that line.
 void AppendTagToHistory(const char* fileName, const char* tag);
+
+// Appends several tags to one history file as AppendTagToHistory does for each, reading the file once:
+// the lines read so far are kept, and before each tag only what was appended since (by this or another
+// instance) is read. The file is opened at the first tag that is not empty, so no tag means no file.
+class HistoryAppender {
+public:
+    explicit HistoryAppender(const char* fileName) : fileName_(fileName) {}
+    ~HistoryAppender();
+    HistoryAppender(const HistoryAppender&) = delete;
+    HistoryAppender& operator=(const HistoryAppender&) = delete;
+
+    void Append(const char* tag);
+
+private:
+    const char* fileName_;
+    std::FILE* stream_ = nullptr;
+    bool openFailed_ = false;
+    // Whether the last line read ended with a line end; a new tag must not join an unterminated line.
+    bool endsWithLineEnd_ = true;
+    std::unordered_set<std::string> lines_;
+};

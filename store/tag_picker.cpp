@@ -28,6 +28,22 @@ void AddMissingTags(HWND combo, const char* tagList, int entries) {
     }
 }
 
+// Reads entry index into text (kTextSize bytes); false when it does not fit. The entry is read as
+// UTF-16 and converted: the ANSI message has no size argument, and Wine converts it for a Unicode
+// control through a stack buffer of 512 characters, which a longer entry overruns.
+bool ReadPickerEntry(HWND combo, LRESULT index, char* text) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR || length >= kTextSize) return false;
+    wchar_t wide[kTextSize] = {};
+    if (SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide)) == CB_ERR) return false;
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, text, kTextSize, nullptr, nullptr);
+    if (bytes == 0) {
+        text[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void CollectListedTags(HWND dialog) {
@@ -54,12 +70,9 @@ void CollectListedTags(HWND dialog) {
 void SavePickerToHistory(HWND dialog) {
     HWND combo = GetDlgItem(dialog, kTagCombo);
     const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    HistoryAppender history(kHistoryFile);
     for (LRESULT index = 0; index < count; ++index) {
-        // CB_GETLBTEXT has no size argument: an entry that does not fit the buffer is skipped.
-        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-        if (length == CB_ERR || length >= kTextSize) continue;
         char text[kTextSize] = {};
-        SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-        AppendTagToHistory(kHistoryFile, text);
+        if (ReadPickerEntry(combo, index, text)) history.Append(text);
     }
 }

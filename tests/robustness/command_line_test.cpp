@@ -1,0 +1,141 @@
+// Command lines as Explorer or a user may hand them over: very long, badly quoted, cut in the middle of
+// a character, paths at the length limits, and names whose second bytes are '[', '\' and ']'.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "dialog_fixture.h"
+#include "filelist/file_list_model.h"
+#include "filelist/memory_file_list.h"
+#include "filelist/path_intake.h"
+#include "rows.h"
+#include "support/sjis.h"
+#include "support/temp_folder.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+std::vector<std::string> Locations(const MemoryFileList& list)
+{
+    std::vector<std::string> locations;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        char text[kTextBufferSize] = {};
+        list.GetText(row, kColumnLocation, text, sizeof text);
+        locations.push_back(text);
+    }
+    return locations;
+}
+
+// A path of exactly length bytes under C:\, ending in ".txt"; it need not exist.
+std::string PathOfLength(std::size_t length)
+{
+    std::string path = "C:\\";
+    while (path.size() + 4 < length) path += (path.size() % 50 == 49) ? '\\' : 'p';
+    return path + ".txt";
+}
+
+struct TextCase {
+    const char* what;
+    std::string text;
+    std::vector<std::string> rows;
+};
+
+TEST(CommandLine, ShapesOfTextGiveTheRowsTheyName)
+{
+    std::string lone = "C:\\a.txt \x81";
+    const TextCase cases[] = {
+        {"unbalanced quote runs to the end", "\"C:\\My Docs\\a.txt C:\\b.txt", {"C:\\My Docs\\a.txt C:\\b.txt"}},
+        {"quote inside a token belongs to it", "C:\\a\"b.txt \"C:\\c.txt\"\"C:\\d.txt\"",
+         {"C:\\a\"b.txt", "C:\\c.txt", "C:\\d.txt"}},
+        {"lone lead byte at the end", lone, {"C:\\a.txt", "\x81"}},
+        {"lone lead byte ending a path", "C:\\a.txt\x81", {"C:\\a.txt\x81"}},
+        {"only blanks and quotes", " \t\r\n \"", {""}},
+        {"259 bytes", PathOfLength(259), {PathOfLength(259)}},
+        {"260 bytes", PathOfLength(260), {PathOfLength(260)}},
+        {"1023 bytes", PathOfLength(1023), {PathOfLength(1023)}},
+        {"1024 bytes is skipped, the next path taken", PathOfLength(1024) + " C:\\z.txt", {"C:\\z.txt"}},
+    };
+    for (const TextCase& c : cases) {
+        MemoryFileList list;
+        AddPathsToList(list, c.text.c_str(), "*", 1);
+        EXPECT_EQ(Locations(list), c.rows) << c.what;
+    }
+}
+
+TEST(CommandLine, ThirtyThousandBytesOfPathsListEveryFileOnce)
+{
+    TempProgramFolder program;
+    std::string text;
+    std::vector<std::string> expected;
+    for (int i = 0; text.size() < 30000; ++i) {
+        const std::string path = program.Join("files " + std::to_string(i % 700) + ".txt");
+        if (i < 700) {
+            ASSERT_TRUE(WriteFileBytes(path, "x"));
+            expected.push_back(path);
+        }
+        text += "\"" + path + "\" ";
+    }
+    ASSERT_GE(text.size(), 30000u);
+    DialogUnderTest dialog(text.c_str());
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnLocation), expected);
+    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 " + std::to_string(expected.size()) + "件");
+    EXPECT_EQ(dialog.Close(), 0);
+}
+
+// Every character of code page 932 whose second byte is 0x5B, 0x5C or 0x5D (duplicates that the
+// platform maps to another code left out).
+std::vector<std::string> CharactersWithBracketOrSeparatorTrail()
+{
+    std::vector<std::string> characters;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (lead > 0x9F && lead < 0xE0) continue;
+        for (int trail : {0x5B, 0x5C, 0x5D}) {
+            const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            wchar_t wide[2] = {};
+            char back[4] = {};
+            // Only characters that come back as themselves can name a file: the file system keeps UTF-16.
+            if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, 2, wide, 2) == 1 &&
+                WideCharToMultiByte(932, 0, wide, 1, back, sizeof back, nullptr, nullptr) == 2 &&
+                back[0] == bytes[0] && back[1] == bytes[1]) {
+                characters.push_back(std::string(bytes, 2));
+            }
+        }
+    }
+    return characters;
+}
+
+TEST(CommandLine, NamesWithBracketAndSeparatorTrailBytesAreListedTaggedAndUntagged)
+{
+    TempProgramFolder program;
+    const std::string folder = program.Join("files");
+    ASSERT_TRUE(MakeFolder(folder));
+    std::vector<std::string> names;
+    std::string text;
+    for (const std::string& character : CharactersWithBracketOrSeparatorTrail()) {
+        const std::string name = character + "x" + character + ".txt";
+        if (!WriteFileBytes(folder + "\\" + name, name)) continue;  // not every character can name a file
+        names.push_back(name);
+        text += "\"" + folder + "\\" + name + "\" ";
+    }
+    ASSERT_GT(names.size(), 100u);
+
+    DialogUnderTest dialog(text.c_str());
+    ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnName), names);
+    SetDlgItemTextA(dialog.Window(), kTagCombo, "表");
+    ClickButton(dialog.Window(), kAddButton);
+    std::vector<std::string> tagged;
+    for (const std::string& name : names) tagged.push_back("[表]" + name);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), tagged);
+    for (const std::string& name : tagged) EXPECT_EQ(ReadFileBytes(folder + "\\" + name), name.substr(std::string("[表]").size()));
+
+    ClickButton(dialog.Window(), kDeleteButton);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), names);
+    for (const std::string& name : names) EXPECT_EQ(ReadFileBytes(folder + "\\" + name), name);
+    EXPECT_EQ(dialog.Close(), 0);
+}
+
+}  // namespace

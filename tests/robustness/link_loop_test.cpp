@@ -1,0 +1,64 @@
+// A folder tree whose symbolic links lead back into it: the scan must end, list every real file once
+// per way it can be reached without a loop, and still enter a link that leads somewhere else.
+// The tree is made from the Linux side before the test (see tests.cmake), reached through drive Z:.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "filelist/file_list_model.h"
+#include "filelist/memory_file_list.h"
+#include "filelist/path_intake.h"
+#include "tags/text_buffer.h"
+
+namespace {
+
+std::string LoopTree()
+{
+    std::string path = "Z:" TAGRIN_LINK_LOOP_TREE;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+struct Intake {
+    MemoryFileList list;
+    std::string text;
+};
+
+DWORD WINAPI RunIntake(void* argument)
+{
+    auto* intake = static_cast<Intake*>(argument);
+    AddPathsToList(intake->list, intake->text.c_str(), "*", 1);
+    return 0;
+}
+
+TEST(LinkLoop, TheScanEndsAndListsWhatTheLinksReachWithoutALoop)
+{
+    const std::string tree = LoopTree();
+    ASSERT_NE(GetFileAttributesA((tree + "\\sub\\up").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the link tree was not made: run through ctest";
+
+    // The scan runs on a thread of its own so that a scan that never ends fails here instead of hanging.
+    static Intake intake;
+    intake.text = "\"" + tree + "\"";
+    HANDLE thread = CreateThread(nullptr, 0, RunIntake, &intake, 0, nullptr);
+    ASSERT_TRUE(thread);
+    DWORD waited = WaitForSingleObject(thread, 60000);
+    ASSERT_EQ(waited, WAIT_OBJECT_0) << "the scan did not end within 60 s";
+    CloseHandle(thread);
+
+    std::vector<std::string> locations;
+    for (int row = 0; row < intake.list.RowCount(); ++row) {
+        char text[kTextBufferSize] = {};
+        intake.list.GetText(row, kColumnLocation, text, sizeof text);
+        locations.push_back(std::string(text).substr(tree.size()));
+    }
+    std::sort(locations.begin(), locations.end());
+    // up, up2 and self lead back into the tree; gone leads nowhere; beside leads out of it.
+    EXPECT_EQ(locations, (std::vector<std::string>{"\\beside\\outside.txt", "\\sub\\f.txt", "\\top.txt"}));
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "program_run.h"
+
+#include <algorithm>
+
+namespace {
+
+// The build hands over the Linux path of Tagrin.exe; Wine maps / to drive Z:.
+std::string BuiltProgramPath()
+{
+    std::string path = "Z:" TAGRIN_EXE_PATH;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail)
+{
+    const std::string program = folder + "\\Tagrin.exe";
+    if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        !CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE)) {
+        return;
+    }
+    std::string commandLine = "\"" + program + "\" " + commandTail;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_)) {
+        process_ = {};
+    }
+}
+
+RunningProgram::~RunningProgram()
+{
+    if (!Started()) {
+        return;
+    }
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 10000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND RunningProgram::WaitForWindow(DWORD milliseconds)
+{
+    for (DWORD waited = 0; Started() && waited <= milliseconds; waited += 50) {
+        HWND window = nullptr;
+        while ((window = FindWindowExA(nullptr, window, nullptr, "Tagrin v1.0.0")) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process_.dwProcessId) {
+                window_ = window;
+                return window;
+            }
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+std::string RunningProgram::ItemText(int id) const
+{
+    char text[1024] = {};
+    SendMessageTimeoutA(GetDlgItem(window_, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+long RunningProgram::CloseAndWait(DWORD milliseconds)
+{
+    if (!Started()) {
+        return -2;
+    }
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) {
+        return -2;
+    }
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    return static_cast<long>(exitCode);
+}
