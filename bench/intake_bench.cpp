@@ -1,19 +1,27 @@
-// Times the intake of a folder tree into a shown list view against a plain FindFirstFileA walk of the
-// same tree in the same run. Usage: intake_bench [file count] (default 1000; 100 files per folder).
+// Times the intake of a folder tree into the list view of the shown main dialog against a plain
+// FindFirstFileA walk of the same tree in the same run.
+// Usage: intake_bench [file count] [breakdown] (default 1000; 100 files per folder). With "breakdown",
+// also the cost per row of each list-view message the intake sends, and the notifications they raise.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "app/control_ids.h"
+#include "app/main_dialog.h"
+#include "app/message_loop.h"
 #include "filelist/file_list_model.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/memory_file_list.h"
 #include "filelist/path_intake.h"
+#include "tags/dbcs_text.h"
 
 namespace {
 
@@ -98,22 +106,13 @@ void RemoveTree(const std::string& folder)
     RemoveDirectoryA(folder.c_str());
 }
 
-HWND CreateShownList()
+// The real main dialog, shown and painted empty, as at start-up: its dialog procedure gets every
+// notification the list view sends.
+HWND CreateShownDialog()
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "TagrinIntakeBench";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "TagrinIntakeBench", "intake bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                  800, 600, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 780, 560, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileList)), GetModuleHandleA(nullptr), nullptr);
-    SetUpFileListView(window);
-    return window;
+    return CreateMainDialog(GetModuleHandleA(nullptr), "");
 }
 
 void PaintNow(HWND window)
@@ -122,6 +121,104 @@ void PaintNow(HWND window)
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         DispatchMessageA(&message);
+    }
+}
+
+// Notifications that reach the dialog, by code, while counting is on.
+std::map<UINT, unsigned> notificationCounts;
+WNDPROC dialogWindowProc = nullptr;
+
+LRESULT CALLBACK CountingWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NOTIFY) {
+        ++notificationCounts[reinterpret_cast<NMHDR*>(lParam)->code];
+    }
+    return CallWindowProcA(dialogWindowProc, window, message, wParam, lParam);
+}
+
+const char* NotificationName(UINT code)
+{
+    switch (code) {
+    case LVN_INSERTITEM: return "LVN_INSERTITEM";
+    case LVN_ITEMCHANGING: return "LVN_ITEMCHANGING";
+    case LVN_ITEMCHANGED: return "LVN_ITEMCHANGED";
+    case LVN_DELETEALLITEMS: return "LVN_DELETEALLITEMS";
+    case NM_CUSTOMDRAW: return "NM_CUSTOMDRAW";
+    default: return "other";
+    }
+}
+
+void PrintPerRow(const char* what, double seconds, std::size_t rows)
+{
+    std::printf("  %-44s %8.2f us/row\n", what, seconds * 1e6 / static_cast<double>(rows));
+}
+
+// Each step of AppendFileRow on its own, over all rows in one batch with redraw off, into the empty
+// list of the shown dialog; then the notifications the list view sent the dialog for one such append.
+void PrintBreakdown(HWND dialog, const MemoryFileList& rows)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    std::vector<std::string> locations;
+    std::vector<std::uint32_t> keys;
+    char text[1024];
+    for (int row = 0; row < rows.RowCount(); ++row) {
+        rows.GetText(row, kColumnLocation, text, sizeof text);
+        locations.push_back(text);
+        keys.push_back(rows.GetKey(row));
+    }
+    std::size_t count = locations.size();
+    std::printf("per row, %u rows, redraw off, shown main dialog:\n", static_cast<unsigned>(count));
+
+    SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
+    LARGE_INTEGER start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        list.InsertRow(static_cast<int>(row), keys[row]);
+    }
+    PrintPerRow("LVM_INSERTITEMA (LVIF_PARAM)", Seconds(start, Now()), count);
+    start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        list.SetText(static_cast<int>(row), kColumnName, FindFileNamePart(locations[row].c_str()));
+    }
+    PrintPerRow("LVM_SETITEMTEXTA name", Seconds(start, Now()), count);
+    start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        list.SetText(static_cast<int>(row), kColumnLocation, locations[row].c_str());
+    }
+    PrintPerRow("LVM_SETITEMTEXTA location", Seconds(start, Now()), count);
+    start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        list.GetText(static_cast<int>(row), kColumnLocation, text, sizeof text);
+    }
+    PrintPerRow("LVM_GETITEMTEXTA location (read-back)", Seconds(start, Now()), count);
+    start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        list.RowCount();
+    }
+    PrintPerRow("LVM_GETITEMCOUNT (a message doing nothing)", Seconds(start, Now()), count);
+    start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        list.Locations();
+    }
+    PrintPerRow("ListViewOps::Locations (the index's lookup)", Seconds(start, Now()), count);
+    NMHDR unhandled = {list.Window(), static_cast<UINT_PTR>(kFileList), LVN_ITEMCHANGED};
+    start = Now();
+    for (std::size_t row = 0; row < count; ++row) {
+        SendMessageA(dialog, WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&unhandled));
+    }
+    PrintPerRow("WM_NOTIFY to the dialog, a code not handled", Seconds(start, Now()), count);
+    SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
+    RemoveAllRows(list);
+
+    // One more row, counted: what every append costs in notifications.
+    dialogWindowProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingWindowProc)));
+    SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
+    AppendFileRow(list, locations.front().c_str());
+    SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
+    SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(dialogWindowProc));
+    std::printf("notifications to the dialog for one AppendFileRow:\n");
+    for (const auto& [code, times] : notificationCounts) {
+        std::printf("  %-20s (%d) x %u\n", NotificationName(code), static_cast<int>(code), times);
     }
 }
 
@@ -138,7 +235,12 @@ int main(int argc, char** argv)
     BuildTree(root, fileCount);
     std::printf("tree of %u files built in %.2f s\n", fileCount, Seconds(start, Now()));
 
-    HWND window = CreateShownList();
+    HWND window = CreateShownDialog();
+    if (window == nullptr) {
+        std::printf("the main dialog could not be created\n");
+        RemoveTree(root);
+        return 1;
+    }
     PaintNow(window);
 
     start = Now();
@@ -179,8 +281,12 @@ int main(int argc, char** argv)
     std::printf("in-memory intake    : %8.3f s (%d rows)\n", memorySeconds, memory.RowCount());
     std::printf("sort by name        : %8.3f s\n", sortSeconds);
 
+    if (argc > 2 && std::strcmp(argv[2], "breakdown") == 0) {
+        RemoveAllRows(list);
+        PrintBreakdown(window, memory);
+    }
+
     RemoveAllRows(list);
-    ReleaseLocationIndex(list.Window());
     DestroyWindow(window);
     RemoveTree(root);
     return walked == static_cast<unsigned>(listed) ? 0 : 1;
