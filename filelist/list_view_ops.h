@@ -4,7 +4,7 @@
 #include "filelist/file_list_ops.h"
 
 // FileListOps over a real report-style list view (control 1001). The location index lives with
-// the window (a window property) and is freed by ReleaseLocationIndex when the dialog is destroyed.
+// the window (the list view's user data) and is freed by ReleaseLocationIndex when the dialog is destroyed.
 class ListViewOps : public FileListOps {
 public:
     explicit ListViewOps(HWND list) : list_(list) {}
