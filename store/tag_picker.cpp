@@ -6,6 +6,7 @@
 #include "filelist/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "store/history_file.h"
+#include "store/picker_entries.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
 #include "tags/tag_paths.h"
@@ -16,14 +17,11 @@ constexpr int kTextSize = 1024;
 
 // Adds each entry of a TagList unless the list already holds it, letter case ignored.
 // The entries end at the first empty one, and never run past the buffer.
-void AddMissingTags(HWND combo, const char* tagList, int entries) {
+void AddMissingTags(PickerEntries& listed, const char* tagList, int entries) {
     const char* entry = tagList;
     const char* end = tagList + kTextSize;
     for (int i = 0; i < entries && entry < end && entry[0] != '\0'; ++i) {
-        if (SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry)) ==
-            CB_ERR) {
-            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-        }
+        if (!listed.Contains(entry)) listed.Add(entry);
         entry += strnlen(entry, end - entry) + 1;
     }
 }
@@ -53,8 +51,10 @@ void CollectListedTags(HWND dialog) {
     ReadBracketSettings(opening, closing);
 
     ListViewOps list = ListViewOps::OfDialog(dialog);
-    HWND combo = GetDlgItem(dialog, kTagCombo);
     const int rows = list.RowCount();
+    if (rows == 0) return;
+    // One read of the whole list per pass; a search of the list for every tag would grow with rows x entries.
+    PickerEntries listed(GetDlgItem(dialog, kTagCombo));
     // Excluded rows count as well: their names are still names the user has seen.
     for (int row = 0; row < rows; ++row) {
         char location[kTextSize] = {};
@@ -63,7 +63,7 @@ void CollectListedTags(HWND dialog) {
         const int entries = ReadTagList(location, tagList, opening, closing);
         // An empty first tag hides the rest of the name's tags.
         if (entries == 0 || tagList[0] == '\0') continue;
-        AddMissingTags(combo, tagList, entries);
+        AddMissingTags(listed, tagList, entries);
     }
 }
 

@@ -1,0 +1,59 @@
+// The picker's collection of the tags in the listed names (CollectListedTags over the shown main dialog)
+// against reading the same N locations from the list in the same run.
+// Usage: picker_bench [row count ...] (default 10000 100000). Every name carries a tag of its own and one
+// of ten shared tags, so a pass adds about N entries and finds the shared ones again and again.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench_dialog.h"
+#include "store/tag_picker.h"
+
+namespace {
+
+std::vector<std::string> TaggedLocations(int count)
+{
+    std::vector<std::string> locations;
+    for (int i = 0; i < count; ++i) {
+        char location[256];
+        // Every tenth tag Shift-JIS with a 0x5C second byte (表).
+        std::snprintf(location, sizeof location,
+                      i % 10 == 0 ? "C:\\bench\\d%04d\\[表%06d][共通%d]report_%06d.txt"
+                                  : "C:\\bench\\d%04d\\[t%06d][共通%d]report_%06d.txt",
+                      i / 100, i, i % 10, i);
+        locations.push_back(location);
+    }
+    return locations;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool allCollected = true;
+    std::printf("%8s %12s %12s %8s %10s\n", "rows", "read s", "collect s", "ratio", "entries");
+    for (int count : BenchCounts(argc, argv)) {
+        const std::string folder = BenchProgramFolder("tagrin-picker-bench", count);
+        HWND dialog = BenchOpenDialog();
+        BenchFillRows(dialog, TaggedLocations(count));
+
+        double start = BenchSeconds();
+        const std::vector<std::string> locations = BenchReadColumn(dialog, kColumnLocation);
+        const double baseline = BenchSeconds() - start;
+
+        start = BenchSeconds();
+        CollectListedTags(dialog);
+        const double collected = BenchSeconds() - start;
+
+        const LRESULT entries = SendDlgItemMessageA(dialog, kTagCombo, CB_GETCOUNT, 0, 0);
+        allCollected = allCollected && entries == count + 10 && locations.size() == static_cast<std::size_t>(count);
+        std::printf("%8d %12.3f %12.3f %8.2f %10ld\n", count, baseline, collected,
+                    baseline > 0 ? collected / baseline : 0.0, static_cast<long>(entries));
+        std::fflush(stdout);
+        // Closed without saving: the picker's save is close_bench's subject.
+        DestroyWindow(dialog);
+        BenchPaintNow(dialog);
+        BenchRemoveProgramFolder(folder);
+    }
+    return allCollected ? 0 : 1;
+}

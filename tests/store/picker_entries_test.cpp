@@ -1,0 +1,57 @@
+// The picker's set of folded entries must answer as the combo box's own whole-string search does,
+// since it stands in for that search during a collection pass.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "store/combo_window.h"
+#include "store/picker_entries.h"
+
+namespace {
+
+struct LookupCase {
+    const char* name;
+    std::vector<std::string> entries;
+    std::string tag;
+};
+
+TEST(PickerEntries, AgreesWithTheComboBoxSearch) {
+    // ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte.
+    const LookupCase cases[] = {
+        {"same bytes", {"Memo"}, "Memo"},
+        {"ASCII letter case", {"memo"}, "MEMO"},
+        {"full-width letter case", {"ｍｅｍｏ"}, "ＭＥＭＯ"},
+        {"Greek letter case", {"α"}, "Α"},
+        {"half and full width", {"Memo"}, "Ｍｅｍｏ"},
+        {"hiragana and katakana", {"めも"}, "メモ"},
+        {"prefix only", {"Memo"}, "Mem"},
+        {"longer than the entry", {"Memo"}, "Memo2"},
+        {"trailing blank", {"Memo"}, "Memo "},
+        {"second byte 0x5C", {"ソ表"}, "ソ表"},
+        {"differs in the first byte of a pair", {"ソ"}, "表"},
+        {"empty list", {}, "Memo"},
+        {"among many", {"a", "b", "Draft", "Memo", "z"}, "DRAFT"},
+    };
+    for (const LookupCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ComboWindow window;
+        for (const std::string& entry : c.entries) window.AddEntry(entry);
+        const bool found = SendMessageA(window.Combo(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(c.tag.c_str())) != CB_ERR;
+        EXPECT_EQ(found, PickerEntries(window.Combo()).Contains(c.tag.c_str()));
+    }
+}
+
+TEST(PickerEntries, AddPutsTheTagInTheListAndTheSet) {
+    ComboWindow window;
+    window.AddEntry("Memo");
+    PickerEntries entries(window.Combo());
+    EXPECT_FALSE(entries.Contains("draft"));
+    entries.Add("Draft");
+    EXPECT_TRUE(entries.Contains("draft"));
+    EXPECT_TRUE(entries.Contains("MEMO"));
+    EXPECT_EQ((std::vector<std::string>{"Draft", "Memo"}), window.Entries());
+}
+
+}  // namespace
