@@ -45,24 +45,9 @@ bool HasRow(const FileListOps& list, int row)
     return row >= 0 && row < list.RowCount();
 }
 
-// A row as the sort reads it: everything it writes back.
-struct RowSnapshot {
-    std::string texts[3];  // columns 1-3
-    std::uint32_t key = 0;
-    int stateImage = 0;
-};
-
-const std::string& TextOfColumn(const RowSnapshot& row, int column)
-{
-    static const std::string kEmpty;
-    return column >= kColumnName ? row.texts[column - kColumnName] : kEmpty;
-}
-
 // Plain unsigned byte order, the shorter text first when one is the start of the other.
-int CompareRowsByColumn(const RowSnapshot& a, const RowSnapshot& b, int column, bool descending)
+int CompareTexts(const std::string& left, const std::string& right, bool descending)
 {
-    const std::string& left = TextOfColumn(a, column);
-    const std::string& right = TextOfColumn(b, column);
     std::size_t common = std::min(left.size(), right.size());
     int result = std::memcmp(left.data(), right.data(), common);
     if (result == 0 && left.size() != right.size()) {
@@ -70,28 +55,6 @@ int CompareRowsByColumn(const RowSnapshot& a, const RowSnapshot& b, int column, 
     }
     result = result < 0 ? -1 : (result > 0 ? 1 : 0);
     return descending ? -result : result;
-}
-
-RowSnapshot ReadRow(const FileListOps& list, int row)
-{
-    RowSnapshot snapshot;
-    char text[kTextBufferSize];
-    for (int column = kColumnName; column <= kColumnResult; ++column) {
-        list.GetText(row, column, text, sizeof text);
-        snapshot.texts[column - kColumnName] = text;
-    }
-    snapshot.key = list.GetKey(row);
-    snapshot.stateImage = list.GetStateImage(row);
-    return snapshot;
-}
-
-void WriteRow(FileListOps& list, int row, const RowSnapshot& snapshot)
-{
-    list.SetKey(row, snapshot.key);
-    for (int column = kColumnName; column <= kColumnResult; ++column) {
-        list.SetText(row, column, snapshot.texts[column - kColumnName].c_str());
-    }
-    list.SetStateImage(row, snapshot.stateImage);
 }
 
 }  // namespace
@@ -158,23 +121,21 @@ void SortRowsByColumn(FileListOps& list, int column, bool descending)
     if (column < kColumnExclusion || column > kColumnResult) {
         return;
     }
+    // Only the sorted column is read; the list moves whole rows itself. Column 0 has no text.
     int count = list.RowCount();
-    std::vector<RowSnapshot> rows;
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int row = 0; row < count; ++row) {
-        rows.push_back(ReadRow(list, row));
-    }
-    std::vector<int> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareRowsByColumn(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)], column,
-                                   descending) < 0;
-    });
-    // Rows already in their place are left alone; the set of rows, and so the index, does not change.
-    for (int row = 0; row < count; ++row) {
-        int from = order[static_cast<std::size_t>(row)];
-        if (from != row) {
-            WriteRow(list, row, rows[static_cast<std::size_t>(from)]);
+    std::vector<std::string> texts(static_cast<std::size_t>(count));
+    if (column != kColumnExclusion) {
+        char text[kTextBufferSize];
+        for (int row = 0; row < count; ++row) {
+            list.GetText(row, column, text, sizeof text);
+            texts[static_cast<std::size_t>(row)] = text;
         }
     }
+    std::vector<int> order(texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return CompareTexts(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)], descending) < 0;
+    });
+    // The set of rows, and so the location index, does not change.
+    list.ReorderRows(order);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class LocationIndex;
 
@@ -26,6 +27,25 @@ public:
     virtual void SetStateImage(int row, int index) = 0;
     virtual void SetStateImageOfAll(int index) = 0;
     virtual void DeleteAll() = 0;
+    // Puts the rows in order: row i becomes what was row order[i], with its texts, key and state.
+    // Changes nothing unless order holds every row index once (IsRowOrder).
+    virtual void ReorderRows(const std::vector<int>& order) = 0;
     // The derived index of listed locations, kept in step by the model's row writers.
     virtual LocationIndex& Locations() = 0;
 };
+
+// True when order holds every row index from 0 to count - 1 exactly once.
+inline bool IsRowOrder(const std::vector<int>& order, int count)
+{
+    if (count < 0 || order.size() != static_cast<std::size_t>(count)) {
+        return false;
+    }
+    std::vector<bool> seen(order.size(), false);
+    for (int row : order) {
+        if (row < 0 || row >= count || seen[static_cast<std::size_t>(row)]) {
+            return false;
+        }
+        seen[static_cast<std::size_t>(row)] = true;
+    }
+    return true;
+}

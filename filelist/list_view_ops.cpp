@@ -30,6 +30,14 @@ void AddExistingRows(const ListViewOps& list, LocationIndex& index)
     }
 }
 
+// LVM_SORTITEMS hands the comparer the item data of two rows; during a reorder that is each row's
+// old index, and places maps an old index to its new row.
+int CALLBACK CompareByNewPlace(LPARAM a, LPARAM b, LPARAM places)
+{
+    const int* place = reinterpret_cast<const int*>(places);
+    return place[a] - place[b];
+}
+
 }  // namespace
 
 ListViewOps ListViewOps::OfDialog(HWND dialog)
@@ -135,6 +143,29 @@ void ListViewOps::SetStateImageOfAll(int index)
 void ListViewOps::DeleteAll()
 {
     SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+}
+
+// The control moves whole rows (texts, state, selection) itself, in N log N. The item data holds the
+// NameKey, so it carries the old index during the sort and gets its key back afterwards.
+// LVM_SORTITEMSEX would pass row indexes instead, but Wine looks each one up linearly.
+void ListViewOps::ReorderRows(const std::vector<int>& order)
+{
+    const int count = RowCount();
+    if (!IsRowOrder(order, count)) {
+        return;
+    }
+    std::vector<std::uint32_t> keys(order.size());
+    std::vector<int> places(order.size());
+    for (int row = 0; row < count; ++row) {
+        keys[static_cast<std::size_t>(row)] = GetKey(row);
+        places[static_cast<std::size_t>(order[static_cast<std::size_t>(row)])] = row;
+        SetKey(row, static_cast<std::uint32_t>(row));
+    }
+    SendMessageA(list_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(places.data()),
+                 reinterpret_cast<LPARAM>(CompareByNewPlace));
+    for (int row = 0; row < count; ++row) {
+        SetKey(row, keys[static_cast<std::size_t>(order[static_cast<std::size_t>(row)])]);
+    }
 }
 
 LocationIndex& ListViewOps::Locations()

@@ -24,6 +24,7 @@ public:
     void SetStateImage(int row, int index) override;
     void SetStateImageOfAll(int index) override;
     void DeleteAll() override;
+    void ReorderRows(const std::vector<int>& order) override;
     LocationIndex& Locations() override;
 
 private:

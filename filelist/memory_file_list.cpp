@@ -1,6 +1,7 @@
 #include "filelist/memory_file_list.h"
 
 #include <cstring>
+#include <utility>
 
 int MemoryFileList::RowCount() const
 {
@@ -86,4 +87,17 @@ void MemoryFileList::SetStateImageOfAll(int index)
 void MemoryFileList::DeleteAll()
 {
     rows_.clear();
+}
+
+void MemoryFileList::ReorderRows(const std::vector<int>& order)
+{
+    if (!IsRowOrder(order, RowCount())) {
+        return;
+    }
+    std::vector<Row> reordered;
+    reordered.reserve(rows_.size());
+    for (int from : order) {
+        reordered.push_back(std::move(rows_[static_cast<std::size_t>(from)]));
+    }
+    rows_ = std::move(reordered);
 }

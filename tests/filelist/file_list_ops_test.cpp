@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "filelist/list_view_ops.h"
 #include "filelist/memory_file_list.h"
@@ -145,6 +146,37 @@ TYPED_TEST(FileListOpsTest, DeleteAllEmptiesTheList)
     EXPECT_EQ(list.FindKey(-1, 1), -1);
     list.InsertRow(0, 4);
     EXPECT_EQ(list.GetKey(0), 4u);
+}
+
+// Rows move whole: texts of every column, key and state go to the new place; an order that is not
+// one place per row changes nothing.
+TYPED_TEST(FileListOpsTest, ReorderMovesWholeRowsOrNothing)
+{
+    FileListOps& list = this->rows.Ops();
+    const char* names[] = {"a.txt", "\x95\x5C.txt", "c.txt"};  // 表 carries a backslash as its second byte
+    for (int row = 0; row < 3; ++row) {
+        list.InsertRow(row, static_cast<std::uint32_t>(100 + row));
+        list.SetText(row, 1, names[row]);
+        list.SetText(row, 2, (std::string("d\\") + names[row]).c_str());
+        list.SetText(row, 3, row == 1 ? "\x8A\xAE" : "");  // 完
+    }
+    list.SetStateImage(1, 2);
+    const std::vector<std::vector<int>> refused = {{0, 1}, {0, 1, 1}, {0, 1, 3}, {-1, 1, 2}, {0, 1, 2, 3}};
+    for (const std::vector<int>& order : refused) {
+        list.ReorderRows(order);
+        EXPECT_EQ(this->Text(0, 1), "a.txt") << order.size();
+        EXPECT_EQ(list.GetKey(2), 102u) << order.size();
+    }
+    list.ReorderRows({1, 2, 0});
+    const int from[] = {1, 2, 0};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(this->Text(row, 1), names[from[row]]) << row;
+        EXPECT_EQ(this->Text(row, 2), std::string("d\\") + names[from[row]]) << row;
+        EXPECT_EQ(this->Text(row, 3), from[row] == 1 ? "\x8A\xAE" : "") << row;
+        EXPECT_EQ(list.GetKey(row), static_cast<std::uint32_t>(100 + from[row])) << row;
+        EXPECT_EQ(list.GetStateImage(row), from[row] == 1 ? 2 : 1) << row;
+    }
+    EXPECT_EQ(list.FindKey(-1, 101), 0);
 }
 
 }  // namespace

@@ -1,0 +1,90 @@
+// A header click on "ファイル名" in the shown main dialog, sent as the list view's LVN_COLUMNCLICK to
+// the dialog, against reading the same row texts and std::sort of them in the same run.
+// Usage: sort_bench [row count ...] (default 10000 100000). The rows are names in shuffled order and
+// need no files: sorting reads and writes the list only.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench_dialog.h"
+
+namespace {
+
+// Shuffled names; every tenth one Shift-JIS with a 0x5C second byte (ソ).
+std::vector<std::string> ShuffledLocations(int count)
+{
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
+    std::uint32_t seed = 12345;
+    for (int i = count - 1; i > 0; --i) {
+        seed = seed * 1664525u + 1013904223u;
+        std::swap(order[static_cast<std::size_t>(i)], order[seed % static_cast<std::uint32_t>(i + 1)]);
+    }
+    std::vector<std::string> locations;
+    for (int i : order) {
+        char location[256];
+        std::snprintf(location, sizeof location, i % 10 == 0 ? "C:\\bench\\d%04d\\資料ソ_%06d.txt"
+                                                              : "C:\\bench\\d%04d\\report_%06d.txt",
+                      i / 100, i);
+        locations.push_back(location);
+    }
+    return locations;
+}
+
+// Rows out of the order the click asked for (descending when descending is true).
+int PairsOutOfOrder(const std::vector<std::string>& names, bool descending)
+{
+    int wrong = 0;
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        // std::string compares as unsigned bytes, as the sort does.
+        const int order = names[i - 1].compare(names[i]);
+        if (descending ? order < 0 : order > 0) ++wrong;
+    }
+    return wrong;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool allSorted = true;
+    bool descending = false;  // the sort direction is one flag for the process, flipped by every click
+    std::printf("%8s %12s %12s %14s %8s %12s\n", "rows", "read+sort s", "click s", "click+paint s", "ratio",
+                "out of order");
+    for (int count : BenchCounts(argc, argv)) {
+        const std::string folder = BenchProgramFolder("tagrin-sort-bench", count);
+        HWND dialog = BenchOpenDialog();
+        BenchFillRows(dialog, ShuffledLocations(count));
+
+        double start = BenchSeconds();
+        std::vector<std::string> names = BenchReadColumn(dialog, kColumnName);
+        std::sort(names.begin(), names.end());
+        const double baseline = BenchSeconds() - start;
+
+        HWND list = GetDlgItem(dialog, kFileList);
+        NMLISTVIEW click = {};
+        click.hdr.hwndFrom = list;
+        click.hdr.idFrom = kFileList;
+        click.hdr.code = LVN_COLUMNCLICK;
+        click.iItem = -1;
+        click.iSubItem = kColumnName;
+        start = BenchSeconds();
+        SendMessageA(dialog, WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
+        const double sorted = BenchSeconds() - start;
+        BenchPaintNow(dialog);
+        const double painted = BenchSeconds() - start;
+        descending = !descending;
+
+        const int wrong = PairsOutOfOrder(BenchReadColumn(dialog, kColumnName), descending);
+        allSorted = allSorted && wrong == 0;
+        std::printf("%8d %12.3f %12.3f %14.3f %8.2f %12d\n", count, baseline, sorted, painted,
+                    baseline > 0 ? sorted / baseline : 0.0, wrong);
+        std::fflush(stdout);
+        SendMessageA(dialog, WM_CLOSE, 0, 0);
+        BenchPaintNow(dialog);
+        BenchRemoveProgramFolder(folder);
+    }
+    return allSorted ? 0 : 1;
+}
