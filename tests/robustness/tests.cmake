@@ -35,3 +35,8 @@ tagrin_wine_test(robustness_two_instances_test ${CMAKE_CURRENT_LIST_DIR}/two_ins
     ${ROBUSTNESS_PROGRAM_RUN})
 add_dependencies(robustness_two_instances_test Tagrin)
 target_compile_definitions(robustness_two_instances_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
+
+tagrin_wine_test(robustness_read_only_store_test ${CMAKE_CURRENT_LIST_DIR}/read_only_store_test.cpp
+    ${ROBUSTNESS_PROGRAM_RUN})
+add_dependencies(robustness_read_only_store_test Tagrin)
+target_compile_definitions(robustness_read_only_store_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
