@@ -1,0 +1,71 @@
+// Close of the shown main dialog (WM_CLOSE, which saves the picker into ".\タグ.txt") with a history of
+// N lines and a picker of N entries loaded from it, against reading the file once with fgets.
+// Usage: close_bench [line count ...] (default 10000 100000). One entry in a hundred is new to the file,
+// so the close also appends; the load of the history at start is timed as well.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "bench_dialog.h"
+
+namespace {
+
+void WriteHistory(int count)
+{
+    std::FILE* file = std::fopen(".\\タグ.txt", "wb");
+    // Every tenth tag Shift-JIS with a 0x5C second byte (ソ).
+    for (int i = 0; i < count; ++i) std::fprintf(file, i % 10 == 0 ? "ソ%06d\r\n" : "tag%06d\r\n", i);
+    std::fclose(file);
+}
+
+int CountLines()
+{
+    std::FILE* file = std::fopen(".\\タグ.txt", "rt");
+    if (!file) return -1;
+    int lines = 0;
+    char line[1024];
+    while (std::fgets(line, sizeof line, file)) ++lines;
+    std::fclose(file);
+    return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool allSaved = true;
+    std::printf("%8s %10s %10s %10s %8s %10s %8s\n", "lines", "fgets s", "load s", "close s", "ratio", "entries",
+                "after");
+    for (int count : BenchCounts(argc, argv)) {
+        const std::string folder = BenchProgramFolder("tagrin-close-bench", count);
+        WriteHistory(count);
+
+        double start = BenchSeconds();
+        const int read = CountLines();
+        const double baseline = BenchSeconds() - start;
+
+        start = BenchSeconds();
+        HWND dialog = BenchOpenDialog();
+        const double loaded = BenchSeconds() - start;
+        const int added = count / 100;
+        for (int i = 0; i < added; ++i) {
+            char tag[32];
+            std::snprintf(tag, sizeof tag, "new%06d", i);
+            SendDlgItemMessageA(dialog, kTagCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tag));
+        }
+        const LRESULT entries = SendDlgItemMessageA(dialog, kTagCombo, CB_GETCOUNT, 0, 0);
+
+        start = BenchSeconds();
+        SendMessageA(dialog, WM_CLOSE, 0, 0);
+        const double closed = BenchSeconds() - start;
+        BenchPaintNow(dialog);
+
+        const int after = CountLines();
+        allSaved = allSaved && read == count && after == count + added && !IsWindow(dialog);
+        std::printf("%8d %10.3f %10.3f %10.3f %8.2f %10ld %8d\n", count, baseline, loaded, closed,
+                    baseline > 0 ? closed / baseline : 0.0, static_cast<long>(entries), after);
+        std::fflush(stdout);
+        BenchRemoveProgramFolder(folder);
+    }
+    return allSaved ? 0 : 1;
+}
