@@ -147,6 +147,21 @@ private:
     bool started_ = false;
 };
 
+// True once nobody holds path open any more (a process that inherited the handle may outlive the holder
+// for a moment under Wine); waits at most the given time.
+bool WaitUntilFree(const std::string& path, DWORD milliseconds)
+{
+    for (DWORD waited = 0; waited <= milliseconds; waited += 50) {
+        HANDLE probe = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (probe != INVALID_HANDLE_VALUE) {
+            CloseHandle(probe);
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
 TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
 {
     TempProgramFolder program;
@@ -170,6 +185,7 @@ TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
         EXPECT_TRUE(FileExists(files.At("表.txt")));
     }
     // Once the other process is gone, the same command renames the file it held.
+    ASSERT_TRUE(WaitUntilFree(files.At("表.txt"), 10000));
     ClickButton(dialog.Window(), kAddButton);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "完", ""}));
     EXPECT_TRUE(FileExists(files.At("[Memo]表.txt")));
