@@ -16,21 +16,6 @@
 
 namespace {
 
-std::vector<std::string> Column(HWND list, int column) {
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        char text[1025] = {};
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 1024;
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 int StateImage(HWND list, int row) {
     return static_cast<int>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12);
 }
@@ -64,8 +49,8 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine) {
     EXPECT_EQ(dialog.ItemText(kExtEdit), "txt");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kRecurseBox), BST_UNCHECKED);
     // The folder is skipped (flag 0), the .jpg fails the filter, a relative path stays relative.
-    EXPECT_EQ(Column(dialog.Item(kFileList), 2), (std::vector<std::string>{folder.Join("a b.txt"), "rel.txt"}));
-    EXPECT_EQ(Column(dialog.Item(kFileList), 1), (std::vector<std::string>{"a b.txt", "rel.txt"}));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2), (std::vector<std::string>{folder.Join("a b.txt"), "rel.txt"}));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"a b.txt", "rel.txt"}));
     EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kCheckAllBox), BST_UNCHECKED);
 }
@@ -78,7 +63,7 @@ TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched) {
     DialogUnderTest dialog(tail.c_str());
     EXPECT_EQ(dialog.ItemText(kExtEdit), "*");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kRecurseBox), BST_CHECKED);
-    EXPECT_EQ(Column(dialog.Item(kFileList), 2), (std::vector<std::string>{folder.Join("sub\\x.jpg")}));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2), (std::vector<std::string>{folder.Join("sub\\x.jpg")}));
     EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 1件");
 }
 
@@ -94,7 +79,7 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
 
     SendMessageA(dialog.Window(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(MakeDrop({folder.Join("d"), folder.Join("my file.txt")})), 0);
-    EXPECT_EQ(Column(dialog.Item(kFileList), 2),
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2),
               (std::vector<std::string>{folder.Join("d\\[Memo]one.txt"), folder.Join("my file.txt")}));
     EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
     // The tags of the dropped names are offered in the picker.
@@ -118,9 +103,9 @@ TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
     click.iItem = -1;
     click.iSubItem = 1;
     SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
-    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"b.txt", "a.txt", "B2.txt"}));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"b.txt", "a.txt", "B2.txt"}));
     SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
-    EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"B2.txt", "a.txt", "b.txt"}));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"B2.txt", "a.txt", "b.txt"}));
 }
 
 TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList) {

@@ -4,6 +4,8 @@
 
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
+#include "filelist/list_view_ops.h"
+#include "tags/text_buffer.h"
 
 DialogUnderTest::DialogUnderTest(const char* commandTail) {
     static bool initialised = false;
@@ -46,4 +48,19 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+std::vector<std::string> ColumnTexts(HWND dialog, int column) {
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    std::vector<std::string> texts;
+    for (int row = 0; row < list.RowCount(); ++row) {
+        char text[kTextBufferSize] = {};
+        list.GetText(row, column, text, sizeof text);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+void ClickButton(HWND dialog, int button) {
+    SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
 }

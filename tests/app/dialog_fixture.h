@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -24,3 +25,7 @@ private:
 
 // Handles every waiting message of the thread.
 void PumpMessages();
+// The texts of one column of the dialog's file list, row by row.
+std::vector<std::string> ColumnTexts(HWND dialog, int column);
+// Presses a button of the dialog as a click does (the command runs before this returns).
+void ClickButton(HWND dialog, int button);

@@ -11,7 +11,6 @@
 #include "app/control_ids.h"
 #include "dialog_fixture.h"
 #include "filelist/file_list_model.h"
-#include "rows.h"
 #include "support/sjis.h"
 #include "support/temp_folder.h"
 

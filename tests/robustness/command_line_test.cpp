@@ -12,7 +12,6 @@
 #include "filelist/file_list_model.h"
 #include "filelist/memory_file_list.h"
 #include "filelist/path_intake.h"
-#include "rows.h"
 #include "support/sjis.h"
 #include "support/temp_folder.h"
 #include "tags/text_buffer.h"

@@ -13,7 +13,6 @@
 #include "dialog_fixture.h"
 #include "filelist/file_list_model.h"
 #include "program_run.h"
-#include "rows.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
 #include "support/sjis.h"

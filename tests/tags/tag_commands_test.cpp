@@ -21,18 +21,6 @@
 
 namespace {
 
-std::vector<std::string> Column(HWND dialog, int column)
-{
-    ListViewOps list = ListViewOps::OfDialog(dialog);
-    std::vector<std::string> texts;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        char text[kTextBufferSize] = {};
-        list.GetText(row, column, text, sizeof text);
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 // Three files a.txt, b.txt, ソ.txt in folder\files, listed through the command line.
 struct ThreeFiles {
     explicit ThreeFiles(const TempProgramFolder& program) : folder(program.Join("files"))
@@ -64,7 +52,7 @@ TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
     ThreeFiles files(program);
     DialogUnderTest dialog(files.tail.c_str());
     ASSERT_TRUE(dialog.Window());
-    ASSERT_EQ(Column(dialog.Window(), kColumnName).size(), 3u);
+    ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnName).size(), 3u);
 
     SetDlgItemTextA(dialog.Window(), kTagCombo, "　Memo ");
     // Enter in the combo box is the default button's command.
@@ -75,17 +63,17 @@ TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
     DrainMessageQueue(dialog.Window());
 
     std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]b.txt", "[Memo]ソ.txt"};
-    EXPECT_EQ(Column(dialog.Window(), kColumnName), tagged);
-    EXPECT_EQ(Column(dialog.Window(), kColumnLocation), files.Locations(tagged));
-    EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), tagged);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnLocation), files.Locations(tagged));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     for (const std::string& location : files.Locations(tagged)) EXPECT_TRUE(FileExists(location)) << location;
     EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
     EXPECT_TRUE(IsWindowEnabled(dialog.Item(kAddButton)));
 
     Click(dialog, kDeleteButton);
     std::vector<std::string> plain = {"a.txt", "b.txt", "ソ.txt"};
-    EXPECT_EQ(Column(dialog.Window(), kColumnName), plain);
-    EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), plain);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     for (const std::string& location : files.Locations(plain)) EXPECT_TRUE(FileExists(location)) << location;
     EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
     EXPECT_TRUE(IsWindowEnabled(dialog.Item(kDeleteButton)));
@@ -99,14 +87,14 @@ TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
     DialogUnderTest dialog(files.tail.c_str());
     SetDlgItemTextA(dialog.Window(), kTagCombo, "x");
     Click(dialog, kAddButton);
-    ASSERT_EQ(Column(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完", "完"}));
+    ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完", "完"}));
 
     for (const char* blank : {"", "　 \t"}) {
         SetDlgItemTextA(dialog.Window(), kTagCombo, blank);
         for (int button : {kAddButton, kDeleteButton}) {
             Click(dialog, button);
-            EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, ""));
-            EXPECT_EQ(Column(dialog.Window(), kColumnName),
+            EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, ""));
+            EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName),
                       (std::vector<std::string>{"a.txt", "[x]b.txt", "[x]ソ.txt"}));
         }
     }
@@ -150,7 +138,7 @@ TEST(TagCommands, InputQueuedDuringTheBatchMeetsADisabledButton)
     EXPECT_TRUE(DrainProbe::handled);
     EXPECT_FALSE(DrainProbe::buttonEnabled);
     EXPECT_TRUE(IsWindowEnabled(dialog.Item(kAddButton)));
-    EXPECT_EQ(Column(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     DestroyWindow(probe);
 }
 
