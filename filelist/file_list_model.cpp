@@ -45,8 +45,9 @@ bool HasRow(const FileListOps& list, int row)
     return row >= 0 && row < list.RowCount();
 }
 
-// Plain unsigned byte order, the shorter text first when one is the start of the other.
-int CompareTexts(const std::string& left, const std::string& right, bool descending)
+// The order of two rows by the texts of the sorted column: plain unsigned byte order, the shorter text
+// first when one is the start of the other, negated when descending.
+int CompareRowsByColumn(const std::string& left, const std::string& right, bool descending)
 {
     std::size_t common = std::min(left.size(), right.size());
     int result = std::memcmp(left.data(), right.data(), common);
@@ -134,7 +135,7 @@ void SortRowsByColumn(FileListOps& list, int column, bool descending)
     std::vector<int> order(texts.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareTexts(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)], descending) < 0;
+        return CompareRowsByColumn(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)], descending) < 0;
     });
     // The set of rows, and so the location index, does not change.
     list.ReorderRows(order);
