@@ -1,5 +1,6 @@
 #include "store/tag_history.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "app/control_ids.h"
@@ -40,17 +41,48 @@ void LoadTagHistory(HWND dialog) {
     std::fclose(stream);
 }
 
+namespace {
+
+// A mutex named after the file's full path (ASCII letters folded, as the file system folds them), taken
+// by every instance that appends to that file. Waits a bounded time: a stuck instance never blocks a close.
+HANDLE TakeHistoryLock(const char* fileName) {
+    char fullPath[1024] = {};
+    if (GetFullPathNameA(fileName, sizeof fullPath, fullPath, nullptr) == 0) return nullptr;
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(fullPath); *p; ++p) {
+        const unsigned char folded = (*p >= 'a' && *p <= 'z') ? static_cast<unsigned char>(*p - 0x20) : *p;
+        hash = (hash ^ folded) * 16777619u;
+    }
+    char name[64] = {};
+    std::snprintf(name, sizeof name, "Local\\TagrinHistory-%08lx", static_cast<unsigned long>(hash));
+    HANDLE lock = CreateMutexA(nullptr, FALSE, name);
+    if (!lock) return nullptr;
+    const DWORD waited = WaitForSingleObject(lock, 10000);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        CloseHandle(lock);
+        return nullptr;
+    }
+    return lock;
+}
+
+}  // namespace
+
 void AppendTagToHistory(const char* fileName, const char* tag) {
     HistoryAppender(fileName).Append(tag);
 }
 
 HistoryAppender::~HistoryAppender() {
     if (stream_) std::fclose(stream_);
+    if (lock_) {
+        ReleaseMutex(lock_);
+        CloseHandle(lock_);
+    }
 }
 
 void HistoryAppender::Append(const char* tag) {
     if (!tag || tag[0] == '\0' || openFailed_) return;
     if (!stream_) {
+        lock_ = TakeHistoryLock(fileName_);
         stream_ = std::fopen(fileName_, "at+");
         if (!stream_) {
             openFailed_ = true;

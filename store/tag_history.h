@@ -28,6 +28,9 @@ public:
 private:
     const char* fileName_;
     std::FILE* stream_ = nullptr;
+    // Held from the first append to the end: instances share the file, and a read-then-append of one
+    // must not interleave with another's (a tag written twice, or two lines torn into each other).
+    HANDLE lock_ = nullptr;
     bool openFailed_ = false;
     // Whether the last line read ended with a line end; a new tag must not join an unterminated line.
     bool endsWithLineEnd_ = true;
