@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "bench_dialog.h"
 #include "app/main_dialog.h"
 #include "filelist/file_list_model.h"
 #include "filelist/list_view_ops.h"
@@ -116,14 +117,7 @@ int main(int argc, char** argv)
     WritePrivateProfileStringA("設定", "IsDir", "1", ".\\設定.ini");
     std::vector<std::string> locations = MakeFiles(root, count, perFolder);
 
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMainDialogTemplate), nullptr,
-                                     MainDialogProc, reinterpret_cast<LPARAM>(""));
-    if (!dialog) {
-        std::fprintf(stderr, "cannot create the dialog (error %lu)\n", GetLastError());
-        return 3;
-    }
+    HWND dialog = BenchOpenDialog();
     ListViewOps list = ListViewOps::OfDialog(dialog);
     SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
     for (const std::string& location : locations) AppendFileRow(list, location.c_str());

@@ -48,8 +48,21 @@ bool TagListHolds(const char* tagList, const char* tag)
     return false;
 }
 
-int FinishRun(int done, const char* tag)
+// The batch over every processed row in index order: work gets the row and its location (read into a
+// 1024-byte buffer) and gives 1 when it renamed the file. The tag is recorded when anything was renamed.
+template <typename RowWork>
+int RunBatch(FileListOps& list, const char* tag, RowWork work)
 {
+    int done = 0;
+    const int count = list.RowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!IsRowProcessed(list, row)) {
+            continue;
+        }
+        char oldLocation[kTextBufferSize] = {};
+        list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
+        done += work(row, oldLocation);
+    }
     if (done > 0) {
         AppendTagToHistory(kHistoryFile, tag);
     }
@@ -74,36 +87,28 @@ int AddTagToRows(FileListOps& list, const char* tag)
     ReadBracketSettings(opening, closing);
     ReadAddBrackets(before, after);
 
-    int done = 0;
-    int count = list.RowCount();
-    for (int row = 0; row < count; ++row) {
-        if (!IsRowProcessed(list, row)) {
-            continue;
-        }
-        char oldLocation[kTextBufferSize] = {};
+    return RunBatch(list, tag, [&](int row, const char* oldLocation) {
         char newLocation[kTextBufferSize] = {};
         char tagList[kTextBufferSize] = {};
-        list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
         std::memcpy(newLocation, oldLocation, sizeof newLocation);
         ReadTagList(oldLocation, tagList, opening, closing);
         if (TagListHolds(tagList, tag)) {
-            continue;
+            return 0;
         }
         // A folder standing where a listed file was is never renamed.
         if (PathIsDirectoryA(oldLocation)) {
             SetResultMark(list, row, kResultFailed);
-            continue;
+            return 0;
         }
         std::size_t offset = NamePartOffset(oldLocation);
         // A tagged location that does not fit in the buffer is refused whole, never cut.
         if (!ComposeTaggedName(before, tag, after, oldLocation + offset, newLocation + offset,
                                sizeof newLocation - offset)) {
             SetResultMark(list, row, kResultFailed);
-            continue;
+            return 0;
         }
-        done += RenameRow(list, row, oldLocation, newLocation, offset);
-    }
-    return FinishRun(done, tag);
+        return RenameRow(list, row, oldLocation, newLocation, offset);
+    });
 }
 
 int DeleteTagFromRows(FileListOps& list, const char* tag)
@@ -114,20 +119,12 @@ int DeleteTagFromRows(FileListOps& list, const char* tag)
     char closing[kTextBufferSize] = {};
     ReadBracketSettings(opening, closing);
 
-    int done = 0;
-    int count = list.RowCount();
-    for (int row = 0; row < count; ++row) {
-        if (!IsRowProcessed(list, row)) {
-            continue;
-        }
-        char oldLocation[kTextBufferSize] = {};
+    return RunBatch(list, tag, [&](int row, const char* oldLocation) {
         char newLocation[kTextBufferSize] = {};
-        list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
         if (!RemoveTagWithBrackets(oldLocation, tag, newLocation, opening, closing)) {
-            continue;
+            return 0;
         }
         // A name that was nothing but the tag and blanks is left empty: the safety check refuses it.
-        done += RenameRow(list, row, oldLocation, newLocation, NamePartOffset(oldLocation));
-    }
-    return FinishRun(done, tag);
+        return RenameRow(list, row, oldLocation, newLocation, NamePartOffset(oldLocation));
+    });
 }
