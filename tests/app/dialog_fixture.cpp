@@ -5,6 +5,7 @@
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
 #include "filelist/list_view_ops.h"
+#include "support/sjis.h"
 #include "tags/text_buffer.h"
 
 DialogUnderTest::DialogUnderTest(const char* commandTail) {
@@ -63,4 +64,19 @@ std::vector<std::string> ColumnTexts(HWND dialog, int column) {
 
 void ClickButton(HWND dialog, int button) {
     SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+}
+
+ListedFiles::ListedFiles(const TempProgramFolder& program, std::initializer_list<const char*> names)
+    : folder(program.Join("files")) {
+    MakeFolder(folder);
+    for (const char* name : names) {
+        WriteFileBytes(At(name), name);
+        tail += "\"" + At(name) + "\" ";
+    }
+}
+
+std::vector<std::string> ListedFiles::Locations(const std::vector<std::string>& names) const {
+    std::vector<std::string> locations;
+    for (const std::string& name : names) locations.push_back(At(name));
+    return locations;
 }

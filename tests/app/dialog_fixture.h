@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,3 +30,13 @@ void PumpMessages();
 std::vector<std::string> ColumnTexts(HWND dialog, int column);
 // Presses a button of the dialog as a click does (the command runs before this returns).
 void ClickButton(HWND dialog, int button);
+
+// Files made in "<program folder>\files", each holding its own name, and the command-line tail that lists
+// them, each path quoted.
+struct ListedFiles {
+    ListedFiles(const TempProgramFolder& program, std::initializer_list<const char*> names);
+    std::string At(const std::string& name) const { return folder + "\\" + name; }
+    std::vector<std::string> Locations(const std::vector<std::string>& names) const;
+    std::string folder;
+    std::string tail;
+};

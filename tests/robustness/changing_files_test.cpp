@@ -17,19 +17,7 @@
 namespace {
 
 // Three listed files; the middle one, "表.txt" (second byte 0x5C), is the one that changes.
-struct ListedFiles {
-    explicit ListedFiles(const TempProgramFolder& program) : folder(program.Join("files"))
-    {
-        MakeFolder(folder);
-        for (const char* name : {"a.txt", "表.txt", "c.txt"}) {
-            WriteFileBytes(folder + "\\" + name, name);
-            tail += "\"" + folder + "\\" + name + "\" ";
-        }
-    }
-    std::string At(const std::string& name) const { return folder + "\\" + name; }
-    std::string folder;
-    std::string tail;
-};
+const std::initializer_list<const char*> kThreeNames = {"a.txt", "表.txt", "c.txt"};
 
 struct Change {
     const char* what;
@@ -58,7 +46,7 @@ TEST_P(FileChangedUnderTheList, AddAndDeleteMarkTheRowAndGoOnWithTheBatch)
 {
     const Change& change = GetParam();
     TempProgramFolder program;
-    ListedFiles files(program);
+    ListedFiles files(program, kThreeNames);
     // The middle file is tagged already, so that Delete has something to take off it.
     ASSERT_TRUE(MoveFileA(files.At("表.txt").c_str(), files.At("[T]表.txt").c_str()));
     files.tail = "\"" + files.At("a.txt") + "\" \"" + files.At("[T]表.txt") + "\" \"" + files.At("c.txt") + "\"";
@@ -164,7 +152,7 @@ bool WaitUntilFree(const std::string& path, DWORD milliseconds)
 TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
 {
     TempProgramFolder program;
-    ListedFiles files(program);
+    ListedFiles files(program, kThreeNames);
     DialogUnderTest dialog(files.tail.c_str());
     {
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
@@ -195,7 +183,7 @@ TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
 TEST(ReadOnlyFile, TheRowSaysWhatThePlatformDid)
 {
     TempProgramFolder program;
-    ListedFiles files(program);
+    ListedFiles files(program, kThreeNames);
     ASSERT_TRUE(SetFileAttributesA(files.At("表.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     DialogUnderTest dialog(files.tail.c_str());
     SetDlgItemTextA(dialog.Window(), kTagCombo, "Memo");

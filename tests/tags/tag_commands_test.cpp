@@ -21,25 +21,6 @@
 
 namespace {
 
-// Three files a.txt, b.txt, ソ.txt in folder\files, listed through the command line.
-struct ThreeFiles {
-    explicit ThreeFiles(const TempProgramFolder& program) : folder(program.Join("files"))
-    {
-        MakeFolder(folder);
-        for (const char* name : {"a.txt", "b.txt", "ソ.txt"}) {
-            WriteFileBytes(folder + "\\" + name, name);
-            tail += "\"" + folder + "\\" + name + "\" ";
-        }
-    }
-    std::vector<std::string> Locations(const std::vector<std::string>& names) const
-    {
-        std::vector<std::string> locations;
-        for (const std::string& name : names) locations.push_back(folder + "\\" + name);
-        return locations;
-    }
-    std::string folder;
-    std::string tail;
-};
 
 void Click(const DialogUnderTest& dialog, int button)
 {
@@ -49,7 +30,7 @@ void Click(const DialogUnderTest& dialog, int button)
 TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
 {
     TempProgramFolder program;
-    ThreeFiles files(program);
+    ListedFiles files(program, {"a.txt", "b.txt", "ソ.txt"});
     DialogUnderTest dialog(files.tail.c_str());
     ASSERT_TRUE(dialog.Window());
     ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnName).size(), 3u);
@@ -82,7 +63,7 @@ TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
 TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
 {
     TempProgramFolder program;
-    ThreeFiles files(program);
+    ListedFiles files(program, {"a.txt", "b.txt", "ソ.txt"});
     ASSERT_TRUE(WriteFileBytes(files.folder + "\\[x]a.txt", "blocker"));
     DialogUnderTest dialog(files.tail.c_str());
     SetDlgItemTextA(dialog.Window(), kTagCombo, "x");
@@ -121,7 +102,7 @@ bool DrainProbe::buttonEnabled = true;
 TEST(TagCommands, InputQueuedDuringTheBatchMeetsADisabledButton)
 {
     TempProgramFolder program;
-    ThreeFiles files(program);
+    ListedFiles files(program, {"a.txt", "b.txt", "ソ.txt"});
     DialogUnderTest dialog(files.tail.c_str());
     WNDCLASSA probeClass = {};
     probeClass.lpfnWndProc = DrainProbe::Proc;
