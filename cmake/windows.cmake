@@ -1,7 +1,11 @@
-# The 32-bit Windows build: Tagrin.exe, ShellExt.dll and the test executables that run under Wine.
+# A Windows build (x86 or x64, as the toolchain file says): Tagrin.exe, ShellExt.dll and the test executables
+# that run under Wine, each in the Wine prefix of its own architecture.
+if(NOT TAGRIN_ARCH MATCHES "^(x86|x64)$")
+  message(FATAL_ERROR "TAGRIN_ARCH is '${TAGRIN_ARCH}': build with cmake/mingw-i686.cmake or cmake/mingw-x86_64.cmake")
+endif()
 enable_language(RC)
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    "${CMAKE_SOURCE_DIR}/tools/wine-exec" CACHE STRING "" FORCE)
+    "env;TAGRIN_ARCH=${TAGRIN_ARCH};${CMAKE_SOURCE_DIR}/tools/wine-exec" CACHE STRING "" FORCE)
 
 # Narrow literals are Shift-JIS in the binaries; the sources stay UTF-8.
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8> $<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP932>)
@@ -23,9 +27,17 @@ else()
 endif()
 
 # Resources (dialog template 101 and the manifest) go into every executable that shows the dialog.
+# The manifest names the architecture of the build in both of its assembly identities.
+if(TAGRIN_ARCH STREQUAL "x64")
+  set(TAGRIN_MANIFEST_ARCH amd64)
+else()
+  set(TAGRIN_MANIFEST_ARCH X86)
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/res/Tagrin.exe.manifest.in ${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest @ONLY)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/res")
 set(TAGRIN_RESOURCES ${CMAKE_SOURCE_DIR}/res/tagrin.rc)
 set_source_files_properties(${TAGRIN_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(Tagrin WIN32 app/main.cpp ${TAGRIN_RESOURCES})

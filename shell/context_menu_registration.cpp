@@ -12,7 +12,8 @@ const char kExtensionClassKey[] = "CLSID\\{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}
 
 }  // namespace
 
-static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the launch record of the 32-bit build");
+// The launch record is one of the few things the two ABIs lay out differently.
+static_assert(sizeof(SHELLEXECUTEINFOA) == (sizeof(void*) == 4 ? 60 : 112), "the launch record of this build");
 
 bool IsContextMenuRegistered() {
     // Read access is enough to see the key; a standard user cannot open a machine-wide key with full access.

@@ -203,6 +203,13 @@ TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6) {
     EXPECT_NE(text.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
     EXPECT_EQ(text.find("requestedExecutionLevel"), std::string::npos);
+    // Both assembly identities, the program's and the one it binds, name the architecture of this build.
+    const std::string architecture =
+        std::string("processorArchitecture=\"") + (sizeof(void*) == 8 ? "amd64" : "X86") + "\"";
+    const size_t first = text.find(architecture);
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_NE(text.find(architecture, first + 1), std::string::npos);
+    EXPECT_EQ(text.find("processorArchitecture=\"", text.find(architecture, first + 1) + 1), std::string::npos);
 }
 
 TEST(DialogTemplate, DispatchTablesHoldEveryRowInOrder) {

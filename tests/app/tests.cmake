@@ -11,4 +11,4 @@ target_compile_definitions(app_program_tests PRIVATE TAGRIN_EXE_PATH="$<TARGET_F
 tagrin_wine_test(app_shell_boxes_tests RESOURCES
     ${CMAKE_CURRENT_LIST_DIR}/dialog_fixture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_shell_boxes_test.cpp)
-set_tests_properties(app_shell_boxes_tests PROPERTIES RESOURCE_LOCK shell_state)
+set_tests_properties(${TAGRIN_ARCH}/app_shell_boxes_tests PROPERTIES RESOURCE_LOCK shell_state_${TAGRIN_ARCH})

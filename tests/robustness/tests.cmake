@@ -8,17 +8,17 @@ target_include_directories(robustness_changing_files_test PRIVATE ${CMAKE_SOURCE
 set(ROBUSTNESS_LINK_ROOT ${CMAKE_CURRENT_BINARY_DIR}/link-loop)
 tagrin_wine_test(robustness_link_loop_test ${CMAKE_CURRENT_LIST_DIR}/link_loop_test.cpp)
 target_compile_definitions(robustness_link_loop_test PRIVATE TAGRIN_LINK_LOOP_TREE="${ROBUSTNESS_LINK_ROOT}/tree")
-add_test(NAME robustness_link_loop_setup COMMAND sh -c
+add_test(NAME ${TAGRIN_ARCH}/robustness_link_loop_setup COMMAND sh -c
     "rm -rf '${ROBUSTNESS_LINK_ROOT}' && mkdir -p '${ROBUSTNESS_LINK_ROOT}/tree/sub' '${ROBUSTNESS_LINK_ROOT}/outside' \
      && touch '${ROBUSTNESS_LINK_ROOT}/tree/top.txt' '${ROBUSTNESS_LINK_ROOT}/tree/sub/f.txt' \
               '${ROBUSTNESS_LINK_ROOT}/outside/outside.txt' \
      && ln -s .. '${ROBUSTNESS_LINK_ROOT}/tree/sub/up' && ln -s ../ '${ROBUSTNESS_LINK_ROOT}/tree/sub/up2' \
      && ln -s '${ROBUSTNESS_LINK_ROOT}/tree/sub' '${ROBUSTNESS_LINK_ROOT}/tree/sub/self' \
      && ln -s ../nowhere '${ROBUSTNESS_LINK_ROOT}/tree/gone' && ln -s ../outside '${ROBUSTNESS_LINK_ROOT}/tree/beside'")
-add_test(NAME robustness_link_loop_cleanup COMMAND rm -rf ${ROBUSTNESS_LINK_ROOT})
-set_tests_properties(robustness_link_loop_setup PROPERTIES FIXTURES_SETUP link_loop)
-set_tests_properties(robustness_link_loop_cleanup PROPERTIES FIXTURES_CLEANUP link_loop)
-set_tests_properties(robustness_link_loop_test PROPERTIES FIXTURES_REQUIRED link_loop)
+add_test(NAME ${TAGRIN_ARCH}/robustness_link_loop_cleanup COMMAND rm -rf ${ROBUSTNESS_LINK_ROOT})
+set_tests_properties(${TAGRIN_ARCH}/robustness_link_loop_setup PROPERTIES FIXTURES_SETUP link_loop_${TAGRIN_ARCH})
+set_tests_properties(${TAGRIN_ARCH}/robustness_link_loop_cleanup PROPERTIES FIXTURES_CLEANUP link_loop_${TAGRIN_ARCH})
+set_tests_properties(${TAGRIN_ARCH}/robustness_link_loop_test PROPERTIES FIXTURES_REQUIRED link_loop_${TAGRIN_ARCH})
 
 set(ROBUSTNESS_PROGRAM_RUN ${CMAKE_CURRENT_LIST_DIR}/program_run.cpp)
 tagrin_wine_test(robustness_hostile_store_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/hostile_store_test.cpp

@@ -19,13 +19,21 @@ foreach(test shell_integration_tests shell_extension_tests)
   add_custom_command(TARGET ${test} POST_BUILD
       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:ShellExt> $<TARGET_FILE_DIR:${test}>
       COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:command_line_recorder> $<TARGET_FILE_DIR:${test}>)
-  set_tests_properties(${test} PROPERTIES RESOURCE_LOCK shell_state TIMEOUT 180)
+  set_tests_properties(${TAGRIN_ARCH}/${test} PROPERTIES RESOURCE_LOCK shell_state_${TAGRIN_ARCH} TIMEOUT 180)
 endforeach()
 
-# The release zip: made from the built exe and dll, checked, unpacked and loaded under Wine.
+# The release zips: made from the built exe and dll of each build, checked, and unpacked and loaded under Wine
+# where the host runs them. The x64 tree, which runs on every host, checks the x86 package too.
 add_executable(package_load_check ${CMAKE_CURRENT_LIST_DIR}/package_load_check.cpp)
 target_link_libraries(package_load_check PRIVATE ole32 uuid)
-add_test(NAME package_check
-         COMMAND ${CMAKE_SOURCE_DIR}/tools/check-package $<TARGET_FILE:Tagrin> $<TARGET_FILE:ShellExt>
-                 $<TARGET_FILE:package_load_check> ${CMAKE_CURRENT_BINARY_DIR}/package_check)
-set_tests_properties(package_check PROPERTIES TIMEOUT 180)
+set(TAGRIN_X86_BUILD_DIR "" CACHE PATH "Build tree of the x86 build, whose package the x64 tree checks too")
+if(TAGRIN_ARCH STREQUAL "x64")
+  set(packages x64 $<TARGET_FILE:Tagrin> $<TARGET_FILE:ShellExt> $<TARGET_FILE:package_load_check>)
+  if(TAGRIN_X86_BUILD_DIR)
+    list(APPEND packages x86 ${TAGRIN_X86_BUILD_DIR}/Tagrin.exe ${TAGRIN_X86_BUILD_DIR}/shellext/ShellExt.dll
+                         ${TAGRIN_X86_BUILD_DIR}/tests/package_load_check.exe)
+  endif()
+  add_test(NAME package_check
+           COMMAND ${CMAKE_SOURCE_DIR}/tools/check-package ${CMAKE_CURRENT_BINARY_DIR}/package_check ${packages})
+  set_tests_properties(package_check PROPERTIES TIMEOUT 180)
+endif()
