@@ -5,8 +5,9 @@
 
 #include "app/main_dialog.h"
 #include "app/message_loop.h"
+#include "filelist/command_line.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The one GUI thread is an OLE apartment for the whole run (drag and drop, shell links).
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {};
@@ -14,7 +15,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandTail, int) {
     controls.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 
-    HWND dialog = CreateMainDialog(instance, commandTail);
+    // The tail is taken from the whole command line: the runtime's own start-up code compares its bytes as
+    // signed chars and, for an unquoted program path with Shift-JIS characters, hands over a tail that begins
+    // inside the path.
+    HWND dialog = CreateMainDialog(instance, CommandLineTail(GetCommandLineA()));
     if (!dialog) {
         // Closed by input handled while it initialised: it saved and quit like any other close.
         MSG quit;

@@ -48,3 +48,29 @@ const char* NextPathToken(const char* text, char* token, std::size_t tokenSize, 
     }
     return resume;
 }
+
+// The program path is not a path token: an unquoted one ends at any blank, not just at a space.
+const char* CommandLineTail(const char* commandLine)
+{
+    if (commandLine == nullptr) {
+        return "";
+    }
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(commandLine);
+    if (*p == '"') {
+        ++p;
+        while (*p != '\0' && *p != '"') {
+            ++p;
+        }
+        if (*p == '"') {
+            ++p;
+        }
+    } else {
+        while (*p > 0x20) {
+            ++p;
+        }
+    }
+    while (*p != '\0' && *p <= 0x20) {
+        ++p;
+    }
+    return reinterpret_cast<const char*>(p);
+}

@@ -15,12 +15,24 @@ const char kExtensionClassKey[] = "CLSID\\{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}
 // The launch record is one of the few things the two ABIs lay out differently.
 static_assert(sizeof(SHELLEXECUTEINFOA) == (sizeof(void*) == 4 ? 60 : 112), "the launch record of this build");
 
-bool IsContextMenuRegistered() {
+namespace {
+
+bool KeyExists(HKEY root, const char* keyName) {
     // Read access is enough to see the key; a standard user cannot open a machine-wide key with full access.
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kExtensionClassKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExA(root, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
+}
+
+}  // namespace
+
+// A standard user's registration lives in his own classes. Windows shows it under HKEY_CLASSES_ROOT too,
+// Wine does not merge the two, so both are asked.
+bool IsContextMenuRegistered() {
+    char userKey[1024] = {};
+    std::snprintf(userKey, sizeof userKey, "Software\\Classes\\%s", kExtensionClassKey);
+    return KeyExists(HKEY_CLASSES_ROOT, kExtensionClassKey) || KeyExists(HKEY_CURRENT_USER, userKey);
 }
 
 void RegisterContextMenu() {

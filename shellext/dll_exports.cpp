@@ -26,7 +26,7 @@ STDAPI DllCanUnloadNow() {
 }
 
 STDAPI DllRegisterServer() {
-    return RegisterTagMenu();
+    return RegisterTagMenu(ScopeOfThisProcess());
 }
 
 STDAPI DllUnregisterServer() {

@@ -13,10 +13,20 @@ const char kDescription[] = "Tagrin context menu";
 const char kFileHandlerKey[] = "*\\shellex\\ContextMenuHandlers\\Tagrin";
 const char kFolderHandlerKey[] = "Directory\\shellex\\ContextMenuHandlers\\Tagrin";
 
-bool SetStringValue(const char* keyName, const char* valueName, const char* value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+// The classes key of a scope; the caller closes it.
+HKEY OpenClassesRoot(RegistrationScope scope, REGSAM access) {
+    HKEY root = scope == RegistrationScope::PerUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    HKEY classes = nullptr;
+    if (RegCreateKeyExA(root, "Software\\Classes", 0, nullptr, 0, access, nullptr, &classes, nullptr) !=
         ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return classes;
+}
+
+bool SetStringValue(HKEY classes, const char* keyName, const char* valueName, const char* value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(classes, keyName, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return false;
     }
     const LONG status = RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
@@ -25,8 +35,8 @@ bool SetStringValue(const char* keyName, const char* valueName, const char* valu
     return status == ERROR_SUCCESS;
 }
 
-bool DeleteKeyIfPresent(const char* keyName) {
-    const LONG status = RegDeleteKeyA(HKEY_CLASSES_ROOT, keyName);
+bool DeleteKeyIfPresent(HKEY classes, const char* keyName) {
+    const LONG status = RegDeleteKeyA(classes, keyName);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
@@ -37,8 +47,18 @@ void ClassKeyNames(char* classKey, char* serverKey, std::size_t size) {
 
 }  // namespace
 
+RegistrationScope ScopeOfThisProcess() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return RegistrationScope::PerUser;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    const BOOL known = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    CloseHandle(token);
+    return known && elevation.TokenIsElevated ? RegistrationScope::MachineWide : RegistrationScope::PerUser;
+}
+
 // A registration that fails half-way is taken back, so no handler entry points at a class that is not there.
-HRESULT RegisterTagMenu() {
+HRESULT RegisterTagMenu(RegistrationScope scope) {
     char modulePath[1024] = {};
     const DWORD length = GetModuleFileNameA(g_module, modulePath, sizeof modulePath);
     if (length == 0 || length >= sizeof modulePath) return SELFREG_E_CLASS;
@@ -46,24 +66,41 @@ HRESULT RegisterTagMenu() {
     char serverKey[1024] = {};
     ClassKeyNames(classKey, serverKey, sizeof classKey);
 
-    const bool written = SetStringValue(classKey, nullptr, kDescription) &&
-                         SetStringValue(serverKey, nullptr, modulePath) &&
-                         SetStringValue(serverKey, "ThreadingModel", "Apartment") &&
-                         SetStringValue(kFileHandlerKey, nullptr, kTagMenuClassIdText) &&
-                         SetStringValue(kFolderHandlerKey, nullptr, kTagMenuClassIdText);
+    HKEY classes = OpenClassesRoot(scope, KEY_CREATE_SUB_KEY | KEY_SET_VALUE);
+    if (classes == nullptr) return SELFREG_E_CLASS;
+    const bool written = SetStringValue(classes, classKey, nullptr, kDescription) &&
+                         SetStringValue(classes, serverKey, nullptr, modulePath) &&
+                         SetStringValue(classes, serverKey, "ThreadingModel", "Apartment") &&
+                         SetStringValue(classes, kFileHandlerKey, nullptr, kTagMenuClassIdText) &&
+                         SetStringValue(classes, kFolderHandlerKey, nullptr, kTagMenuClassIdText);
+    RegCloseKey(classes);
     if (written) return S_OK;
     UnregisterTagMenu();
     return SELFREG_E_CLASS;
 }
 
-// Removes the keys it wrote, innermost first; the shared "shellex" keys above them belong to the system.
+// Removes the keys it wrote from both scopes, innermost first; the shared "shellex" keys above them belong to
+// the system. Keys of a scope this process cannot open are left, and the outcome says so.
 HRESULT UnregisterTagMenu() {
     char classKey[1024] = {};
     char serverKey[1024] = {};
     ClassKeyNames(classKey, serverKey, sizeof classKey);
-    bool removed = DeleteKeyIfPresent(kFileHandlerKey);
-    removed = DeleteKeyIfPresent(kFolderHandlerKey) && removed;
-    removed = DeleteKeyIfPresent(serverKey) && removed;
-    removed = DeleteKeyIfPresent(classKey) && removed;
+    bool removed = true;
+    const RegistrationScope scopes[] = {RegistrationScope::PerUser, RegistrationScope::MachineWide};
+    for (RegistrationScope scope : scopes) {
+        HKEY classes = nullptr;
+        HKEY root = scope == RegistrationScope::PerUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+        const LONG opened = RegOpenKeyExA(root, "Software\\Classes", 0, KEY_READ, &classes);
+        if (opened == ERROR_FILE_NOT_FOUND) continue;
+        if (opened != ERROR_SUCCESS) {
+            removed = false;
+            continue;
+        }
+        removed = DeleteKeyIfPresent(classes, kFileHandlerKey) && removed;
+        removed = DeleteKeyIfPresent(classes, kFolderHandlerKey) && removed;
+        removed = DeleteKeyIfPresent(classes, serverKey) && removed;
+        removed = DeleteKeyIfPresent(classes, classKey) && removed;
+        RegCloseKey(classes);
+    }
     return removed ? S_OK : SELFREG_E_CLASS;
 }

@@ -88,4 +88,31 @@ TEST(NextPathToken, AbsentArgumentsGiveNoToken)
     EXPECT_STREQ(token, "a");
 }
 
+struct TailCase {
+    const char* commandLine;
+    const char* tail;
+};
+
+TEST(CommandLineTail, SkipsTheProgramPathAsTheStartUpCodeDoes)
+{
+    const TailCase cases[] = {
+        // Unquoted, with Shift-JIS lead bytes (0x81 and up) that a signed compare took for blanks.
+        {"C:\\" SJ_TSU SJ_CHOON SJ_RU "\\Tagrin.exe a.txt", "a.txt"},
+        {"C:\\" SJ_SO SJ_HYO "\\Tagrin.exe\t \"D:\\My Docs\\x.txt\"", "\"D:\\My Docs\\x.txt\""},
+        {"\"C:\\My Tools\\" SJ_TSU SJ_CHOON SJ_RU "\\Tagrin.exe\" a.txt b.txt", "a.txt b.txt"},
+        {"\"C:\\Tagrin.exe\"a.txt", "a.txt"},
+        {"\"C:\\no closing quote a.txt", ""},
+        {"Tagrin.exe", ""},
+        {"Tagrin.exe   ", ""},
+        {"Tagrin.exe\r\n\x01 a", "a"},
+        {"\"\" a", "a"},
+        {"", ""},
+        {" a.txt", "a.txt"},
+    };
+    for (const TailCase& c : cases) {
+        EXPECT_STREQ(CommandLineTail(c.commandLine), c.tail) << c.commandLine;
+    }
+    EXPECT_STREQ(CommandLineTail(nullptr), "");
+}
+
 }  // namespace

@@ -9,6 +9,8 @@
 #define SJ_HYO "\x95\x5C"         /* 表 */
 #define SJ_NOU "\x94\x5C"         /* 能 */
 #define SJ_GE "\x83\x51"          /* ゲ */
+#define SJ_TSU "\x83\x63"         /* ツ */
+#define SJ_RU "\x83\x8B"          /* ル */
 #define SJ_MU "\x83\x80"          /* ム */
 #define SJ_ME "\x83\x81"          /* メ */
 #define SJ_TA "\x83\x5E"          /* タ */

@@ -7,6 +7,7 @@
 
 #include "app/control_ids.h"
 #include "shell/shell_integration.h"
+#include "shellext/registration.h"
 #include "shell_test_support.h"
 #include "support/temp_folder.h"
 
@@ -50,6 +51,30 @@ TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt) {
     EXPECT_FALSE(IsContextMenuRegistered());
     EXPECT_FALSE(ClassesKeyExists(kFileHandlerKey));
     EXPECT_FALSE(ClassesKeyExists(kFolderHandlerKey));
+}
+
+TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemovesIt) {
+    // What a standard user's regsvr32 writes: the keys in his own classes only.
+    ASSERT_EQ(S_OK, RegisterTagMenu(RegistrationScope::PerUser));
+    for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
+        EXPECT_TRUE(UserClassesKeyExists(key)) << key;
+    }
+    EXPECT_FALSE(ClassesKeyExists(kExtensionClassKey)) << "written machine-wide";
+    EXPECT_TRUE(IsContextMenuRegistered());
+
+    // Unchecked without the extension in the folder, nothing is removed: the box follows the per-user keys.
+    SendMessageA(boxes_.Box(kContextMenuBox), BM_SETCHECK, BST_CHECKED, 0);
+    ClickContextMenuBox();
+    EXPECT_TRUE(boxes_.IsChecked(kContextMenuBox));
+
+    ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), folder_.Join("ShellExt.dll").c_str(),
+                          FALSE));
+    ClickContextMenuBox();
+    EXPECT_FALSE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_FALSE(IsContextMenuRegistered());
+    for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
+        EXPECT_FALSE(UserClassesKeyExists(key)) << key;
+    }
 }
 
 TEST_F(ContextMenuBoxTest, TheTestFollowsTheClassKey) {

@@ -30,10 +30,19 @@ std::string ClassesStringValue(const std::string& subkey, const char* valueName)
     return type == REG_SZ ? std::string(value) : std::string();
 }
 
+bool UserClassesKeyExists(const std::string& subkey) {
+    HKEY key = nullptr;
+    const std::string name = "Software\\Classes\\" + subkey;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
 void RemoveExtensionRegistration() {
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, kFileHandlerKey);
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, kFolderHandlerKey);
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, kExtensionClassKey);
+    for (const char* subkey : {kFileHandlerKey, kFolderHandlerKey, kExtensionClassKey}) {
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, subkey);
+        SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Classes\\" + std::string(subkey)).c_str());
+    }
 }
 
 bool WaitForFile(const std::string& path, DWORD milliseconds) {

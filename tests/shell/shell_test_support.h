@@ -9,7 +9,9 @@ std::string TestExecutableFolder();
 bool ClassesKeyExists(const std::string& subkey);
 // The default value (valueName null) or a named string value of a key under HKEY_CLASSES_ROOT; empty when absent.
 std::string ClassesStringValue(const std::string& subkey, const char* valueName);
-// Removes every key the extension may write, so each test starts and ends with the extension unregistered.
+// Whether a key exists under HKEY_CURRENT_USER\Software\Classes, where a standard user's registration goes.
+bool UserClassesKeyExists(const std::string& subkey);
+// Removes every key the extension may write, in both scopes, so each test starts and ends with the extension unregistered.
 void RemoveExtensionRegistration();
 
 // Waits at most `milliseconds` for a file to appear, pumping messages meanwhile.

@@ -5,9 +5,13 @@ add_executable(command_line_recorder WIN32 ${CMAKE_CURRENT_LIST_DIR}/command_lin
 add_library(shell_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/shell_test_support.cpp)
 target_link_libraries(shell_test_support PUBLIC tagrin_test_support)
 
+# The extension's registration is linked in too, so a test can write the per-user keys a standard user's
+# regsvr32 writes.
 tagrin_wine_test(shell_integration_tests
     ${CMAKE_CURRENT_LIST_DIR}/send_to_shortcut_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/context_menu_box_test.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/context_menu_box_test.cpp
+    ${CMAKE_SOURCE_DIR}/shellext/registration.cpp
+    ${CMAKE_SOURCE_DIR}/shellext/module.cpp)
 tagrin_wine_test(shell_extension_tests
     ${CMAKE_CURRENT_LIST_DIR}/launch_command_line_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_menu_test.cpp
