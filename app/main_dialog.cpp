@@ -54,10 +54,6 @@ int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
     return 0;
 }
 
-static void SetCheckBox(HWND dialog, int id, bool checked) {
-    SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     const char* commandTail = reinterpret_cast<const char*>(lParam);
     char extText[1024] = {};
@@ -65,10 +61,10 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     ReadIntakeSettings(extText, &recurse);
     LoadTagHistory(dialog);
     SetDlgItemTextA(dialog, kExtEdit, extText);
-    SetCheckBox(dialog, kRecurseBox, recurse != 0);
+    CheckDlgButton(dialog, kRecurseBox, recurse != 0 ? BST_CHECKED : BST_UNCHECKED);
     SetUpFileListView(dialog);
-    SetCheckBox(dialog, kContextMenuBox, IsContextMenuRegistered());
-    SetCheckBox(dialog, kSendToBox, SendToShortcutExists());
+    CheckDlgButton(dialog, kContextMenuBox, IsContextMenuRegistered() ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, kSendToBox, SendToShortcutExists() ? BST_CHECKED : BST_UNCHECKED);
 
     ShowWindow(dialog, SW_SHOW);
     // Paint the empty window before a possibly long intake.

@@ -5,10 +5,11 @@
 
 #include <cstdio>
 
+#include "res/extension_class.h"
+
 namespace {
 
 const char kExtensionFile[] = ".\\ShellExt.dll";
-const char kExtensionClassKey[] = "CLSID\\{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}";
 
 }  // namespace
 

@@ -4,32 +4,34 @@
 
 namespace {
 
-void ShowState(HWND dialog, int controlId, bool installed) {
-    SendMessageA(GetDlgItem(dialog, controlId), BM_SETCHECK, installed ? BST_CHECKED : BST_UNCHECKED, 0);
+// One box: installs or removes as the user asked, then shows what a fresh test finds.
+struct ShellBox {
+    void (*install)();
+    void (*remove)();
+    bool (*isInstalled)();
+};
+
+const ShellBox kContextMenu = {RegisterContextMenu, UnregisterContextMenu, IsContextMenuRegistered};
+const ShellBox kSendTo = {CreateSendToShortcut, DeleteSendToShortcut, SendToShortcutExists};
+
+int OnShellBox(const ShellBox& box, HWND dialog, WPARAM wParam, WORD code) {
+    if (code != BN_CLICKED) return 1;
+    const int controlId = LOWORD(wParam);
+    if (IsDlgButtonChecked(dialog, controlId) == BST_CHECKED) {
+        box.install();
+    } else {
+        box.remove();
+    }
+    CheckDlgButton(dialog, controlId, box.isInstalled() ? BST_CHECKED : BST_UNCHECKED);
+    return 1;
 }
 
 }  // namespace
 
 int OnContextMenuBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*) {
-    if (code != BN_CLICKED) return 1;
-    const int controlId = LOWORD(wParam);
-    if (IsDlgButtonChecked(dialog, controlId) == BST_CHECKED) {
-        RegisterContextMenu();
-    } else {
-        UnregisterContextMenu();
-    }
-    ShowState(dialog, controlId, IsContextMenuRegistered());
-    return 1;
+    return OnShellBox(kContextMenu, dialog, wParam, code);
 }
 
 int OnSendToBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*) {
-    if (code != BN_CLICKED) return 1;
-    const int controlId = LOWORD(wParam);
-    if (IsDlgButtonChecked(dialog, controlId) == BST_CHECKED) {
-        CreateSendToShortcut();
-    } else {
-        DeleteSendToShortcut();
-    }
-    ShowState(dialog, controlId, SendToShortcutExists());
-    return 1;
+    return OnShellBox(kSendTo, dialog, wParam, code);
 }

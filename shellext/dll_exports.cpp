@@ -5,6 +5,7 @@
 #include "shellext/class_factory.h"
 #include "shellext/module.h"
 #include "shellext/registration.h"
+#include "res/extension_class.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
@@ -17,7 +18,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 STDAPI DllGetClassObject(REFCLSID classId, REFIID interfaceId, LPVOID* object) {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
-    if (!IsEqualCLSID(classId, kTagMenuClassId)) return CLASS_E_CLASSNOTAVAILABLE;
+    if (!IsEqualCLSID(classId, kExtensionClassId)) return CLASS_E_CLASSNOTAVAILABLE;
     return TagMenuFactory()->QueryInterface(interfaceId, object);
 }
 

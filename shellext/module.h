@@ -1,9 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// What the whole extension shares: its class, its own module handle and the count that keeps it loaded.
-extern const CLSID kTagMenuClassId;
-extern const char kTagMenuClassIdText[];
+// What the whole extension shares: its own module handle and the count that keeps it loaded.
 extern HINSTANCE g_module;
 
 // Every live object and every server lock holds the module in memory; DllCanUnloadNow asks this count.

@@ -5,13 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "res/extension_class.h"
 #include "shellext/module.h"
 
 namespace {
 
 const char kDescription[] = "Tagrin context menu";
-const char kFileHandlerKey[] = "*\\shellex\\ContextMenuHandlers\\Tagrin";
-const char kFolderHandlerKey[] = "Directory\\shellex\\ContextMenuHandlers\\Tagrin";
 
 // The classes key of a scope; the caller closes it.
 HKEY OpenClassesRoot(RegistrationScope scope, REGSAM access) {
@@ -40,11 +39,6 @@ bool DeleteKeyIfPresent(HKEY classes, const char* keyName) {
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
-void ClassKeyNames(char* classKey, char* serverKey, std::size_t size) {
-    std::snprintf(classKey, size, "CLSID\\%s", kTagMenuClassIdText);
-    std::snprintf(serverKey, size, "CLSID\\%s\\InprocServer32", kTagMenuClassIdText);
-}
-
 }  // namespace
 
 RegistrationScope ScopeOfThisProcess() {
@@ -62,17 +56,14 @@ HRESULT RegisterTagMenu(RegistrationScope scope) {
     char modulePath[1024] = {};
     const DWORD length = GetModuleFileNameA(g_module, modulePath, sizeof modulePath);
     if (length == 0 || length >= sizeof modulePath) return SELFREG_E_CLASS;
-    char classKey[1024] = {};
-    char serverKey[1024] = {};
-    ClassKeyNames(classKey, serverKey, sizeof classKey);
 
     HKEY classes = OpenClassesRoot(scope, KEY_CREATE_SUB_KEY | KEY_SET_VALUE);
     if (classes == nullptr) return SELFREG_E_CLASS;
-    const bool written = SetStringValue(classes, classKey, nullptr, kDescription) &&
-                         SetStringValue(classes, serverKey, nullptr, modulePath) &&
-                         SetStringValue(classes, serverKey, "ThreadingModel", "Apartment") &&
-                         SetStringValue(classes, kFileHandlerKey, nullptr, kTagMenuClassIdText) &&
-                         SetStringValue(classes, kFolderHandlerKey, nullptr, kTagMenuClassIdText);
+    const bool written = SetStringValue(classes, kExtensionClassKey, nullptr, kDescription) &&
+                         SetStringValue(classes, kExtensionServerKey, nullptr, modulePath) &&
+                         SetStringValue(classes, kExtensionServerKey, "ThreadingModel", "Apartment") &&
+                         SetStringValue(classes, kFileHandlerKey, nullptr, kExtensionClassIdText) &&
+                         SetStringValue(classes, kFolderHandlerKey, nullptr, kExtensionClassIdText);
     RegCloseKey(classes);
     if (written) return S_OK;
     UnregisterTagMenu();
@@ -82,9 +73,6 @@ HRESULT RegisterTagMenu(RegistrationScope scope) {
 // Removes the keys it wrote from both scopes, innermost first; the shared "shellex" keys above them belong to
 // the system. Keys of a scope this process cannot open are left, and the outcome says so.
 HRESULT UnregisterTagMenu() {
-    char classKey[1024] = {};
-    char serverKey[1024] = {};
-    ClassKeyNames(classKey, serverKey, sizeof classKey);
     bool removed = true;
     const RegistrationScope scopes[] = {RegistrationScope::PerUser, RegistrationScope::MachineWide};
     for (RegistrationScope scope : scopes) {
@@ -98,8 +86,8 @@ HRESULT UnregisterTagMenu() {
         }
         removed = DeleteKeyIfPresent(classes, kFileHandlerKey) && removed;
         removed = DeleteKeyIfPresent(classes, kFolderHandlerKey) && removed;
-        removed = DeleteKeyIfPresent(classes, serverKey) && removed;
-        removed = DeleteKeyIfPresent(classes, classKey) && removed;
+        removed = DeleteKeyIfPresent(classes, kExtensionServerKey) && removed;
+        removed = DeleteKeyIfPresent(classes, kExtensionClassKey) && removed;
         RegCloseKey(classes);
     }
     return removed ? S_OK : SELFREG_E_CLASS;

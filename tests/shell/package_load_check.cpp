@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <string>
 
+#include "res/extension_class.h"
+
 namespace {
 
-const CLSID kTagMenuClassId = {0x9D4B0C7D, 0x8E5E, 0x4a63, {0x91, 0x03, 0x8E, 0x3D, 0x78, 0x79, 0x79, 0xB4}};
 const DWORD kStartWait = 20000;
 const DWORD kCloseWait = 10000;
 
@@ -28,7 +29,7 @@ int CheckExtension(const std::string& folder) {
     auto getClassObject =
         reinterpret_cast<GetClassObjectFunction>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
     IClassFactory* factory = nullptr;
-    if (FAILED(getClassObject(kTagMenuClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+    if (FAILED(getClassObject(kExtensionClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
         return Fail("no class factory");
     }
     factory->Release();

@@ -4,10 +4,6 @@
 
 #include "app/control_ids.h"
 
-const char kExtensionClassKey[] = "CLSID\\{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}";
-const char kFileHandlerKey[] = "*\\shellex\\ContextMenuHandlers\\Tagrin";
-const char kFolderHandlerKey[] = "Directory\\shellex\\ContextMenuHandlers\\Tagrin";
-
 std::string TestExecutableFolder() {
     char path[1024] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);

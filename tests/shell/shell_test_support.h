@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "res/extension_class.h"
+
 // The folder of the running test executable, where the build put ShellExt.dll and the command-line recorder.
 std::string TestExecutableFolder();
 
@@ -35,6 +37,3 @@ private:
     HWND window_;
 };
 
-extern const char kExtensionClassKey[];
-extern const char kFileHandlerKey[];
-extern const char kFolderHandlerKey[];

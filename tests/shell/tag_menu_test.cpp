@@ -16,7 +16,6 @@
 
 namespace {
 
-const CLSID kTagMenuClassId = {0x9D4B0C7D, 0x8E5E, 0x4a63, {0x91, 0x03, 0x8E, 0x3D, 0x78, 0x79, 0x79, 0xB4}};
 const DWORD kRecorderWait = 15000;
 
 // The least a selection needs: CF_HDROP data with ANSI paths, or no data at all.
@@ -107,7 +106,7 @@ protected:
     // A fresh menu object initialised with the selection; false when Initialize refused it.
     bool CreateMenu(SelectionData* selection) {
         IClassFactory* factory = nullptr;
-        if (FAILED(getClassObject_(kTagMenuClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+        if (FAILED(getClassObject_(kExtensionClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
             return false;
         }
         factory->CreateInstance(nullptr, IID_IShellExtInit, reinterpret_cast<void**>(&init_));
@@ -147,12 +146,12 @@ TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain) {
     EXPECT_NE("", ClassesStringValue(classKey, nullptr));
     EXPECT_EQ(0, lstrcmpiA(ExtensionPath().c_str(), ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
     EXPECT_EQ("Apartment", ClassesStringValue(classKey + "\\InprocServer32", "ThreadingModel"));
-    EXPECT_EQ("{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}", ClassesStringValue(kFileHandlerKey, nullptr));
-    EXPECT_EQ("{9D4B0C7D-8E5E-4a63-9103-8E3D787979B4}", ClassesStringValue(kFolderHandlerKey, nullptr));
+    EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFileHandlerKey, nullptr));
+    EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFolderHandlerKey, nullptr));
 
     // The shell finds the object through the registration alone.
     IShellExtInit* created = nullptr;
-    EXPECT_EQ(S_OK, CoCreateInstance(kTagMenuClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+    EXPECT_EQ(S_OK, CoCreateInstance(kExtensionClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
                                      reinterpret_cast<void**>(&created)));
     if (created) created->Release();
 
@@ -170,7 +169,7 @@ TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse) {
     EXPECT_EQ(S_OK, canUnloadNow_());
 
     IClassFactory* factory = nullptr;
-    ASSERT_EQ(S_OK, getClassObject_(kTagMenuClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+    ASSERT_EQ(S_OK, getClassObject_(kExtensionClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
     EXPECT_EQ(S_FALSE, canUnloadNow_());
     IUnknown* outer = factory;
     EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(outer, IID_IUnknown, &object));
@@ -182,7 +181,7 @@ TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse) {
     EXPECT_EQ(S_FALSE, canUnloadNow_()) << "a live object and a server lock";
     menu->Release();
     EXPECT_EQ(S_FALSE, canUnloadNow_()) << "a server lock";
-    ASSERT_EQ(S_OK, getClassObject_(kTagMenuClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
+    ASSERT_EQ(S_OK, getClassObject_(kExtensionClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
     factory->LockServer(FALSE);
     factory->Release();
     EXPECT_EQ(S_OK, canUnloadNow_());

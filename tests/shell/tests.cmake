@@ -30,6 +30,7 @@ endforeach()
 # where the host runs them. The x64 tree, which runs on every host, checks the x86 package too.
 add_executable(package_load_check ${CMAKE_CURRENT_LIST_DIR}/package_load_check.cpp)
 target_link_libraries(package_load_check PRIVATE ole32 uuid)
+target_include_directories(package_load_check PRIVATE ${CMAKE_SOURCE_DIR})
 set(TAGRIN_X86_BUILD_DIR "" CACHE PATH "Build tree of the x86 build, whose package the x64 tree checks too")
 if(TAGRIN_ARCH STREQUAL "x64")
   set(packages x64 $<TARGET_FILE:Tagrin> $<TARGET_FILE:ShellExt> $<TARGET_FILE:package_load_check>)
