@@ -10,6 +10,7 @@
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
 #include "tags/tag_commands.h"
+#include "tags/text_buffer.h"
 
 const char kWindowTitle[] = "Tagrin v1.0.0";
 
@@ -56,7 +57,7 @@ int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
 
 int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     const char* commandTail = reinterpret_cast<const char*>(lParam);
-    char extText[1024] = {};
+    TextBuffer extText = {};
     int recurse = 1;
     ReadIntakeSettings(extText, &recurse);
     LoadTagHistory(dialog);
@@ -80,7 +81,7 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
 }
 
 int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
-    char extText[1024] = {};
+    TextBuffer extText = {};
     GetDlgItemTextA(dialog, kExtEdit, extText, sizeof extText);
     const int recurse = IsDlgButtonChecked(dialog, kRecurseBox) == BST_CHECKED ? 1 : 0;
     SavePickerToHistory(dialog);

@@ -4,10 +4,11 @@
 
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
+#include "tags/text_buffer.h"
 
 HWND CreateMainDialog(HINSTANCE instance, const char* commandTail) {
     // Every relative file name (".\設定.ini", ".\タグ.txt", ".\ShellExt.dll") resolves beside the program.
-    char folder[1024] = {};
+    TextBuffer folder = {};
     GetModuleFileNameA(nullptr, folder, sizeof folder - 1);
     *PathFindFileNameA(folder) = '\0';
     SetCurrentDirectoryA(folder);

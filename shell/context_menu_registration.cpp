@@ -31,7 +31,7 @@ bool KeyExists(HKEY root, const char* keyName) {
 // A standard user's registration lives in his own classes. Windows shows it under HKEY_CLASSES_ROOT too,
 // Wine does not merge the two, so both are asked.
 bool IsContextMenuRegistered() {
-    char userKey[1024] = {};
+    TextBuffer userKey = {};
     std::snprintf(userKey, sizeof userKey, "Software\\Classes\\%s", kExtensionClassKey);
     return KeyExists(HKEY_CLASSES_ROOT, kExtensionClassKey) || KeyExists(HKEY_CURRENT_USER, userKey);
 }
@@ -47,8 +47,8 @@ void UnregisterContextMenu() {
 // Runs regsvr32 on the extension in the current directory (the program's folder) and waits for it: without its
 // silent switch the tool tells the user the outcome itself, so nothing is read back from it.
 void RunRegistrationTool(const char* parameterFormat, const char* failureMessage) {
-    char directory[1024] = {};
-    char parameters[1024] = {};
+    TextBuffer directory = {};
+    TextBuffer parameters = {};
     GetCurrentDirectoryA(sizeof directory, directory);
     std::snprintf(parameters, sizeof parameters, parameterFormat, kExtensionFile);
 

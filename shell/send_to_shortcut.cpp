@@ -12,7 +12,7 @@ const char kShortcutName[] = "タグの追加.lnk";
 
 // Leaves the buffer empty when the Send To folder cannot be found: a bare name would resolve against the program's
 // folder, and a shortcut there is not what the user asked for.
-void GetSendToShortcutPath(char* buffer) {
+void GetSendToShortcutPath(TextBuffer& buffer) {
     buffer[0] = '\0';
     IMalloc* allocator = nullptr;
     if (FAILED(SHGetMalloc(&allocator))) return;
@@ -28,7 +28,7 @@ void GetSendToShortcutPath(char* buffer) {
 
 // Any directory entry of that name counts, a folder too: it blocks the shortcut just the same.
 bool SendToShortcutExists() {
-    char path[1024] = {};
+    TextBuffer path = {};
     GetSendToShortcutPath(path);
     if (path[0] == '\0') return false;
     WIN32_FIND_DATAA entry;
@@ -39,14 +39,14 @@ bool SendToShortcutExists() {
 }
 
 void CreateSendToShortcut() {
-    char path[1024] = {};
+    TextBuffer path = {};
     GetSendToShortcutPath(path);
     if (path[0] == '\0') return;
     SaveShellLink(path);
 }
 
 void DeleteSendToShortcut() {
-    char path[1024] = {};
+    TextBuffer path = {};
     GetSendToShortcutPath(path);
     if (path[0] == '\0') return;
     DeleteFileA(path);
@@ -72,15 +72,15 @@ HRESULT WriteShellLink(const char* programPath, const wchar_t* widePath, IShellL
 
 // Saves a shell link to the running program with the description "Tagrin"; 1 when it was saved.
 int SaveShellLink(const char* shortcutPath) {
-    wchar_t widePath[1024] = {};
-    char programPath[1024] = {};
+    wchar_t widePath[kTextBufferSize] = {};
+    TextBuffer programPath = {};
     IShellLinkA* link = nullptr;
     IPersistFile* file = nullptr;
 
     if (FAILED(CoInitialize(nullptr))) return 0;
     GetModuleFileNameA(nullptr, programPath, sizeof programPath);
     HRESULT result = E_INVALIDARG;
-    if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, 1024) != 0) {
+    if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, kTextBufferSize) != 0) {
         result = WriteShellLink(programPath, widePath, &link, &file);
     }
     if (file != nullptr) file->Release();

@@ -1,11 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include "tags/text_buffer.h"
+
 bool IsContextMenuRegistered();
 void RegisterContextMenu();
 void UnregisterContextMenu();
 void RunRegistrationTool(const char* parameterFormat, const char* failureMessage);
-void GetSendToShortcutPath(char* buffer);
+void GetSendToShortcutPath(TextBuffer& buffer);
 bool SendToShortcutExists();
 void CreateSendToShortcut();
 void DeleteSendToShortcut();

@@ -7,6 +7,7 @@
 
 #include "res/extension_class.h"
 #include "shellext/module.h"
+#include "tags/text_buffer.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ RegistrationScope ScopeOfThisProcess() {
 
 // A registration that fails half-way is taken back, so no handler entry points at a class that is not there.
 HRESULT RegisterTagMenu(RegistrationScope scope) {
-    char modulePath[1024] = {};
+    TextBuffer modulePath = {};
     const DWORD length = GetModuleFileNameA(g_module, modulePath, sizeof modulePath);
     if (length == 0 || length >= sizeof modulePath) return SELFREG_E_CLASS;
 

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "shellext/module.h"
+#include "tags/text_buffer.h"
 
 namespace {
 
@@ -102,14 +103,14 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
     HDROP drop = static_cast<HDROP>(medium.hGlobal);
 
     LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine;
-    char programPath[1024] = {};
+    TextBuffer programPath = {};
     HRESULT result = E_FAIL;
     if (line == nullptr) {
         result = E_OUTOFMEMORY;
     } else if (GetProgramPath(programPath, sizeof programPath) && StartLaunchCommandLine(line, programPath)) {
         const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            char path[1024] = {};
+            TextBuffer path = {};
             const UINT length = DragQueryFileA(drop, i, nullptr, 0);
             if (length == 0) continue;  // not a path at all
             if (length >= sizeof path) {
@@ -146,9 +147,9 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation) {
     if (invocation == nullptr || !IsOurVerb(invocation)) return E_INVALIDARG;
     if (commandLine_ == nullptr) return E_UNEXPECTED;
 
-    char programPath[1024] = {};
+    TextBuffer programPath = {};
     if (!GetProgramPath(programPath, sizeof programPath)) return E_FAIL;
-    char programFolder[1024] = {};
+    TextBuffer programFolder = {};
     std::memcpy(programFolder, programPath, sizeof programFolder);
     PathRemoveFileSpecA(programFolder);
 
@@ -167,7 +168,7 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation) {
     CloseHandle(process.hProcess);
 
     if (commandLine_->leftOut > 0 && !(invocation->fMask & CMIC_MASK_FLAG_NO_UI)) {
-        char message[1024] = {};
+        TextBuffer message = {};
         std::snprintf(message, sizeof message,
                       "選択された %d 個のうち %d 個は、一度に渡せる長さを超えたため Tagrin に渡していません。",
                       commandLine_->pathCount + commandLine_->leftOut, commandLine_->leftOut);

@@ -8,7 +8,6 @@ namespace {
 
 // The settings file beside the program (the current directory is the program folder).
 constexpr char kSettingsFile[] = ".\\設定.ini";
-constexpr DWORD kValueSize = 1024;
 
 // Hand-edited only: the program never writes this section.
 constexpr char kBracketSection[] = "タグ括弧";
@@ -28,19 +27,19 @@ constexpr char kRecurseKey[] = "IsDir";
 constexpr char kDefaultExt[] = "*";
 constexpr int kDefaultRecurse = 1;
 
-void ReadString(const char* section, const char* key, const char* fallback, char* value) {
-    GetPrivateProfileStringA(section, key, fallback, value, kValueSize, kSettingsFile);
+void ReadString(const char* section, const char* key, const char* fallback, TextBuffer& value) {
+    GetPrivateProfileStringA(section, key, fallback, value, sizeof value, kSettingsFile);
 }
 
 }  // namespace
 
-void ReadBracketSettings(char* opening, char* closing) {
+void ReadBracketSettings(TextBuffer& opening, TextBuffer& closing) {
     // An empty set is kept as it is: it simply recognises no tag.
     ReadString(kBracketSection, kOpeningKey, kDefaultOpening, opening);
     ReadString(kBracketSection, kClosingKey, kDefaultClosing, closing);
 }
 
-void ReadAddBrackets(char* before, char* after) {
+void ReadAddBrackets(TextBuffer& before, TextBuffer& after) {
     // A new name always gets visible brackets, so an empty value counts as absent.
     ReadString(kBracketSection, kAddBeforeKey, kDefaultAddBefore, before);
     if (before[0] == '\0') std::memcpy(before, kDefaultAddBefore, sizeof kDefaultAddBefore);
@@ -48,7 +47,7 @@ void ReadAddBrackets(char* before, char* after) {
     if (after[0] == '\0') std::memcpy(after, kDefaultAddAfter, sizeof kDefaultAddAfter);
 }
 
-void ReadIntakeSettings(char* extText, int* recurse) {
+void ReadIntakeSettings(TextBuffer& extText, int* recurse) {
     ReadString(kIntakeSection, kExtKey, kDefaultExt, extText);
     *recurse = static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
 }
