@@ -86,12 +86,14 @@ TEST(AddPathsToList, FilterDecidesByExtension)
     };
     const Case cases[] = {
         {"*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
-        {"*.txt", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {"*.txt", {"a.TXT"}},
+        {"*.*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {";jpg", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"txt", {"a.TXT"}},
         {"txt;jpg", {"a.TXT", "b.jpg"}},
-        {"txt; jpg", {"a.TXT"}},
+        {"txt; jpg", {"a.TXT", "b.jpg"}},
+        {" *.jpg ; *.bak", {"b.jpg", "c.txt.bak"}},
         {"txt;;jpg", {"a.TXT"}},
         {".txt", {}},
         {"bak", {"c.txt.bak"}},
