@@ -4,6 +4,34 @@
 
 #include "tags/dbcs_text.h"
 
+namespace {
+
+// The entry [begin, end) as the user meant it: blanks at both ends cut (walked character by
+// character, so that only a real full-width space is cut), then a leading "*." dropped, so
+// that "*.jpg" names the extension jpg. Returns the new end; *begin moves past what is cut.
+const char* TrimEntry(const char** begin, const char* end)
+{
+    const char* start = *begin;
+    for (std::size_t blank = BlankLengthAt(start); blank != 0; blank = BlankLengthAt(start)) {
+        start += blank;
+    }
+    const char* last = start;
+    for (const char* p = start; p < end;) {
+        bool blank = BlankLengthAt(p) != 0;
+        p += CharLengthAt(p);
+        if (!blank) {
+            last = p;
+        }
+    }
+    if (last - start >= 2 && start[0] == '*' && start[1] == '.') {
+        start += 2;
+    }
+    *begin = start;
+    return last;
+}
+
+}  // namespace
+
 std::size_t BuildExtFilter(const char* extText, char* out, std::size_t outSize)
 {
     if (extText == nullptr || out == nullptr) {
@@ -13,12 +41,23 @@ std::size_t BuildExtFilter(const char* extText, char* out, std::size_t outSize)
     if (outSize < 2 || length > outSize - 2) {
         return 0;
     }
-    // ';' is never the second byte of a double-byte character, so a byte copy is safe.
-    for (std::size_t i = 0; i < length; ++i) {
-        out[i] = extText[i] == ';' ? '\0' : extText[i];
+    // ';' is never the second byte of a double-byte character, so the text splits at its bytes.
+    // A trimmed entry is never longer than the text it came from, so the list fits in place.
+    std::memset(out, '\0', length + 2);
+    char* write = out;
+    const char* entry = extText;
+    for (;;) {
+        const char* separator = std::strchr(entry, ';');
+        const char* entryEnd = separator != nullptr ? separator : extText + length;
+        const char* begin = entry;
+        const char* end = TrimEntry(&begin, entryEnd);
+        std::memcpy(write, begin, static_cast<std::size_t>(end - begin));
+        write += (end - begin) + 1;
+        if (separator == nullptr) {
+            break;
+        }
+        entry = separator + 1;
     }
-    out[length] = '\0';
-    out[length + 1] = '\0';
     return length + 2;
 }
 

@@ -11,8 +11,8 @@
 
 #include "app/control_ids.h"
 #include "app/message_loop.h"
-#include "dialog_fixture.h"
-#include "support/sjis.h"
+#include "support/dialog_fixture.h"
+#include "support/files.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/control_ids.h"
-#include "dialog_fixture.h"
 #include "shell/shell_integration.h"
-#include "support/sjis.h"
+#include "support/dialog_fixture.h"
+#include "support/files.h"
 
 namespace {
 

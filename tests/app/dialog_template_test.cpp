@@ -9,7 +9,7 @@
 
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
-#include "dialog_fixture.h"
+#include "support/dialog_fixture.h"
 
 namespace {
 

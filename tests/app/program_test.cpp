@@ -6,78 +6,12 @@
 
 #include <string>
 
-#include "support/sjis.h"
+#include "app/control_ids.h"
+#include "support/files.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-// The build hands over the Linux path of Tagrin.exe; Wine maps / to drive Z:.
-std::string BuiltProgramPath() {
-    std::string path = "Z:" TAGRIN_EXE_PATH;
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
-
-HWND WaitForWindow(const char* title, DWORD processId, DWORD milliseconds) {
-    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-        HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, nullptr, title)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == processId) return window;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-// Tagrin.exe running in a process of its own, started with a command line from a working directory.
-class RunningProgram {
-public:
-    RunningProgram(const std::string& program, const std::string& arguments, const std::string& workFolder) {
-        std::string commandLine = "\"" + program + "\" " + arguments;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                           workFolder.c_str(), &startup, &process_)) {
-            window_ = WaitForWindow("Tagrin v1.0.0", process_.dwProcessId, 30000);
-        }
-    }
-    ~RunningProgram() {
-        if (!process_.hProcess) return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    HWND Window() const { return window_; }
-    HWND Item(int id) const { return GetDlgItem(window_, id); }
-    // Keys go through the program's own loop, as typed keys do.
-    void PressKey(HWND target, WPARAM key) {
-        PostMessageA(target, WM_KEYDOWN, key, 1);
-        PostMessageA(target, WM_KEYUP, key, 0xC0000001);
-    }
-    // Waits for the process to end and gives its exit code (or 12345 when it did not end in time).
-    DWORD ExitCode() {
-        if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) return 12345;
-        DWORD code = 12345;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION process_ = {};
-    HWND window_ = nullptr;
-};
-
-bool WaitFor(const std::string& path, DWORD milliseconds) {
-    for (DWORD waited = 0; waited < milliseconds; waited += 50) {
-        if (FileExists(path)) return true;
-        Sleep(50);
-    }
-    return false;
-}
 
 TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
     TempProgramFolder root;
@@ -94,15 +28,11 @@ TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
     // A quoted path with blanks, a folder (searched by default) and a relative path, which resolves
     // against the program folder, not the working directory.
     const std::string arguments = "\"" + workFolder + "\\My Docs.txt\" " + workFolder + "\\docs relative.txt";
-    RunningProgram tagrin(program, arguments, workFolder);
-    ASSERT_TRUE(tagrin.Window()) << "no window titled Tagrin v1.0.0";
-    char count[64] = {};
-    SendMessageTimeoutA(tagrin.Item(1011), WM_GETTEXT, sizeof count, reinterpret_cast<LPARAM>(count),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
-    EXPECT_STREQ(count, "合計 4件");
+    RunningProgram tagrin(programFolder, arguments, workFolder);
+    ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
+    EXPECT_EQ(tagrin.ItemText(kCountLabel), "合計 4件");
 
-    PostMessageA(tagrin.Window(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(tagrin.ExitCode(), 0u);
+    EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
     EXPECT_TRUE(FileExists(programFolder + "\\設定.ini"));
     EXPECT_FALSE(FileExists(workFolder + "\\設定.ini"));
 }
@@ -153,65 +83,45 @@ TEST(Program, TheRoadOfATypicalUse) {
     }
 
     {
-        RunningProgram tagrin(program, arguments, root.Path());
-        ASSERT_TRUE(tagrin.Window());
-        HWND edit = FindWindowExA(tagrin.Item(1003), nullptr, "Edit", nullptr);
+        RunningProgram tagrin(programFolder, arguments, root.Path());
+        ASSERT_TRUE(tagrin.WaitForWindow(30000));
+        HWND edit = FindWindowExA(tagrin.Item(kTagCombo), nullptr, "Edit", nullptr);
         ASSERT_TRUE(edit);
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Memo"));
         tagrin.PressKey(edit, VK_RETURN);  // Enter is the Add button
         for (const char* name : names) {
-            EXPECT_TRUE(WaitFor(docs + "\\[Memo]" + name, 20000)) << name;
+            EXPECT_TRUE(WaitForFile(docs + "\\[Memo]" + name, 20000)) << name;
             EXPECT_EQ(ReadFileBytes(docs + "\\[Memo]" + name), name);
             EXPECT_FALSE(FileExists(docs + "\\" + name));
         }
         tagrin.PressKey(edit, VK_ESCAPE);  // Esc closes, saving first
-        EXPECT_EQ(tagrin.ExitCode(), 0u);
+        EXPECT_EQ(tagrin.WaitForExit(30000), 0);
     }
     EXPECT_EQ(ReadFileBytes(programFolder + "\\タグ.txt"), "Memo\r\n");
     EXPECT_EQ(ReadFileBytes(programFolder + "\\設定.ini"), "[設定]\r\next=*\r\nIsDir=1\r\n");
 
     // The next start offers the tag it used.
-    RunningProgram again(program, "", root.Path());
-    ASSERT_TRUE(again.Window());
-    HWND combo = again.Item(1003);
+    RunningProgram again(programFolder, "", root.Path());
+    ASSERT_TRUE(again.WaitForWindow(30000));
+    HWND combo = again.Item(kTagCombo);
     const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
     ASSERT_EQ(count, 1);
     // Across processes the ANSI text message comes back as UTF-16 under Wine; ask for UTF-16 outright.
     wchar_t wide[256] = {};
     SendMessageW(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(wide));
     EXPECT_STREQ(wide, L"Memo");
-    PostMessageA(again.Window(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(again.ExitCode(), 0u);
+    EXPECT_EQ(again.CloseAndWait(30000), 0);
 }
 
 TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero) {
     TempProgramFolder root;
     const std::string program = root.Join("Tagrin.exe");
     ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               root.Path().c_str(), &startup, &process));
+    RunningProgram tagrin(root.Path(), "", root.Path());
+    ASSERT_TRUE(tagrin.Started());
     // The dialog's window exists (untitled) as soon as it is created; close it at once.
-    HWND window = nullptr;
-    for (int tries = 0; !window && tries < 6000; ++tries) {
-        while ((window = FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == process.dwProcessId) break;
-        }
-        if (!window) Sleep(5);
-    }
-    ASSERT_TRUE(window);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD exitCode = 12345;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(tagrin.WaitForWindow(30000, nullptr));
+    EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
     EXPECT_TRUE(FileExists(root.Join("設定.ini")));
 }
 

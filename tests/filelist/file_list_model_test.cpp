@@ -10,23 +10,17 @@
 #include "filelist/location_index.h"
 #include "filelist/memory_file_list.h"
 #include "filelist/name_key.h"
+#include "support/list_texts.h"
 #include "tags/dbcs_text.h"
 
 namespace {
-
-std::string Text(const FileListOps& list, int row, int column)
-{
-    char buffer[1024];
-    list.GetText(row, column, buffer, sizeof buffer);
-    return buffer;
-}
 
 // The duplicate test the slow way: every row with the path's key, its location read back and compared.
 bool ListedByScan(const FileListOps& list, const char* path)
 {
     std::uint32_t key = NameKey(FindFileNamePart(path));
     for (int row = list.FindKey(-1, key); row != -1; row = list.FindKey(row, key)) {
-        if (LocationsEqual(Text(list, row, kColumnLocation).c_str(), path)) {
+        if (LocationsEqual(CellText(list, row, kColumnLocation).c_str(), path)) {
             return true;
         }
     }
@@ -38,10 +32,10 @@ TEST(AppendFileRow, FillsNameLocationKeyAndLeavesRowProcessed)
     MemoryFileList list;
     AppendFileRow(list, "C:\\docs\\\x95\x5C.txt");  // 表.txt: the '\' inside 表 is no separator
     ASSERT_EQ(list.RowCount(), 1);
-    EXPECT_EQ(Text(list, 0, kColumnName), "\x95\x5C.txt");
-    EXPECT_EQ(Text(list, 0, kColumnLocation), "C:\\docs\\\x95\x5C.txt");
-    EXPECT_EQ(Text(list, 0, kColumnResult), "");
-    EXPECT_EQ(Text(list, 0, kColumnExclusion), "");
+    EXPECT_EQ(CellText(list, 0, kColumnName), "\x95\x5C.txt");
+    EXPECT_EQ(CellText(list, 0, kColumnLocation), "C:\\docs\\\x95\x5C.txt");
+    EXPECT_EQ(CellText(list, 0, kColumnResult), "");
+    EXPECT_EQ(CellText(list, 0, kColumnExclusion), "");
     EXPECT_EQ(list.GetKey(0), NameKey("\x95\x5C.txt"));
     EXPECT_TRUE(IsRowProcessed(list, 0));
 }
@@ -97,9 +91,9 @@ TEST(UpdateRenamedRow, MovesTheRowToItsNewLocationAndMarksIt)
     list.SetStateImage(0, 2);
     UpdateRenamedRow(list, 0, "C:\\a\\[Memo]report.txt");
     EXPECT_EQ(list.RowCount(), 2);
-    EXPECT_EQ(Text(list, 0, kColumnName), "[Memo]report.txt");
-    EXPECT_EQ(Text(list, 0, kColumnLocation), "C:\\a\\[Memo]report.txt");
-    EXPECT_EQ(Text(list, 0, kColumnResult), kResultDone);
+    EXPECT_EQ(CellText(list, 0, kColumnName), "[Memo]report.txt");
+    EXPECT_EQ(CellText(list, 0, kColumnLocation), "C:\\a\\[Memo]report.txt");
+    EXPECT_EQ(CellText(list, 0, kColumnResult), kResultDone);
     EXPECT_EQ(list.GetKey(0), NameKey("[Memo]report.txt"));
     EXPECT_EQ(list.GetStateImage(0), 2);
     EXPECT_TRUE(IsPathListed(list, "c:\\A\\[memo]REPORT.txt"));
@@ -126,9 +120,9 @@ TEST(ResultMarks, AreWrittenAndRowStatesRead)
     MemoryFileList list;
     AppendFileRow(list, "a.txt");
     SetResultMark(list, 0, kResultFailed);
-    EXPECT_EQ(Text(list, 0, kColumnResult), "\x8E\xB8\x94\x73");
+    EXPECT_EQ(CellText(list, 0, kColumnResult), "\x8E\xB8\x94\x73");
     SetResultMark(list, 0, "");
-    EXPECT_EQ(Text(list, 0, kColumnResult), "");
+    EXPECT_EQ(CellText(list, 0, kColumnResult), "");
     EXPECT_STREQ(kResultDone, "\x8A\xAE");
     list.SetStateImage(0, 3);
     EXPECT_FALSE(IsRowProcessed(list, 0));
@@ -204,15 +198,6 @@ MemoryFileList ListOf(const std::vector<SortRow>& rows)
     return list;
 }
 
-std::vector<std::string> Column(const FileListOps& list, int column)
-{
-    std::vector<std::string> texts;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        texts.push_back(Text(list, row, column));
-    }
-    return texts;
-}
-
 TEST(SortRowsByColumn, OrdersByUnsignedBytesCaseSensitiveShorterFirst)
 {
     struct Case {
@@ -238,7 +223,7 @@ TEST(SortRowsByColumn, OrdersByUnsignedBytesCaseSensitiveShorterFirst)
     for (const Case& c : cases) {
         MemoryFileList list = ListOf(rows);
         SortRowsByColumn(list, c.column, c.descending);
-        EXPECT_EQ(Column(list, kColumnName), c.expectedNames) << "column " << c.column << " desc " << c.descending;
+        EXPECT_EQ(ColumnTexts(list, kColumnName), c.expectedNames) << "column " << c.column << " desc " << c.descending;
     }
 }
 
@@ -246,10 +231,10 @@ TEST(SortRowsByColumn, MovesKeyStateAndResultWithTheRow)
 {
     MemoryFileList list = ListOf({{"b", "b", "\x8A\xAE", 2}, {"a", "a", "", 1}});
     SortRowsByColumn(list, kColumnName, false);
-    EXPECT_EQ(Text(list, 0, kColumnName), "a");
+    EXPECT_EQ(CellText(list, 0, kColumnName), "a");
     EXPECT_EQ(list.GetKey(0), NameKey("a"));
     EXPECT_EQ(list.GetStateImage(0), 1);
-    EXPECT_EQ(Text(list, 1, kColumnResult), kResultDone);
+    EXPECT_EQ(CellText(list, 1, kColumnResult), kResultDone);
     EXPECT_EQ(list.GetKey(1), NameKey("b"));
     EXPECT_EQ(list.GetStateImage(1), 2);
     EXPECT_TRUE(IsPathListed(list, "A"));
@@ -269,8 +254,8 @@ TEST(SortRowsByColumn, ThousandsOfRowsEndInByteOrderAndStable)
     }
     for (bool descending : {true, false}) {
         SortRowsByColumn(list, kColumnName, descending);
-        std::vector<std::string> names = Column(list, kColumnName);
-        std::vector<std::string> marks = Column(list, kColumnResult);
+        std::vector<std::string> names = ColumnTexts(list, kColumnName);
+        std::vector<std::string> marks = ColumnTexts(list, kColumnResult);
         for (std::size_t i = 1; i < names.size(); ++i) {
             int order = names[i - 1].compare(names[i]);  // char_traits<char> compares as unsigned char
             ASSERT_TRUE(descending ? order >= 0 : order <= 0) << i;
@@ -279,7 +264,7 @@ TEST(SortRowsByColumn, ThousandsOfRowsEndInByteOrderAndStable)
     }
     // Ascending after descending: rows with equal names keep their order from the descending sort.
     SortRowsByColumn(list, kColumnLocation, false);
-    std::vector<std::string> locations = Column(list, kColumnLocation);
+    std::vector<std::string> locations = ColumnTexts(list, kColumnLocation);
     EXPECT_TRUE(std::is_sorted(locations.begin(), locations.end()));
     EXPECT_EQ(list.Locations().Size(), 4000u);
 }
@@ -288,9 +273,9 @@ TEST(SortRowsByColumn, IsStable)
 {
     MemoryFileList list = ListOf({{"", "x\\same", "1", 1}, {"", "y\\same", "2", 1}, {"", "a\\first", "3", 1}});
     SortRowsByColumn(list, kColumnName, false);
-    EXPECT_EQ(Column(list, kColumnResult), (std::vector<std::string>{"3", "1", "2"}));
+    EXPECT_EQ(ColumnTexts(list, kColumnResult), (std::vector<std::string>{"3", "1", "2"}));
     SortRowsByColumn(list, kColumnName, true);
-    EXPECT_EQ(Column(list, kColumnResult), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(ColumnTexts(list, kColumnResult), (std::vector<std::string>{"1", "2", "3"}));
 }
 
 }  // namespace

@@ -14,28 +14,12 @@
 #include "filelist/list_view_ops.h"
 #include "filelist/location_index.h"
 #include "filelist/name_key.h"
-#include "tags/dbcs_text.h"
 #include "filelist/row_colour.h"
 #include "list_window.h"
+#include "support/list_texts.h"
+#include "tags/dbcs_text.h"
 
 namespace {
-
-std::string Text(HWND list, int row, int column)
-{
-    char buffer[1024];
-    ListViewOps(list).GetText(row, column, buffer, sizeof buffer);
-    return buffer;
-}
-
-std::vector<std::string> Column(HWND list, int column)
-{
-    std::vector<std::string> texts;
-    int count = ListViewOps(list).RowCount();
-    for (int row = 0; row < count; ++row) {
-        texts.push_back(Text(list, row, column));
-    }
-    return texts;
-}
 
 std::string WindowText(HWND window)
 {
@@ -185,13 +169,13 @@ TEST(OnListNotify, HeaderClicksSortThousandsOfRowsInByteOrder)
     SendMessageA(window.List(), WM_SETREDRAW, TRUE, 0);
     // The flag lives for the process: find where it stands with a first click.
     ClickHeader(dialog, kColumnName);
-    std::vector<std::string> names = Column(window.List(), kColumnName);
+    std::vector<std::string> names = ColumnTexts(ListViewOps(window.List()), kColumnName);
     bool descending = names.front() > names.back();
     const int columns[] = {kColumnName, kColumnLocation, kColumnLocation, kColumnName};
     for (int column : columns) {
         ClickHeader(dialog, column);
         descending = !descending;
-        std::vector<std::string> texts = Column(window.List(), column);
+        std::vector<std::string> texts = ColumnTexts(ListViewOps(window.List()), column);
         ASSERT_EQ(texts.size(), 3000u);
         for (std::size_t i = 1; i < texts.size(); ++i) {
             int order = texts[i - 1].compare(texts[i]);
@@ -200,7 +184,7 @@ TEST(OnListNotify, HeaderClicksSortThousandsOfRowsInByteOrder)
     }
     // Every row still carries the key of its own name, and the index still finds it.
     for (int row = 0; row < 3000; row += 97) {
-        std::string location = Text(window.List(), row, kColumnLocation);
+        std::string location = CellText(ListViewOps(window.List()), row, kColumnLocation);
         EXPECT_TRUE(IsPathListed(list, location.c_str())) << location;
         EXPECT_EQ(list.FindKey(row - 1, list.GetKey(row)), row);
     }
@@ -268,7 +252,7 @@ TEST(IsPathListed, AnswersByTheTextsTheControlGivesBack)
         AppendFileRow(list, location);
     }
     for (int row = 0; row < 3; ++row) {
-        std::string stored = Text(window.List(), row, kColumnLocation);
+        std::string stored = CellText(ListViewOps(window.List()), row, kColumnLocation);
         for (const std::string& probe : {std::string(locations[row]), stored}) {
             bool scanned = NameKey(FindFileNamePart(probe.c_str())) == list.GetKey(row) &&
                            LocationsEqual(stored.c_str(), probe.c_str());

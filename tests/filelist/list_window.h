@@ -1,9 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include "app/control_ids.h"
+
 // A top-level window with the dialog's extra bytes (so DWLP_MSGRESULT works) holding the controls the
-// file-list code reaches by ID: the list view 1001 set up by SetUpFileListView, the count label 1011,
-// the recursion box 1013, the extension edit 1014 and the check-all box 1019.
+// file-list code reaches by ID: the list view kFileList set up by SetUpFileListView, the count label
+// kCountLabel, the recursion box kRecurseBox, the extension edit kExtEdit and the check-all box kCheckAllBox.
 class ListWindow {
 public:
     explicit ListWindow(bool shown = false);
@@ -12,7 +14,7 @@ public:
     ListWindow& operator=(const ListWindow&) = delete;
 
     HWND Dialog() const { return dialog_; }
-    HWND List() const { return GetDlgItem(dialog_, 1001); }
+    HWND List() const { return GetDlgItem(dialog_, kFileList); }
 
 private:
     HWND dialog_ = nullptr;

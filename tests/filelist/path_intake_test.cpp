@@ -11,21 +11,11 @@
 #include "filelist/memory_file_list.h"
 #include "filelist/path_intake.h"
 #include "list_window.h"
-#include "support/sjis.h"
+#include "support/files.h"
+#include "support/list_texts.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-std::vector<std::string> Locations(const FileListOps& list)
-{
-    std::vector<std::string> locations;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        char buffer[1024];
-        list.GetText(row, kColumnLocation, buffer, sizeof buffer);
-        locations.push_back(buffer);
-    }
-    return locations;
-}
 
 std::vector<std::string> Sorted(std::vector<std::string> texts)
 {
@@ -37,7 +27,7 @@ std::vector<std::string> Intake(const std::string& text, const char* ext = "*", 
 {
     MemoryFileList list;
     AddPathsToList(list, text.c_str(), ext, recurse);
-    return Locations(list);
+    return ColumnTexts(list, kColumnLocation);
 }
 
 void Touch(const std::string& path)
@@ -86,12 +76,14 @@ TEST(AddPathsToList, FilterDecidesByExtension)
     };
     const Case cases[] = {
         {"*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
-        {"*.txt", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {"*.txt", {"a.TXT"}},
+        {"*.*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {";jpg", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"txt", {"a.TXT"}},
         {"txt;jpg", {"a.TXT", "b.jpg"}},
-        {"txt; jpg", {"a.TXT"}},
+        {"txt; jpg", {"a.TXT", "b.jpg"}},
+        {" *.jpg ; *.bak", {"b.jpg", "c.txt.bak"}},
         {"txt;;jpg", {"a.TXT"}},
         {".txt", {}},
         {"bak", {"c.txt.bak"}},
@@ -209,7 +201,7 @@ TEST(AddPathList, FillsTheDialogsListAndLeavesRedrawOn)
     AddPathList(window.Dialog(), "DOCS\\A.txt", "txt", 1);
     AddPathList(window.Dialog(), nullptr, "txt", 1);
     ListViewOps list(window.List());
-    EXPECT_EQ(Sorted(Locations(list)), (std::vector<std::string>{"docs\\a.txt", "missing file.txt"}));
+    EXPECT_EQ(Sorted(ColumnTexts(list, kColumnLocation)), (std::vector<std::string>{"docs\\a.txt", "missing file.txt"}));
     EXPECT_TRUE(IsWindowVisible(window.List()));
     EXPECT_TRUE(GetWindowLongA(window.List(), GWL_STYLE) & WS_VISIBLE);
 }

@@ -1,5 +1,8 @@
 // The filter takes exactly the text's length plus two bytes and refuses a smaller buffer
-// untouched; a match never depends on the case of single-byte letters in the name or the text.
+// untouched; a match never depends on the case of single-byte letters in the name or the text;
+// a text without blanks or "*." is split byte for byte as it always was, and writing its
+// entries with blanks around them and "*." in front changes no result.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,6 +22,22 @@ std::vector<char> Filter(const std::string& text)
     return filter;
 }
 
+// Blanks and "*." appear only where the filter cuts them, so they can be added around entries.
+bool WithoutBlanksOrStarDot(const std::string& text)
+{
+    return text.find_first_of(" \t\r\n") == std::string::npos && text.find("\x81\x40") == std::string::npos &&
+           text.find("*.") == std::string::npos;
+}
+
+std::string Decorated(const std::string& text)
+{
+    std::string decorated = " *.";
+    for (char c : text) {
+        decorated += c == ';' ? std::string(" ;\t*.") : std::string(1, c);
+    }
+    return decorated + " ";
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -34,8 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<char> name = ExactCopy(parts[1]);
     bool accepted = MatchExtFilter(filter.data(), name.data());
-    if (text.empty() || text[0] == '*' || text[0] == ';') {
+    if (text.empty() || (text[0] == '*' && text.compare(0, 2, "*.") != 0) || text[0] == ';') {
         Require(accepted);
+    }
+    if (WithoutBlanksOrStarDot(text)) {
+        std::string asBefore = text + std::string(2, '\0');
+        std::replace(asBefore.begin(), asBefore.end(), ';', '\0');
+        Require(std::string(filter.begin(), filter.end()) == asBefore);
+        Require(MatchExtFilter(Filter(Decorated(text)).data(), name.data()) == accepted);
     }
 
     std::string foldedName;

@@ -21,6 +21,10 @@ TEST(BuildExtFilter, SemicolonsBecomeEntryEnds)
         {"", std::string("\0\0", 2)},
         {";txt", std::string("\0txt\0\0", 6)},
         {"txt;", std::string("txt\0\0\0", 6)},
+        {" txt ; jpg\t", std::string("txt\0jpg\0\0\0\0\0\0", 13)},   // zero-filled behind the list
+        {"*.txt;*.*", std::string("txt\0*\0\0\0\0\0\0", 11)},
+        {SJ_SPACE "txt" SJ_SPACE, std::string("txt\0\0\0\0\0\0", 9)},
+        {SJ_ME "@ ", std::string(SJ_ME "@\0\0\0", 6)},   // 0x81 0x40 inside, but no full-width space
     };
     for (const BuildCase& c : cases) {
         std::vector<char> out(c.expected.size(), 'Z');
@@ -50,13 +54,23 @@ TEST(MatchExtFilter, ExtensionOfTheFileNamePart)
 {
     const MatchCase cases[] = {
         {"*", "README", true},
-        {"*.txt", "a.jpg", true},          // only the first byte is tested for '*'
+        {"*.txt", "a.jpg", false},         // "*." names the extension
+        {"*.txt", "a.TXT", true},
+        {"*.txt;*.jpg", "a.jpg", true},
+        {"*.*", "README", true},
+        {"*txt", "a.jpg", true},           // a '*' that does not begin "*." takes every file
+        {"txt;*", "a.jpg", false},         // and only in the first entry
+        {" *", "a.jpg", true},
+        {" ;txt", "a.jpg", true},          // a blank first entry is empty
+        {"txt; ;jpg", "a.jpg", false},     // and a blank entry ends the list like an empty one
         {"", "a.jpg", true},
         {";txt", "a.jpg", true},
         {"txt", "a.TXT", true},
         {"TXT", "a.txt", true},
         {"txt;jpg", "b.JPG", true},
-        {"txt; jpg", "a.jpg", false},      // the blank belongs to the entry
+        {"txt; jpg", "a.jpg", true},       // blanks around entries are cut
+        {" txt ", "a.txt", true},
+        {"txt" SJ_SPACE ";jpg", "a.txt", true},
         {"txt;;jpg", "a.jpg", false},      // the empty entry ends the list
         {".txt", "a.txt", false},
         {"txt", "README", false},

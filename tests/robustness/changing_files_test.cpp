@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/control_ids.h"
-#include "dialog_fixture.h"
 #include "filelist/file_list_model.h"
-#include "support/sjis.h"
+#include "support/dialog_fixture.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -8,26 +8,16 @@
 #include <vector>
 
 #include "app/control_ids.h"
-#include "dialog_fixture.h"
 #include "filelist/file_list_model.h"
 #include "filelist/memory_file_list.h"
 #include "filelist/path_intake.h"
-#include "support/sjis.h"
+#include "support/dialog_fixture.h"
+#include "support/files.h"
+#include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/text_buffer.h"
 
 namespace {
-
-std::vector<std::string> Locations(const MemoryFileList& list)
-{
-    std::vector<std::string> locations;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        char text[kTextBufferSize] = {};
-        list.GetText(row, kColumnLocation, text, sizeof text);
-        locations.push_back(text);
-    }
-    return locations;
-}
 
 // A path of exactly length bytes under C:\, ending in ".txt"; it need not exist.
 std::string PathOfLength(std::size_t length)
@@ -61,7 +51,7 @@ TEST(CommandLine, ShapesOfTextGiveTheRowsTheyName)
     for (const TextCase& c : cases) {
         MemoryFileList list;
         AddPathsToList(list, c.text.c_str(), "*", 1);
-        EXPECT_EQ(Locations(list), c.rows) << c.what;
+        EXPECT_EQ(ColumnTexts(list, kColumnLocation), c.rows) << c.what;
     }
 }
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "app/control_ids.h"
-#include "dialog_fixture.h"
 #include "filelist/file_list_model.h"
-#include "program_run.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
-#include "support/sjis.h"
+#include "support/dialog_fixture.h"
+#include "support/files.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "filelist/file_list_model.h"
 #include "filelist/memory_file_list.h"
 #include "filelist/path_intake.h"
+#include "support/list_texts.h"
 #include "tags/text_buffer.h"
 
 namespace {
@@ -51,10 +52,8 @@ TEST(LinkLoop, TheScanEndsAndListsWhatTheLinksReachWithoutALoop)
     CloseHandle(thread);
 
     std::vector<std::string> locations;
-    for (int row = 0; row < intake.list.RowCount(); ++row) {
-        char text[kTextBufferSize] = {};
-        intake.list.GetText(row, kColumnLocation, text, sizeof text);
-        locations.push_back(std::string(text).substr(tree.size()));
+    for (const std::string& location : ColumnTexts(intake.list, kColumnLocation)) {
+        locations.push_back(location.substr(tree.size()));
     }
     std::sort(locations.begin(), locations.end());
     // up, up2 and self lead back into the tree; gone leads nowhere; beside leads out of it.

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/control_ids.h"
-#include "program_run.h"
-#include "support/sjis.h"
+#include "support/files.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -83,15 +83,6 @@ private:
     std::vector<std::string> paths_;
     std::vector<HANDLE> handles_;
 };
-
-bool WaitForFile(const std::string& path, DWORD milliseconds)
-{
-    for (DWORD waited = 0; waited <= milliseconds; waited += 50) {
-        if (FileExists(path)) return true;
-        Sleep(50);
-    }
-    return false;
-}
 
 class ReadOnlyStore : public ::testing::TestWithParam<Blocked> {};
 

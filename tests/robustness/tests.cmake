@@ -1,8 +1,5 @@
 # Faults and hostile input against the real dialog and the real program.
-set(ROBUSTNESS_SUPPORT ${CMAKE_SOURCE_DIR}/tests/app/dialog_fixture.cpp)
-tagrin_wine_test(robustness_changing_files_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/changing_files_test.cpp
-    ${ROBUSTNESS_SUPPORT})
-target_include_directories(robustness_changing_files_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
+tagrin_wine_test(robustness_changing_files_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/changing_files_test.cpp)
 
 # The link tree is made with Unix symbolic links (Wine shows them as linked folders on drive Z:).
 set(ROBUSTNESS_LINK_ROOT ${CMAKE_CURRENT_BINARY_DIR}/link-loop)
@@ -20,23 +17,13 @@ set_tests_properties(${TAGRIN_ARCH}/robustness_link_loop_setup PROPERTIES FIXTUR
 set_tests_properties(${TAGRIN_ARCH}/robustness_link_loop_cleanup PROPERTIES FIXTURES_CLEANUP link_loop_${TAGRIN_ARCH})
 set_tests_properties(${TAGRIN_ARCH}/robustness_link_loop_test PROPERTIES FIXTURES_REQUIRED link_loop_${TAGRIN_ARCH})
 
-set(ROBUSTNESS_PROGRAM_RUN ${CMAKE_CURRENT_LIST_DIR}/program_run.cpp)
-tagrin_wine_test(robustness_hostile_store_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/hostile_store_test.cpp
-    ${ROBUSTNESS_SUPPORT} ${ROBUSTNESS_PROGRAM_RUN})
-target_include_directories(robustness_hostile_store_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
+tagrin_wine_test(robustness_hostile_store_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/hostile_store_test.cpp)
 add_dependencies(robustness_hostile_store_test Tagrin)
-target_compile_definitions(robustness_hostile_store_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
 
-tagrin_wine_test(robustness_command_line_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
-    ${ROBUSTNESS_SUPPORT})
-target_include_directories(robustness_command_line_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/app)
+tagrin_wine_test(robustness_command_line_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp)
 
-tagrin_wine_test(robustness_two_instances_test ${CMAKE_CURRENT_LIST_DIR}/two_instances_test.cpp
-    ${ROBUSTNESS_PROGRAM_RUN})
+tagrin_wine_test(robustness_two_instances_test ${CMAKE_CURRENT_LIST_DIR}/two_instances_test.cpp)
 add_dependencies(robustness_two_instances_test Tagrin)
-target_compile_definitions(robustness_two_instances_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")
 
-tagrin_wine_test(robustness_read_only_store_test ${CMAKE_CURRENT_LIST_DIR}/read_only_store_test.cpp
-    ${ROBUSTNESS_PROGRAM_RUN})
+tagrin_wine_test(robustness_read_only_store_test ${CMAKE_CURRENT_LIST_DIR}/read_only_store_test.cpp)
 add_dependencies(robustness_read_only_store_test Tagrin)
-target_compile_definitions(robustness_read_only_store_test PRIVATE TAGRIN_EXE_PATH="$<TARGET_FILE:Tagrin>")

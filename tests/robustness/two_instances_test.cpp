@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "program_run.h"
-#include "support/sjis.h"
+#include "support/files.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "shellext/registration.h"
 #include "shell_test_support.h"
 #include "support/temp_folder.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ protected:
     void TearDown() override { RemoveExtensionRegistration(); }
 
     void ClickContextMenuBox() {
-        boxes_.Click(kContextMenuBox);
+        ClickButton(boxes_.Window(), kContextMenuBox);
         INT_PTR result = 1;
         EXPECT_EQ(1, OnContextMenuBox(boxes_.Window(), boxes_.Box(kContextMenuBox),
                                       MAKEWPARAM(kContextMenuBox, BN_CLICKED), BN_CLICKED, &result));

@@ -10,8 +10,9 @@
 #include "app/dispatch.h"
 #include "shell/shell_integration.h"
 #include "shell_test_support.h"
-#include "support/sjis.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ protected:
     }
 
     int ClickSendToBox() {
-        boxes_.Click(kSendToBox);
+        ClickButton(boxes_.Window(), kSendToBox);
         INT_PTR result = 1;
         return OnSendToBox(boxes_.Window(), boxes_.Box(kSendToBox), MAKEWPARAM(kSendToBox, BN_CLICKED), BN_CLICKED,
                            &result);

@@ -41,17 +41,6 @@ void RemoveExtensionRegistration() {
     }
 }
 
-bool WaitForFile(const std::string& path, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-        if (GetTickCount() - start >= milliseconds) return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(20);
-    }
-}
-
 CheckBoxParent::CheckBoxParent() {
     window_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 100, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);

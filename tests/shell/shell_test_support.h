@@ -16,10 +16,8 @@ bool UserClassesKeyExists(const std::string& subkey);
 // Removes every key the extension may write, in both scopes, so each test starts and ends with the extension unregistered.
 void RemoveExtensionRegistration();
 
-// Waits at most `milliseconds` for a file to appear, pumping messages meanwhile.
-bool WaitForFile(const std::string& path, DWORD milliseconds);
-
-// A hidden parent window holding the two auto check boxes of the main dialog (1017 and 1018).
+// A hidden parent window holding the two auto check boxes of the main dialog (kContextMenuBox and
+// kSendToBox); ClickButton on Window() clicks one the way a user does.
 class CheckBoxParent {
 public:
     CheckBoxParent();
@@ -30,8 +28,6 @@ public:
     HWND Window() const { return window_; }
     HWND Box(int id) const { return GetDlgItem(window_, id); }
     bool IsChecked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
-    // Clicks the box the way a user does: the auto check box toggles itself.
-    void Click(int id) const { SendMessageA(Box(id), BM_CLICK, 0, 0); }
 
 private:
     HWND window_;

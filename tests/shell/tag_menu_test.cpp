@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "shell_test_support.h"
-#include "support/sjis.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {

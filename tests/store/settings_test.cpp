@@ -3,7 +3,7 @@
 #include <string>
 
 #include "store/settings.h"
-#include "support/sjis.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "store/combo_window.h"
 #include "store/tag_history.h"
-#include "support/sjis.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "store/history_file.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
-#include "support/sjis.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace {

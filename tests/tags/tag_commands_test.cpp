@@ -12,10 +12,10 @@
 
 #include "app/control_ids.h"
 #include "app/message_loop.h"
-#include "dialog_fixture.h"
 #include "filelist/file_list_model.h"
 #include "filelist/list_view_ops.h"
-#include "support/sjis.h"
+#include "support/dialog_fixture.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 #include "tags/text_buffer.h"
 

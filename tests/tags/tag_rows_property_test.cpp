@@ -14,7 +14,8 @@
 
 #include "filelist/file_list_model.h"
 #include "filelist/memory_file_list.h"
-#include "support/sjis.h"
+#include "support/files.h"
+#include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/tag_commands.h"
 #include "tags/text_buffer.h"
@@ -77,13 +78,6 @@ std::map<std::string, std::string> FolderContents(const std::string& folder)
     return files;
 }
 
-std::string Text(const FileListOps& list, int row, int column)
-{
-    char buffer[kTextBufferSize] = {};
-    list.GetText(row, column, buffer, sizeof buffer);
-    return buffer;
-}
-
 struct Listed {
     std::string folder;
     std::string name;
@@ -139,8 +133,8 @@ TEST(TagRowsPropertyTest, AddThenDeleteGivesEveryFileBack)
         int failed = 0;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const Listed& row = rows[i];
-            std::string mark = Text(list, static_cast<int>(i), kColumnResult);
-            std::string name = Text(list, static_cast<int>(i), kColumnName);
+            std::string mark = CellText(list, static_cast<int>(i), kColumnResult);
+            std::string name = CellText(list, static_cast<int>(i), kColumnName);
             SCOPED_TRACE(row.name);
             if (row.excluded) {
                 EXPECT_EQ(mark, "");
@@ -153,7 +147,7 @@ TEST(TagRowsPropertyTest, AddThenDeleteGivesEveryFileBack)
                 EXPECT_EQ(mark, "完");
                 EXPECT_EQ(name, "[" + tag + "]" + row.name);
             }
-            EXPECT_EQ(Text(list, static_cast<int>(i), kColumnLocation), row.folder + "\\" + name);
+            EXPECT_EQ(CellText(list, static_cast<int>(i), kColumnLocation), row.folder + "\\" + name);
         }
         int processed = 0;
         for (const Listed& row : rows) processed += row.excluded ? 0 : 1;
@@ -166,7 +160,7 @@ TEST(TagRowsPropertyTest, AddThenDeleteGivesEveryFileBack)
         }
         EXPECT_EQ(DeleteTagFromRows(list, otherCase.c_str()), added);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            EXPECT_EQ(Text(list, static_cast<int>(i), kColumnLocation), rows[i].folder + "\\" + rows[i].name);
+            EXPECT_EQ(CellText(list, static_cast<int>(i), kColumnLocation), rows[i].folder + "\\" + rows[i].name);
         }
         for (const std::string& folder : folders) {
             EXPECT_EQ(FolderContents(folder), expected[folder]) << folder;

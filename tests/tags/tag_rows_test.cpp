@@ -9,7 +9,8 @@
 #include "filelist/file_list_model.h"
 #include "filelist/memory_file_list.h"
 #include "filelist/name_key.h"
-#include "support/sjis.h"
+#include "support/files.h"
+#include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/tag_commands.h"
 #include "tags/text_buffer.h"
@@ -35,20 +36,13 @@ protected:
         return list.RowCount() - 1;
     }
 
-    std::string Text(int row, int column) const
-    {
-        char buffer[kTextBufferSize] = {};
-        list.GetText(row, column, buffer, sizeof buffer);
-        return buffer;
-    }
-
     // The row names folder\name, with the given result, and that file holds originalName as content.
     void ExpectRow(int row, const std::string& folder, const std::string& name, const std::string& mark,
                    const std::string& originalName)
     {
-        EXPECT_EQ(Text(row, kColumnName), name);
-        EXPECT_EQ(Text(row, kColumnLocation), folder + "\\" + name);
-        EXPECT_EQ(Text(row, kColumnResult), mark);
+        EXPECT_EQ(CellText(list, row, kColumnName), name);
+        EXPECT_EQ(CellText(list, row, kColumnLocation), folder + "\\" + name);
+        EXPECT_EQ(CellText(list, row, kColumnResult), mark);
         EXPECT_EQ(list.GetKey(row), NameKey(name.c_str()));
         EXPECT_EQ(ReadFileBytes(folder + "\\" + name), originalName);
         if (name != originalName) {
@@ -190,8 +184,8 @@ TEST_F(TagRowsTest, VanishedFileFails)
     std::string folder = NewFolder("files");
     int row = ListLocation(folder + "\\gone.txt");
     EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
-    EXPECT_EQ(Text(row, kColumnResult), kFailed);
-    EXPECT_EQ(Text(row, kColumnLocation), folder + "\\gone.txt");
+    EXPECT_EQ(CellText(list, row, kColumnResult), kFailed);
+    EXPECT_EQ(CellText(list, row, kColumnLocation), folder + "\\gone.txt");
     EXPECT_FALSE(FileExists(folder + "\\[Memo]gone.txt"));
 }
 
@@ -201,7 +195,7 @@ TEST_F(TagRowsTest, FolderAtARowsLocationIsNeverRenamed)
     std::string plain = NewFolder("files\\sub");
     int row = ListLocation(plain);
     EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
-    EXPECT_EQ(Text(row, kColumnResult), kFailed);
+    EXPECT_EQ(CellText(list, row, kColumnResult), kFailed);
     EXPECT_TRUE(FolderExists(plain));
     EXPECT_FALSE(FolderExists(files + "\\[Memo]sub"));
 
@@ -210,7 +204,7 @@ TEST_F(TagRowsTest, FolderAtARowsLocationIsNeverRenamed)
     std::string tagged = NewFolder("files\\[Memo]sub");
     row = ListLocation(tagged);
     EXPECT_EQ(Run(DeleteTagFromRows, "Memo"), 0);
-    EXPECT_EQ(Text(row, kColumnResult), "");
+    EXPECT_EQ(CellText(list, row, kColumnResult), "");
     EXPECT_TRUE(FolderExists(tagged));
     EXPECT_FALSE(FileExists(program.Join(kHistory)));
 }
@@ -284,8 +278,8 @@ TEST_F(TagRowsTest, TaggedLocationThatDoesNotFitFails)
     RemoveAllRows(list);
     row = ListLocation(location);
     EXPECT_EQ(Run(AddTagToRows, "Memo"), 0);
-    EXPECT_EQ(Text(row, kColumnResult), kFailed);
-    EXPECT_EQ(Text(row, kColumnLocation), location);
+    EXPECT_EQ(CellText(list, row, kColumnResult), kFailed);
+    EXPECT_EQ(CellText(list, row, kColumnLocation), location);
 }
 
 struct AddBracketCase {

@@ -2,8 +2,5 @@ tagrin_wine_test(tag_rows_test
     ${CMAKE_CURRENT_LIST_DIR}/tag_rows_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_rows_property_test.cpp)
 
-# Through the real dialog, with the dialog fixture of the app tests.
-tagrin_wine_test(tag_commands_test RESOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/../app/dialog_fixture.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tag_commands_test.cpp)
-target_include_directories(tag_commands_test PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../app)
+# Through the real dialog.
+tagrin_wine_test(tag_commands_test RESOURCES ${CMAKE_CURRENT_LIST_DIR}/tag_commands_test.cpp)

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "support/list_texts.h"
 #include "support/temp_folder.h"
+#include "support/window_input.h"
 
 // The real main dialog, created from the test executable's own copy of template 101 inside a temporary
 // program folder (the current directory), with a command-line tail. Destroyed with the fixture if still open.
@@ -24,12 +26,8 @@ private:
     HWND dialog_;
 };
 
-// Handles every waiting message of the thread.
-void PumpMessages();
 // The texts of one column of the dialog's file list, row by row.
 std::vector<std::string> ColumnTexts(HWND dialog, int column);
-// Presses a button of the dialog as a click does (the command runs before this returns).
-void ClickButton(HWND dialog, int button);
 
 // Files made in "<program folder>\files", each holding its own name, and the command-line tail that lists
 // them, each path quoted.

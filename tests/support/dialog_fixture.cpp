@@ -1,12 +1,11 @@
-#include "dialog_fixture.h"
+#include "support/dialog_fixture.h"
 
 #include <commctrl.h>
 
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
 #include "filelist/list_view_ops.h"
-#include "support/sjis.h"
-#include "tags/text_buffer.h"
+#include "support/files.h"
 
 DialogUnderTest::DialogUnderTest(const char* commandTail) {
     static bool initialised = false;
@@ -43,27 +42,8 @@ int DialogUnderTest::Close() {
     return -1;
 }
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 std::vector<std::string> ColumnTexts(HWND dialog, int column) {
-    ListViewOps list = ListViewOps::OfDialog(dialog);
-    std::vector<std::string> texts;
-    for (int row = 0; row < list.RowCount(); ++row) {
-        char text[kTextBufferSize] = {};
-        list.GetText(row, column, text, sizeof text);
-        texts.push_back(text);
-    }
-    return texts;
-}
-
-void ClickButton(HWND dialog, int button) {
-    SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    return ColumnTexts(ListViewOps::OfDialog(dialog), column);
 }
 
 ListedFiles::ListedFiles(const TempProgramFolder& program, std::initializer_list<const char*> names)

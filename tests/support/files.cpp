@@ -1,4 +1,4 @@
-#include "support/sjis.h"
+#include "support/files.h"
 
 #include <windows.h>
 
@@ -41,4 +41,15 @@ bool MakeFolder(const std::string& path) {
     }
     if (cut != std::string::npos && cut > 2) MakeFolder(path.substr(0, cut));
     return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
+}
+
+bool WaitForFile(const std::string& path, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (GetTickCount() - start >= milliseconds) return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(20);
+    }
 }

@@ -1,8 +1,6 @@
-#include "program_run.h"
+#include "support/running_program.h"
 
 #include <algorithm>
-
-namespace {
 
 // The build hands over the Linux path of Tagrin.exe; Wine maps / to drive Z:.
 std::string BuiltProgramPath()
@@ -12,9 +10,8 @@ std::string BuiltProgramPath()
     return path;
 }
 
-}  // namespace
-
-RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail)
+RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail,
+                               const std::string& workFolder)
 {
     const std::string program = folder + "\\Tagrin.exe";
     if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
@@ -24,8 +21,8 @@ RunningProgram::RunningProgram(const std::string& folder, const std::string& com
     std::string commandLine = "\"" + program + "\" " + commandTail;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_)) {
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &process_)) {
         process_ = {};
     }
 }
@@ -43,11 +40,14 @@ RunningProgram::~RunningProgram()
     CloseHandle(process_.hProcess);
 }
 
-HWND RunningProgram::WaitForWindow(DWORD milliseconds)
+HWND RunningProgram::WaitForWindow(DWORD milliseconds, const char* title)
 {
-    for (DWORD waited = 0; Started() && waited <= milliseconds; waited += 50) {
+    // A short poll: a close "during start-up" must reach the dialog before start-up is over.
+    const char* className = title == nullptr ? "#32770" : nullptr;
+    const DWORD start = GetTickCount();
+    while (Started()) {
         HWND window = nullptr;
-        while ((window = FindWindowExA(nullptr, window, nullptr, "Tagrin v1.0.0")) != nullptr) {
+        while ((window = FindWindowExA(nullptr, window, className, title)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == process_.dwProcessId) {
@@ -55,7 +55,10 @@ HWND RunningProgram::WaitForWindow(DWORD milliseconds)
                 return window;
             }
         }
-        Sleep(50);
+        if (GetTickCount() - start > milliseconds) {
+            break;
+        }
+        Sleep(5);
     }
     return nullptr;
 }
@@ -68,16 +71,27 @@ std::string RunningProgram::ItemText(int id) const
     return text;
 }
 
+void RunningProgram::PressKey(HWND target, WPARAM key) const
+{
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+}
+
+long RunningProgram::WaitForExit(DWORD milliseconds)
+{
+    if (!Started() || WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) {
+        return -2;
+    }
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    return static_cast<long>(exitCode);
+}
+
 long RunningProgram::CloseAndWait(DWORD milliseconds)
 {
     if (!Started()) {
         return -2;
     }
     PostMessageA(window_, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) {
-        return -2;
-    }
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process_.hProcess, &exitCode);
-    return static_cast<long>(exitCode);
+    return WaitForExit(milliseconds);
 }

@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The path of the built Tagrin.exe, as this process under Wine sees it.
+std::string BuiltProgramPath();
+
+// The real Tagrin.exe, copied into a program folder and started there as a user starts it; every wait
+// is bounded, and a program that does not answer in time is ended so that nothing outlives the test.
+class RunningProgram {
+public:
+    // Copies the built program into folder (when it is not there yet) and starts it with the tail, in
+    // workFolder, or in this process's current directory when workFolder is empty.
+    RunningProgram(const std::string& folder, const std::string& commandTail, const std::string& workFolder = "");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // The main window once it is there, or nullptr after milliseconds. With a null title: the program's
+    // dialog as soon as it exists, before start-up has given it its title.
+    HWND WaitForWindow(DWORD milliseconds, const char* title = "Tagrin v1.0.0");
+    HWND Window() const { return window_; }
+    HWND Item(int id) const { return GetDlgItem(window_, id); }
+    // A control's text, read from this process.
+    std::string ItemText(int id) const;
+    // Keys go through the program's own loop, as typed keys do.
+    void PressKey(HWND target, WPARAM key) const;
+    // The exit code once the program has ended, or -2 when it did not end in time.
+    long WaitForExit(DWORD milliseconds);
+    // Posts WM_CLOSE and waits for the exit: the exit code, or -2 when it did not end in time.
+    long CloseAndWait(DWORD milliseconds);
+    bool Started() const { return process_.hProcess != nullptr; }
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+};
