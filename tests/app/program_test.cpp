@@ -42,29 +42,13 @@ TEST(Program, AnUnquotedProgramPathWithShiftJisListsOnlyItsArguments) {
     TempProgramFolder root;
     const std::string programFolder = root.Join("ツール");
     ASSERT_TRUE(MakeFolder(programFolder));
-    const std::string program = programFolder + "\\Tagrin.exe";
-    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
     ASSERT_TRUE(WriteFileBytes(root.Join("a.txt"), "a"));
-    ASSERT_EQ(program.find(' '), std::string::npos) << "the test needs a program path without blanks";
+    ASSERT_EQ(programFolder.find(' '), std::string::npos) << "the test needs a program path without blanks";
 
-    std::string commandLine = program + " " + root.Join("a.txt");
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               programFolder.c_str(), &startup, &process));
-    HWND window = WaitForWindow("Tagrin v1.0.0", process.dwProcessId, 30000);
-    char count[64] = {};
-    if (window) {
-        SendMessageTimeoutA(GetDlgItem(window, 1011), WM_GETTEXT, sizeof count, reinterpret_cast<LPARAM>(count),
-                            SMTO_ABORTIFHUNG, 5000, nullptr);
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    ASSERT_TRUE(window) << "no window titled Tagrin v1.0.0";
-    EXPECT_STREQ(count, "合計 1件");
+    RunningProgram tagrin(programFolder, root.Join("a.txt"), programFolder, false);
+    ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
+    EXPECT_EQ(tagrin.ItemText(kCountLabel), "合計 1件");
+    EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
 }
 
 TEST(Program, TheRoadOfATypicalUse) {

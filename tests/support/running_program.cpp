@@ -11,14 +11,14 @@ std::string BuiltProgramPath()
 }
 
 RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail,
-                               const std::string& workFolder)
+                               const std::string& workFolder, bool quoted)
 {
     const std::string program = folder + "\\Tagrin.exe";
     if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
         !CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE)) {
         return;
     }
-    std::string commandLine = "\"" + program + "\" " + commandTail;
+    std::string commandLine = (quoted ? "\"" + program + "\"" : program) + " " + commandTail;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,

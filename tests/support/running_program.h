@@ -11,8 +11,10 @@ std::string BuiltProgramPath();
 class RunningProgram {
 public:
     // Copies the built program into folder (when it is not there yet) and starts it with the tail, in
-    // workFolder, or in this process's current directory when workFolder is empty.
-    RunningProgram(const std::string& folder, const std::string& commandTail, const std::string& workFolder = "");
+    // workFolder, or in this process's current directory when workFolder is empty. The program path is
+    // quoted on the command line, unless quoted is false (as a user may type it in a console).
+    RunningProgram(const std::string& folder, const std::string& commandTail, const std::string& workFolder = "",
+                   bool quoted = true);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
