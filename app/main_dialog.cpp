@@ -77,8 +77,9 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     if (!IsWindow(dialog)) return 1;
 
     // The saved values, not the controls: a change in the dialog applies to the command line from the next start.
+    const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
     AddPathList(dialog, commandTail, extText, recurse);
-    CollectListedTags(dialog);
+    CollectListedTags(dialog, firstNewRow);
     RefreshCountLabel(dialog);
     return 1;
 }
