@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/control_ids.h"
+#include "app/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/path_intake.h"
@@ -38,6 +39,7 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
     GetDlgItemTextA(dialog, kExtEdit, extText, sizeof extText);
     int recurse = IsDlgButtonChecked(dialog, kRecurseBox) == BST_CHECKED ? 1 : 0;
     const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
+    WorkProgress progress(dialog, "読込中 %u件");
     for (UINT index = 0; index < count; ++index) {
         char path[kTextBufferSize] = {};
         // A path that would not fit with its quotes is skipped rather than cut into another path.
