@@ -2,6 +2,7 @@
 
 #include "app/control_ids.h"
 #include "app/message_loop.h"
+#include "app/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/path_intake.h"
@@ -36,7 +37,17 @@ const CommandRow CommandTable[7] = {
     {kSendToBox, OnSendToBox},
 };
 
+// What can start or end work: while work runs, such a message (sent from another thread or process
+// and delivered by the look at the queue) waits in the queue for the drain after the work.
+static bool WaitsForRunningWork(UINT message) {
+    return message == WM_COMMAND || message == WM_CLOSE || message == WM_DROPFILES;
+}
+
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (WaitsForRunningWork(message) && WorkProgress::Running()) {
+        PostMessageA(dialog, message, wParam, lParam);
+        return 1;
+    }
     INT_PTR result = 1;
     for (const MessageRow& row : MessageTable) {
         if (row.message != message) continue;
@@ -74,8 +85,10 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     if (!IsWindow(dialog)) return 1;
 
     // The saved values, not the controls: a change in the dialog applies to the command line from the next start.
+    const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
+    WorkProgress progress(dialog, "読込中 %u件");
     AddPathList(dialog, commandTail, extText, recurse);
-    CollectListedTags(dialog);
+    CollectListedTags(dialog, firstNewRow);
     RefreshCountLabel(dialog);
     return 1;
 }

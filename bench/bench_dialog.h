@@ -31,6 +31,12 @@ inline void BenchPaintNow(HWND window)
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
+// The architecture measured, printed with every figure.
+inline const char* BenchArch()
+{
+    return sizeof(void*) == 8 ? "x64" : "x86";
+}
+
 // Row counts from the command line, or the defaults.
 inline std::vector<int> BenchCounts(int argc, char** argv)
 {

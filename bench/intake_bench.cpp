@@ -233,7 +233,8 @@ int main(int argc, char** argv)
 
     LARGE_INTEGER start = Now();
     BuildTree(root, fileCount);
-    std::printf("tree of %u files built in %.2f s\n", fileCount, Seconds(start, Now()));
+    std::printf("%s: tree of %u files built in %.2f s\n", sizeof(void*) == 8 ? "x64" : "x86", fileCount,
+                Seconds(start, Now()));
 
     HWND window = CreateShownDialog();
     if (window == nullptr) {

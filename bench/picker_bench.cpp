@@ -31,7 +31,7 @@ std::vector<std::string> TaggedLocations(int count)
 int main(int argc, char** argv)
 {
     bool allCollected = true;
-    std::printf("%8s %12s %12s %8s %10s\n", "rows", "read s", "collect s", "ratio", "entries");
+    std::printf("%4s %8s %12s %12s %8s %10s\n", "arch", "rows", "read s", "collect s", "ratio", "entries");
     for (int count : BenchCounts(argc, argv)) {
         const std::string folder = BenchProgramFolder("tagrin-picker-bench", count);
         HWND dialog = BenchOpenDialog();
@@ -42,12 +42,13 @@ int main(int argc, char** argv)
         const double baseline = BenchSeconds() - start;
 
         start = BenchSeconds();
-        CollectListedTags(dialog);
+        // The rows were just added, as after an intake.
+        CollectListedTags(dialog, 0);
         const double collected = BenchSeconds() - start;
 
         const LRESULT entries = SendDlgItemMessageA(dialog, kTagCombo, CB_GETCOUNT, 0, 0);
         allCollected = allCollected && entries == count + 10 && locations.size() == static_cast<std::size_t>(count);
-        std::printf("%8d %12.3f %12.3f %8.2f %10ld\n", count, baseline, collected,
+        std::printf("%4s %8d %12.3f %12.3f %8.2f %10ld\n", BenchArch(), count, baseline, collected,
                     baseline > 0 ? collected / baseline : 0.0, static_cast<long>(entries));
         std::fflush(stdout);
         // Closed without saving: the picker's save is close_bench's subject.

@@ -138,7 +138,7 @@ int main(int argc, char** argv)
 
     double removeTag = TimeRemoveTag(locations);
 
-    std::printf("rows %d, %d per folder\n", count, perFolder);
+    std::printf("%s: rows %d, %d per folder\n", BenchArch(), count, perFolder);
     std::printf("dialog Add     %8.3f s  (%d renamed)\n", add, added);
     std::printf("dialog Delete  %8.3f s  (%d renamed)\n", del, deleted);
     std::printf("bare MoveFileA %8.3f s  (tagging %.3f s, untagging %.3f s; %d renames, %d failed)\n", bare,

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
 {
     bool allSorted = true;
     bool descending = false;  // the sort direction is one flag for the process, flipped by every click
-    std::printf("%8s %12s %12s %14s %8s %12s\n", "rows", "read+sort s", "click s", "click+paint s", "ratio",
+    std::printf("%4s %8s %12s %12s %14s %8s %12s\n", "arch", "rows", "read+sort s", "click s", "click+paint s", "ratio",
                 "out of order");
     for (int count : BenchCounts(argc, argv)) {
         const std::string folder = BenchProgramFolder("tagrin-sort-bench", count);
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
 
         const int wrong = PairsOutOfOrder(BenchReadColumn(dialog, kColumnName), descending);
         allSorted = allSorted && wrong == 0;
-        std::printf("%8d %12.3f %12.3f %14.3f %8.2f %12d\n", count, baseline, sorted, painted,
+        std::printf("%4s %8d %12.3f %12.3f %14.3f %8.2f %12d\n", BenchArch(), count, baseline, sorted, painted,
                     baseline > 0 ? sorted / baseline : 0.0, wrong);
         std::fflush(stdout);
         SendMessageA(dialog, WM_CLOSE, 0, 0);

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "app/control_ids.h"
+#include "app/work_progress.h"
 #include "filelist/list_view.h"
+#include "filelist/list_view_ops.h"
 #include "filelist/path_intake.h"
 #include "store/tag_picker.h"
 #include "tags/text_buffer.h"
@@ -36,6 +38,8 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
     char extText[kTextBufferSize] = {};
     GetDlgItemTextA(dialog, kExtEdit, extText, sizeof extText);
     int recurse = IsDlgButtonChecked(dialog, kRecurseBox) == BST_CHECKED ? 1 : 0;
+    const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
+    WorkProgress progress(dialog, "読込中 %u件");
     for (UINT index = 0; index < count; ++index) {
         char path[kTextBufferSize] = {};
         // A path that would not fit with its quotes is skipped rather than cut into another path.
@@ -47,7 +51,7 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
         QuoteIfBlank(path, sizeof path);
         AddPathList(dialog, path, extText, recurse);
     }
-    CollectListedTags(dialog);
+    CollectListedTags(dialog, firstNewRow);
     RefreshCountLabel(dialog);
     DragFinish(drop);
     return 1;

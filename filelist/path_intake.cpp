@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/control_ids.h"
+#include "app/work_progress.h"
 #include "filelist/command_line.h"
 #include "filelist/ext_filter.h"
 #include "filelist/file_list_model.h"
@@ -57,6 +58,7 @@ void AddFileIfNew(FileListOps& list, const char* path)
 {
     if (!IsPathListed(list, path)) {
         AppendFileRow(list, path);
+        ReportWorkProgress(static_cast<unsigned>(list.RowCount()), 0);
     }
 }
 

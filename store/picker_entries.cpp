@@ -1,6 +1,9 @@
 #include "store/picker_entries.h"
 
-#include <vector>
+#include <algorithm>
+#include <numeric>
+
+#include "store/sorted_box_order.h"
 
 namespace {
 
@@ -11,33 +14,54 @@ std::wstring Folded(std::wstring text) {
     return text;
 }
 
-std::wstring Widened(const char* text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 1) return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(static_cast<std::size_t>(length - 1));
-    return wide;
-}
-
 }  // namespace
 
 PickerEntries::PickerEntries(HWND combo) : combo_(combo) {
     const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
     for (LRESULT index = 0; index < count; ++index) {
         const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-        if (length == CB_ERR) continue;
-        std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
-        if (SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())) == CB_ERR) continue;
+        std::vector<wchar_t> text(static_cast<std::size_t>(length == CB_ERR ? 0 : length) + 1, L'\0');
+        // An entry that cannot be read still holds its place in the list.
+        if (length != CB_ERR) SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        held_.push_back(text.data());
         folded_.insert(Folded(text.data()));
     }
 }
 
 bool PickerEntries::Contains(const char* tag) const {
-    return folded_.count(Folded(Widened(tag))) != 0;
+    return folded_.count(Folded(BoxText(tag))) != 0;
 }
 
 void PickerEntries::Add(const char* tag) {
-    SendMessageA(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tag));
-    folded_.insert(Folded(Widened(tag)));
+    added_.push_back(tag);
+    addedTexts_.push_back(BoxText(tag));
+    folded_.insert(Folded(addedTexts_.back()));
+}
+
+void PickerEntries::InsertAdded() {
+    if (added_.empty()) return;
+    const std::vector<std::size_t> places = SortedBoxPlaces(held_, addedTexts_);
+    std::vector<std::size_t> byPlace(added_.size());
+    std::iota(byPlace.begin(), byPlace.end(), 0);
+    std::sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
+
+    std::size_t bytes = 0;
+    for (const std::string& tag : added_) bytes += tag.size() + 1;
+    SendMessageA(combo_, CB_INITSTORAGE, added_.size(), bytes * sizeof(wchar_t));
+    // With redraw on, the list updates its scroll bar at every insert.
+    SendMessageA(combo_, WM_SETREDRAW, FALSE, 0);
+    // In rising order of place, every entry before a place is already where it belongs.
+    std::vector<std::wstring> merged;
+    merged.reserve(held_.size() + added_.size());
+    std::size_t nextHeld = 0;
+    for (std::size_t added : byPlace) {
+        while (merged.size() < places[added]) merged.push_back(std::move(held_[nextHeld++]));
+        SendMessageA(combo_, CB_INSERTSTRING, places[added], reinterpret_cast<LPARAM>(added_[added].c_str()));
+        merged.push_back(std::move(addedTexts_[added]));
+    }
+    SendMessageA(combo_, WM_SETREDRAW, TRUE, 0);
+    while (nextHeld < held_.size()) merged.push_back(std::move(held_[nextHeld++]));
+    held_ = std::move(merged);
+    added_.clear();
+    addedTexts_.clear();
 }

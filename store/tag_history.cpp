@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "app/control_ids.h"
 #include "store/history_file.h"
+#include "store/sorted_box_order.h"
 
 namespace {
 
@@ -31,14 +34,31 @@ bool ReadHistoryLine(std::FILE* stream, char* buffer) {
 
 void LoadTagHistory(HWND dialog) {
     // Emptied first, so a missing file leaves an empty list.
-    SendDlgItemMessageA(dialog, kTagCombo, CB_RESETCONTENT, 0, 0);
+    HWND combo = GetDlgItem(dialog, kTagCombo);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     std::FILE* stream = std::fopen(kHistoryFile, "rt");
     if (!stream) return;
+    std::vector<std::string> lines;
+    std::vector<std::wstring> texts;
     char line[1024] = {};
     while (ReadHistoryLine(stream, line)) {
-        SendDlgItemMessageA(dialog, kTagCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
+        lines.push_back(line);
+        texts.push_back(BoxText(line));
     }
     std::fclose(stream);
+    // Added one by one, the box searches its list for every line; put in its order, each line is appended.
+    const std::vector<std::size_t> places = SortedBoxPlaces({}, texts);
+    std::vector<const char*> inOrder(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) inOrder[places[i]] = lines[i].c_str();
+    std::size_t bytes = 0;
+    for (const std::string& text : lines) bytes += text.size() + 1;
+    SendMessageA(combo, CB_INITSTORAGE, lines.size(), bytes * sizeof(wchar_t));
+    // With redraw on, the list updates its scroll bar at every insert, which costs more than the insert.
+    SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
+    for (const char* text : inOrder) {
+        SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    }
+    SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
 }
 
 namespace {

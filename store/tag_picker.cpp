@@ -1,5 +1,7 @@
 #include "store/tag_picker.h"
 
+#include <shlwapi.h>
+
 #include <cstring>
 
 #include "app/control_ids.h"
@@ -9,21 +11,28 @@
 #include "store/picker_entries.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
-#include "tags/tag_paths.h"
+#include "tags/tag_grammar.h"
 
 namespace {
 
 constexpr int kTextSize = 1024;
 
-// Adds each entry of a TagList unless the list already holds it, letter case ignored.
-// The entries end at the first empty one, and never run past the buffer.
-void AddMissingTags(PickerEntries& listed, const char* tagList, int entries) {
+// Calls take for each entry of a TagList, in order: the entries end at the first empty one, and never
+// run past the buffer.
+template <typename Take>
+void ForEachTag(const char* tagList, int entries, Take take) {
     const char* entry = tagList;
     const char* end = tagList + kTextSize;
     for (int i = 0; i < entries && entry < end && entry[0] != '\0'; ++i) {
-        if (!listed.Contains(entry)) listed.Add(entry);
+        take(entry);
         entry += strnlen(entry, end - entry) + 1;
     }
+}
+
+bool HoldsEveryTag(const PickerEntries& listed, const char* tagList, int entries) {
+    bool all = true;
+    ForEachTag(tagList, entries, [&](const char* tag) { all = all && listed.Contains(tag); });
+    return all;
 }
 
 // Reads entry index into text (kTextSize bytes); false when it does not fit. The entry is read as
@@ -44,7 +53,7 @@ bool ReadPickerEntry(HWND combo, LRESULT index, char* text) {
 
 }  // namespace
 
-void CollectListedTags(HWND dialog) {
+void CollectListedTags(HWND dialog, int firstNewRow) {
     // Read once per pass, so hand edits of the brackets apply from the next pass.
     char opening[kTextSize] = {};
     char closing[kTextSize] = {};
@@ -59,12 +68,19 @@ void CollectListedTags(HWND dialog) {
     for (int row = 0; row < rows; ++row) {
         char location[kTextSize] = {};
         list.GetText(row, kColumnLocation, location, sizeof location);
+        const char* name = PathFindFileNameA(location);
         char tagList[kTextSize] = {};
-        const int entries = ReadTagList(location, tagList, opening, closing);
+        const int entries = name[0] == '\0' ? 0 : ReadTagListFromName(name, tagList, opening, closing);
         // An empty first tag hides the rest of the name's tags.
-        if (entries == 0 || tagList[0] == '\0') continue;
-        AddMissingTags(listed, tagList, entries);
+        if (entries == 0 || tagList[0] == '\0' || HoldsEveryTag(listed, tagList, entries)) continue;
+        // A folder gives no tags. Rows the intake has just added were files a moment ago; an older
+        // row's file may have become a folder, which costs a file-system query to find out.
+        if (row < firstNewRow && PathIsDirectoryA(location)) continue;
+        ForEachTag(tagList, entries, [&](const char* tag) {
+            if (!listed.Contains(tag)) listed.Add(tag);
+        });
     }
+    listed.InsertAdded();
 }
 
 void SavePickerToHistory(HWND dialog) {

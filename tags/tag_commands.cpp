@@ -2,6 +2,8 @@
 
 #include "app/control_ids.h"
 #include "app/message_loop.h"
+#include "app/work_progress.h"
+#include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 #include "tags/dbcs_text.h"
 #include "tags/tag_rows.h"
@@ -16,6 +18,7 @@ using RowCommand = int (*)(FileListOps& list, const char* tag);
 // doing drawing work of its own, which a shown list view does row by row.
 int RunTagCommand(HWND dialog, RowCommand command)
 {
+    WorkProgress progress(dialog, "処理中 %u/%u");
     ListViewOps list = ListViewOps::OfDialog(dialog);
     HWND window = list.Window();
     SendMessageA(window, WM_SETREDRAW, FALSE, 0);
@@ -28,6 +31,7 @@ int RunTagCommand(HWND dialog, RowCommand command)
 
     SendMessageA(window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(window, nullptr, FALSE);
+    RefreshCountLabel(dialog);
     return done;
 }
 

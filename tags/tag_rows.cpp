@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "app/work_progress.h"
 #include "filelist/file_list_model.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
@@ -62,6 +63,7 @@ int RunBatch(FileListOps& list, const char* tag, RowWork work)
         char oldLocation[kTextBufferSize] = {};
         list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
         done += work(row, oldLocation);
+        ReportWorkProgress(static_cast<unsigned>(row + 1), static_cast<unsigned>(count));
     }
     if (done > 0) {
         AppendTagToHistory(kHistoryFile, tag);

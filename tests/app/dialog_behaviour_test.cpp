@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/control_ids.h"
 #include "app/message_loop.h"
+#include "filelist/file_list_model.h"
+#include "filelist/list_view_ops.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
 
@@ -195,6 +200,61 @@ TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox) {
         PumpMessages();
         EXPECT_FALSE(IsWindow(dialog.Window())) << way;
         EXPECT_TRUE(FileExists(folder.Join("設定.ini"))) << way;
+    }
+}
+
+// Another thread reads the count label during a long Add: its WM_GETTEXT is handled only in the batch's
+// look at the queue. A close sent the same way waits for the drain after the batch, which ends whole.
+TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
+    DialogUnderTest dialog;
+    ListViewOps list = ListViewOps::OfDialog(dialog.Window());
+    const int rows = 20000;
+    SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
+    for (int row = 0; row < rows; ++row) {
+        char location[64];
+        std::snprintf(location, sizeof location, "C:\\missing folder\\file_%05d.txt", row);
+        AppendFileRow(list, location);
+    }
+    SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
+    SetWindowTextA(GetWindow(dialog.Item(kTagCombo), GW_CHILD), "Memo");
+
+    // The first run is read; during the second, the reader also sends a close.
+    const std::string expected = "/" + std::to_string(rows);
+    for (bool sendClose : {false, true}) {
+        std::atomic<bool> stop{false};
+        std::vector<std::string> seen;
+        HWND label = dialog.Item(kCountLabel);
+        HWND window = dialog.Window();
+        std::thread reader([&] {
+            bool closeSent = !sendClose;
+            while (!stop) {
+                char text[64] = {};
+                DWORD_PTR copied = 0;
+                if (!SendMessageTimeoutA(label, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                                         200, &copied)) continue;
+                seen.push_back(text);
+                if (!closeSent && seen.back().rfind("処理中 ", 0) == 0) {
+                    closeSent = SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 200, &copied) != 0;
+                }
+            }
+        });
+        ClickButton(window, kAddButton);
+        const bool open = IsWindow(window) != FALSE;
+        const std::string after = open ? dialog.ItemText(kCountLabel) : "";
+        stop = true;
+        reader.join();
+
+        bool progressShown = false;
+        for (const std::string& text : seen) {
+            progressShown = progressShown || (text.rfind("処理中 ", 0) == 0 && text.size() > expected.size() &&
+                                              text.compare(text.size() - expected.size(), expected.size(), expected) == 0);
+        }
+        EXPECT_TRUE(progressShown) << "close sent: " << sendClose;
+        // The close waited for the drain after the whole batch.
+        EXPECT_EQ(!sendClose, open);
+        if (!sendClose) {
+            EXPECT_EQ("合計 20000件", after);
+        }
     }
 }
 

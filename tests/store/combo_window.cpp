@@ -47,3 +47,15 @@ std::vector<std::string> ComboWindow::Entries() const {
 void ComboWindow::AddEntry(const std::string& text) {
     SendMessageA(Combo(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+std::vector<std::string> MixedBoxTexts(int count, int seed) {
+    static const char* const kWords[] = {"memo", "Memo", "MEMO", "mEmO", "memo2", "Draft", "draft", "ソ", "表",
+                                         "ｍｅｍｏ", "ＭＥＭＯ", "めも", "メモ", "", "a-b", "ab", "a b", "Ab"};
+    std::vector<std::string> texts;
+    unsigned state = static_cast<unsigned>(seed);
+    for (int i = 0; i < count; ++i) {
+        state = state * 1664525u + 1013904223u;
+        texts.push_back(kWords[(state >> 16) % (sizeof kWords / sizeof kWords[0])]);
+    }
+    return texts;
+}

@@ -23,3 +23,7 @@ public:
 private:
     HWND window_;
 };
+
+// count texts drawn from words the sorted box finds equal or near (letter case, widths, kana, ソ and
+// 表, blanks and hyphens, empty), in a mixed order given by seed.
+std::vector<std::string> MixedBoxTexts(int count, int seed);

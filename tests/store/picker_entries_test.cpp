@@ -51,7 +51,27 @@ TEST(PickerEntries, AddPutsTheTagInTheListAndTheSet) {
     entries.Add("Draft");
     EXPECT_TRUE(entries.Contains("draft"));
     EXPECT_TRUE(entries.Contains("MEMO"));
+    EXPECT_EQ(std::vector<std::string>{"Memo"}, window.Entries());
+    entries.InsertAdded();
     EXPECT_EQ((std::vector<std::string>{"Draft", "Memo"}), window.Entries());
+}
+
+// Entries inserted at their places must stand exactly where the box's own sorted adds put them,
+// also among entries it finds equal (letter case, duplicates), whose order depends on its search.
+TEST(PickerEntries, InsertedWhereTheSortedBoxPutsThem) {
+    for (int seed : {1, 2, 3}) {
+        const std::vector<std::string> texts = MixedBoxTexts(600, seed);
+        ComboWindow sorted;
+        ComboWindow inserted;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            sorted.AddEntry(texts[i]);
+            if (i < texts.size() / 3) inserted.AddEntry(texts[i]);
+        }
+        PickerEntries entries(inserted.Combo());
+        for (std::size_t i = texts.size() / 3; i < texts.size(); ++i) entries.Add(texts[i].c_str());
+        entries.InsertAdded();
+        EXPECT_EQ(sorted.Entries(), inserted.Entries()) << "seed " << seed;
+    }
 }
 
 }  // namespace

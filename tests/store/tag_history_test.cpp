@@ -161,4 +161,22 @@ TEST(TagHistoryTest, LoadTagHistoryOffersCaseDifferentAndShiftJisLines) {
     EXPECT_EQ(expected, entries);
 }
 
+// The loaded list stands in exactly the order that adding the lines one by one to the box gives.
+TEST(TagHistoryTest, LoadTagHistoryKeepsTheSortedBoxOrder) {
+    for (int seed : {1, 2}) {
+        TempProgramFolder folder;
+        const std::vector<std::string> lines = MixedBoxTexts(500, seed);
+        std::string bytes;
+        ComboWindow sorted;
+        for (const std::string& line : lines) {
+            bytes += line + "\r\n";
+            sorted.AddEntry(line);
+        }
+        ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), bytes));
+        ComboWindow loaded;
+        LoadTagHistory(loaded.Window());
+        EXPECT_EQ(sorted.Entries(), loaded.Entries()) << "seed " << seed;
+    }
+}
+
 }  // namespace

@@ -26,6 +26,7 @@ public:
         AppendFileRow(rows_, location.c_str());
         if (excluded) rows_.SetStateImage(rows_.RowCount() - 1, 2);
     }
+    int RowCount() const { return rows_.RowCount(); }
 
 private:
     ListViewOps rows_;
@@ -68,7 +69,7 @@ TEST(TagPickerTest, CollectListedTags) {
         PickerWindow window;
         for (const std::string& entry : c.before) window.AddEntry(entry);
         for (const Row& row : c.rows) window.AddRow(folder.Join(row.name), row.excluded);
-        CollectListedTags(window.Window());
+        CollectListedTags(window.Window(), window.RowCount());
         EXPECT_EQ(c.after, window.Entries());
     }
 }
@@ -79,7 +80,7 @@ TEST(TagPickerTest, FolderRowGivesNoTags) {
     PickerWindow window;
     window.AddRow(folder.Join("[Memo]folder"));
     window.AddRow(folder.Join("[Gone]missing.txt"));  // a file that is not there is read as text
-    CollectListedTags(window.Window());
+    CollectListedTags(window.Window(), window.RowCount());
     EXPECT_EQ(std::vector<std::string>{"Gone"}, window.Entries());
 }
 
@@ -87,9 +88,9 @@ TEST(TagPickerTest, LaterPassAddsNoDuplicates) {
     TempProgramFolder folder;
     PickerWindow window;
     window.AddRow(folder.Join("[Memo]a.txt"));
-    CollectListedTags(window.Window());
+    CollectListedTags(window.Window(), window.RowCount());
     window.AddRow(folder.Join("[memo](Draft)b.txt"));
-    CollectListedTags(window.Window());
+    CollectListedTags(window.Window(), window.RowCount());
     const std::vector<std::string> expected = {"Draft", "Memo"};
     EXPECT_EQ(expected, window.Entries());
 }
@@ -146,7 +147,7 @@ TEST(TagPickerTest, HistoryGainsTheTagsOfListedNames) {
     LoadTagHistory(window.Window());
     window.AddRow(folder.Join("[Zeta](old)a.txt"));
     window.AddRow(folder.Join("[Alpha]b.txt"));
-    CollectListedTags(window.Window());
+    CollectListedTags(window.Window(), window.RowCount());
     SavePickerToHistory(window.Window());
     EXPECT_EQ("Old\r\nAlpha\r\nZeta\r\n", ReadFileBytes(folder.Join(kHistoryName)));
 }

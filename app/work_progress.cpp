@@ -1,0 +1,42 @@
+#include "app/work_progress.h"
+
+#include "app/control_ids.h"
+
+namespace {
+
+constexpr ULONGLONG kQuietMs = 500;
+constexpr ULONGLONG kRepaintEveryMs = 100;
+
+WorkProgress* running = nullptr;
+
+}  // namespace
+
+WorkProgress::WorkProgress(HWND dialog, const char* format)
+    : dialog_(dialog), format_(format), active_(running == nullptr), start_(GetTickCount64()) {
+    if (active_) running = this;
+}
+
+WorkProgress::~WorkProgress() {
+    if (active_) running = nullptr;
+}
+
+bool WorkProgress::Running() {
+    return running != nullptr;
+}
+
+void WorkProgress::Report(unsigned done, unsigned total) {
+    const ULONGLONG now = GetTickCount64();
+    if (now - start_ < kQuietMs || now - shown_ < kRepaintEveryMs) return;
+    shown_ = now;
+    char text[1024] = {};
+    wsprintfA(text, format_, done, total);
+    SetDlgItemTextA(dialog_, kCountLabel, text);
+    UpdateWindow(GetDlgItem(dialog_, kCountLabel));
+    // Looking is enough for the platform to see a live window; input stays queued for the drain after.
+    MSG msg;
+    PeekMessageA(&msg, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE);
+}
+
+void ReportWorkProgress(unsigned done, unsigned total) {
+    if (running) running->Report(done, total);
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+// Long work (a batch of renames, an intake) runs inside a message handler. Once it has run for about
+// half a second, the count label shows how far it is, repainted alone at most about ten times a second,
+// and the thread looks at its queue without taking anything out of it, so the window is never taken
+// for hung. One piece of work at a time: an instance made while another lives shows nothing.
+class WorkProgress {
+public:
+    // format: a wsprintfA format with the count done and the total, e.g. "処理中 %u/%u".
+    WorkProgress(HWND dialog, const char* format);
+    ~WorkProgress();
+    WorkProgress(const WorkProgress&) = delete;
+    WorkProgress& operator=(const WorkProgress&) = delete;
+
+    // True while work runs: what a look at the queue lets through must not start more work.
+    static bool Running();
+
+private:
+    friend void ReportWorkProgress(unsigned done, unsigned total);
+    void Report(unsigned done, unsigned total);
+
+    HWND dialog_;
+    const char* format_;
+    bool active_;
+    ULONGLONG start_;
+    ULONGLONG shown_ = 0;
+};
+
+// Tells the running work's progress how far it is; nothing without one. Cheap enough for every row.
+void ReportWorkProgress(unsigned done, unsigned total);
