@@ -5,7 +5,7 @@
 
 #include "app/main_dialog.h"
 #include "app/message_loop.h"
-#include "filelist/command_line.h"
+#include "filelist/core/command_line.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The one GUI thread is an OLE apartment for the whole run (drag and drop, shell links).

@@ -1,8 +1,10 @@
 #include "app/main_dialog.h"
 
-#include "app/control_ids.h"
+#include <shlwapi.h>
+
+#include "res/control_ids.h"
 #include "app/message_loop.h"
-#include "app/work_progress.h"
+#include "filelist/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/path_intake.h"
@@ -10,8 +12,10 @@
 #include "store/settings.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
-#include "tags/tag_commands.h"
-#include "tags/text_buffer.h"
+#include "app/drop_handler.h"
+#include "app/tag_buttons.h"
+#include "tags/tag_collection.h"
+#include "tags/core/text_buffer.h"
 
 const char kWindowTitle[] = "Tagrin v1.0.0";
 
@@ -28,13 +32,13 @@ const MessageRow MessageTable[7] = {
 
 // Each handler lives with the feature it serves; commands of other controls get default processing.
 const CommandRow CommandTable[7] = {
-    {kAddButton, OnAddButton},
-    {kCloseButton, OnCloseButton},
-    {kDeleteButton, OnDeleteButton},
-    {kClearButton, ClearFileList},
-    {kCheckAllBox, SetAllExclusions},
-    {kContextMenuBox, OnContextMenuBox},
-    {kSendToBox, OnSendToBox},
+    {IDC_ADD_BUTTON, OnAddButton},
+    {IDC_CLOSE_BUTTON, OnCloseButton},
+    {IDC_DELETE_BUTTON, OnDeleteButton},
+    {IDC_CLEAR_BUTTON, ClearFileList},
+    {IDC_CHECK_ALL_BOX, SetAllExclusions},
+    {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
+    {IDC_SEND_TO_BOX, OnSendToBox},
 };
 
 // What can start or end work: while work runs, such a message (sent from another thread or process
@@ -72,11 +76,11 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     int recurse = 1;
     ReadIntakeSettings(extText, &recurse);
     LoadTagHistory(dialog);
-    SetDlgItemTextA(dialog, kExtEdit, extText);
-    CheckDlgButton(dialog, kRecurseBox, recurse != 0 ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemTextA(dialog, IDC_EXT_EDIT, extText);
+    CheckDlgButton(dialog, IDC_RECURSE_BOX, recurse != 0 ? BST_CHECKED : BST_UNCHECKED);
     SetUpFileListView(dialog);
-    CheckDlgButton(dialog, kContextMenuBox, IsContextMenuRegistered() ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, kSendToBox, SendToShortcutExists() ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_CONTEXT_MENU_BOX, IsContextMenuRegistered() ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_SEND_TO_BOX, SendToShortcutExists() ? BST_CHECKED : BST_UNCHECKED);
 
     ShowWindow(dialog, SW_SHOW);
     // Paint the empty window before a possibly long intake.
@@ -95,8 +99,8 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
 
 int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
     TextBuffer extText = {};
-    GetDlgItemTextA(dialog, kExtEdit, extText, sizeof extText);
-    const int recurse = IsDlgButtonChecked(dialog, kRecurseBox) == BST_CHECKED ? 1 : 0;
+    GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
+    const int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
     SavePickerToHistory(dialog);
     SaveIntakeSettings(extText, recurse);
     DestroyWindow(dialog);
@@ -104,13 +108,13 @@ int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
 }
 
 int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
-    ReleaseLocationIndex(GetDlgItem(dialog, kFileList));
+    ReleaseLocationIndex(GetDlgItem(dialog, IDC_FILE_LIST));
     PostQuitMessage(0);
     return 0;
 }
 
 int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
-    HWND list = GetDlgItem(dialog, kFileList);
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
     RECT frame;
     GetWindowRect(list, &frame);
     POINT topLeft = {frame.left, frame.top};
@@ -126,4 +130,15 @@ int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
 int OnCloseButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*) {
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     return 1;
+}
+
+HWND CreateMainDialog(HINSTANCE instance, const char* commandTail) {
+    // Every relative file name (".\設定.ini", ".\タグ.txt", ".\ShellExt.dll") resolves beside the program.
+    TextBuffer folder = {};
+    GetModuleFileNameA(nullptr, folder, sizeof folder - 1);
+    *PathFindFileNameA(folder) = '\0';
+    SetCurrentDirectoryA(folder);
+
+    return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
+                              reinterpret_cast<LPARAM>(commandTail ? commandTail : ""));
 }

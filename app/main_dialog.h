@@ -18,3 +18,7 @@ int OnCloseButton(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* 
 
 // The window title, set once the dialog has initialised.
 extern const char kWindowTitle[];
+
+// Makes the program's folder the current directory and creates the main dialog (hidden until its
+// initialisation shows it) with the command-line tail as its creation parameter. Null on failure.
+HWND CreateMainDialog(HINSTANCE instance, const char* commandTail);

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/main_dialog.h"
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 
 inline double BenchSeconds()
@@ -75,7 +75,7 @@ inline HWND BenchOpenDialog()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMainDialogTemplate), nullptr,
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
                                      MainDialogProc, reinterpret_cast<LPARAM>(""));
     if (!dialog) {
         std::fprintf(stderr, "cannot create the dialog (error %lu)\n", GetLastError());

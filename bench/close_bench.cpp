@@ -72,9 +72,9 @@ int main(int argc, char** argv)
         for (int i = 0; i < added; ++i) {
             char tag[32];
             std::snprintf(tag, sizeof tag, "new%06d", i);
-            SendDlgItemMessageA(dialog, kTagCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tag));
+            SendDlgItemMessageA(dialog, IDC_TAG_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tag));
         }
-        const LRESULT entries = SendDlgItemMessageA(dialog, kTagCombo, CB_GETCOUNT, 0, 0);
+        const LRESULT entries = SendDlgItemMessageA(dialog, IDC_TAG_COMBO, CB_GETCOUNT, 0, 0);
 
         start = BenchSeconds();
         SendMessageA(dialog, WM_CLOSE, 0, 0);

@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/main_dialog.h"
 #include "app/message_loop.h"
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
-#include "filelist/memory_file_list.h"
+#include "filelist/core/memory_file_list.h"
 #include "filelist/path_intake.h"
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 namespace {
 
@@ -200,10 +200,10 @@ void PrintBreakdown(HWND dialog, const MemoryFileList& rows)
         list.Locations();
     }
     PrintPerRow("ListViewOps::Locations (the index's lookup)", Seconds(start, Now()), count);
-    NMHDR unhandled = {list.Window(), static_cast<UINT_PTR>(kFileList), LVN_ITEMCHANGED};
+    NMHDR unhandled = {list.Window(), static_cast<UINT_PTR>(IDC_FILE_LIST), LVN_ITEMCHANGED};
     start = Now();
     for (std::size_t row = 0; row < count; ++row) {
-        SendMessageA(dialog, WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&unhandled));
+        SendMessageA(dialog, WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&unhandled));
     }
     PrintPerRow("WM_NOTIFY to the dialog, a code not handled", Seconds(start, Now()), count);
     SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
@@ -265,12 +265,12 @@ int main(int argc, char** argv)
     // A header click: the sort reads and writes back every row.
     NMLISTVIEW click = {};
     click.hdr.hwndFrom = list.Window();
-    click.hdr.idFrom = kFileList;
+    click.hdr.idFrom = IDC_FILE_LIST;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iSubItem = kColumnName;
     INT_PTR result = 1;
     start = Now();
-    OnListNotify(window, kFileList, reinterpret_cast<LPARAM>(&click), &result);
+    OnListNotify(window, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click), &result);
     PaintNow(window);
     double sortSeconds = Seconds(start, Now());
 

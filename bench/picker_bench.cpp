@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "bench_dialog.h"
-#include "store/tag_picker.h"
+#include "tags/tag_collection.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
         CollectListedTags(dialog, 0);
         const double collected = BenchSeconds() - start;
 
-        const LRESULT entries = SendDlgItemMessageA(dialog, kTagCombo, CB_GETCOUNT, 0, 0);
+        const LRESULT entries = SendDlgItemMessageA(dialog, IDC_TAG_COMBO, CB_GETCOUNT, 0, 0);
         allCollected = allCollected && entries == count + 10 && locations.size() == static_cast<std::size_t>(count);
         std::printf("%4s %8d %12.3f %12.3f %8.2f %10ld\n", BenchArch(), count, baseline, collected,
                     baseline > 0 ? collected / baseline : 0.0, static_cast<long>(entries));

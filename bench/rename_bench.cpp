@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "bench_dialog.h"
 #include "app/main_dialog.h"
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "tags/tag_paths.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -123,12 +123,12 @@ int main(int argc, char** argv)
     for (const std::string& location : locations) AppendFileRow(list, location.c_str());
     SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
     UpdateWindow(dialog);
-    SetDlgItemTextA(dialog, kTagCombo, "Memo");
+    SetDlgItemTextA(dialog, IDC_TAG_COMBO, "Memo");
 
     int added = 0;
     int deleted = 0;
-    double add = TimeClick(dialog, kAddButton, &added);
-    double del = TimeClick(dialog, kDeleteButton, &deleted);
+    double add = TimeClick(dialog, IDC_ADD_BUTTON, &added);
+    double del = TimeClick(dialog, IDC_DELETE_BUTTON, &deleted);
     DestroyWindow(dialog);
 
     int failures = 0;

@@ -63,15 +63,15 @@ int main(int argc, char** argv)
         std::sort(names.begin(), names.end());
         const double baseline = BenchSeconds() - start;
 
-        HWND list = GetDlgItem(dialog, kFileList);
+        HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
         NMLISTVIEW click = {};
         click.hdr.hwndFrom = list;
-        click.hdr.idFrom = kFileList;
+        click.hdr.idFrom = IDC_FILE_LIST;
         click.hdr.code = LVN_COLUMNCLICK;
         click.iItem = -1;
         click.iSubItem = kColumnName;
         start = BenchSeconds();
-        SendMessageA(dialog, WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
+        SendMessageA(dialog, WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click));
         const double sorted = BenchSeconds() - start;
         BenchPaintNow(dialog);
         const double painted = BenchSeconds() - start;

@@ -37,7 +37,7 @@ configure_file(${CMAKE_SOURCE_DIR}/res/Tagrin.exe.manifest.in ${CMAKE_BINARY_DIR
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/res")
 set(TAGRIN_RESOURCES ${CMAKE_SOURCE_DIR}/res/tagrin.rc)
 set_source_files_properties(${TAGRIN_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/control_ids.h")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(Tagrin WIN32 app/main.cpp ${TAGRIN_RESOURCES})

@@ -6,12 +6,12 @@
 
 #include <cstring>
 
-#include "app/control_ids.h"
-#include "filelist/file_list_model.h"
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/row_colour.h"
-#include "tags/dbcs_text.h"
-#include "tags/text_buffer.h"
+#include "tags/core/dbcs_text.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ void OpenActivatedRow(const NMITEMACTIVATE& activate)
 
 void SetUpFileListView(HWND dialog)
 {
-    HWND list = GetDlgItem(dialog, kFileList);
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
     // The image list never holds an image: the rows take their 24-pixel height from it.
     HIMAGELIST rowHeight = ImageList_Create(16, 24, 0, 0, 0);
     SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
@@ -117,7 +117,7 @@ void SetUpFileListView(HWND dialog)
 int OnListNotify(HWND dialog, WPARAM, LPARAM lParam, INT_PTR* result)
 {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header == nullptr || header->idFrom != static_cast<UINT_PTR>(kFileList)) {
+    if (header == nullptr || header->idFrom != static_cast<UINT_PTR>(IDC_FILE_LIST)) {
         return 0;
     }
     switch (header->code) {
@@ -155,7 +155,7 @@ void RefreshCountLabel(HWND dialog)
     ListViewOps list = ListViewOps::OfDialog(dialog);
     char text[kTextBufferSize] = {};
     wsprintfA(text, "合計 %u件", static_cast<unsigned>(list.RowCount()));
-    SetDlgItemTextA(dialog, kCountLabel, text);
+    SetDlgItemTextA(dialog, IDC_COUNT_LABEL, text);
 }
 
 void OpenRowFile(const char* location)

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "filelist/file_list_model.h"
-#include "filelist/location_index.h"
-#include "tags/text_buffer.h"
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
+#include "filelist/core/location_index.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ int CALLBACK CompareByNewPlace(LPARAM a, LPARAM b, LPARAM places)
 
 ListViewOps ListViewOps::OfDialog(HWND dialog)
 {
-    return ListViewOps(GetDlgItem(dialog, kFileList));
+    return ListViewOps(GetDlgItem(dialog, IDC_FILE_LIST));
 }
 
 int ListViewOps::RowCount() const

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "filelist/file_list_ops.h"
+#include "filelist/core/file_list_ops.h"
 
 // FileListOps over a real report-style list view (control 1001). The location index lives with
 // the window (the list view's user data) and is freed by ReleaseLocationIndex when the dialog is destroyed.

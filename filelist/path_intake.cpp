@@ -4,15 +4,15 @@
 
 #include <cstring>
 
-#include "app/control_ids.h"
-#include "app/work_progress.h"
-#include "filelist/command_line.h"
-#include "filelist/ext_filter.h"
-#include "filelist/file_list_model.h"
+#include "res/control_ids.h"
+#include "filelist/work_progress.h"
+#include "filelist/core/command_line.h"
+#include "filelist/core/ext_filter.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/folder_trail.h"
 #include "filelist/list_view_ops.h"
-#include "tags/dbcs_text.h"
-#include "tags/text_buffer.h"
+#include "tags/core/dbcs_text.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 

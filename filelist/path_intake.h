@@ -1,13 +1,11 @@
 #pragma once
 #include <windows.h>
 
-#include "filelist/file_list_ops.h"
+#include "filelist/core/file_list_ops.h"
 
 // Adds the paths of a path text (command-line tail or one dropped path) to control 1001 of dialog:
 // folders are scanned through all levels when recurse is nonzero, files pass the extension filter.
 void AddPathList(HWND dialog, const char* text, const char* extText, int recurse);
-// WM_DROPFILES.
-int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 
 // AddPathList on any file list; it does not touch the window's redraw.
 void AddPathsToList(FileListOps& list, const char* text, const char* extText, int recurse);

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "filelist/file_list_model.h"
-#include "tags/dbcs_text.h"
+#include "filelist/core/file_list_model.h"
+#include "tags/core/dbcs_text.h"
 
 COLORREF RowColour(int stateImage, const char* result)
 {

@@ -1,14 +1,14 @@
 set(FILELIST_PURE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/name_key.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ext_filter.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/location_index.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/memory_file_list.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/file_list_model.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/core/name_key.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/core/command_line.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/core/ext_filter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/core/location_index.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/core/memory_file_list.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/core/file_list_model.cpp)
 set(FILELIST_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_view_ops.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/row_colour.cpp
     ${CMAKE_CURRENT_LIST_DIR}/folder_trail.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_intake.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/drop_files.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/work_progress.cpp)

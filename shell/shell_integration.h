@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 bool IsContextMenuRegistered();
 void RegisterContextMenu();

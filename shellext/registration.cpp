@@ -7,7 +7,7 @@
 
 #include "res/extension_class.h"
 #include "shellext/module.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <new>
 
 #include "shellext/module.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 

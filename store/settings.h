@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 // ".\設定.ini", read at the moment of use, never cached.
 void ReadBracketSettings(TextBuffer& opening, TextBuffer& closing);

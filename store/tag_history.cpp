@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "store/history_file.h"
 #include "store/sorted_box_order.h"
 
@@ -34,7 +34,7 @@ bool ReadHistoryLine(std::FILE* stream, char* buffer) {
 
 void LoadTagHistory(HWND dialog) {
     // Emptied first, so a missing file leaves an empty list.
-    HWND combo = GetDlgItem(dialog, kTagCombo);
+    HWND combo = GetDlgItem(dialog, IDC_TAG_COMBO);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     std::FILE* stream = std::fopen(kHistoryFile, "rt");
     if (!stream) return;

@@ -1,13 +1,12 @@
 #include "tags/tag_commands.h"
 
-#include "app/control_ids.h"
-#include "app/message_loop.h"
-#include "app/work_progress.h"
+#include "res/control_ids.h"
+#include "filelist/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 #include "tags/tag_rows.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ int RunTagCommand(HWND dialog, RowCommand command)
     ClearResults(list, list.RowCount());
 
     char tag[kTextBufferSize] = {};
-    GetDlgItemTextA(dialog, kTagCombo, tag, sizeof tag);
+    GetDlgItemTextA(dialog, IDC_TAG_COMBO, tag, sizeof tag);
     TrimBlanks(tag);
     int done = tag[0] == '\0' ? 0 : command(list, tag);
 
@@ -33,18 +32,6 @@ int RunTagCommand(HWND dialog, RowCommand command)
     InvalidateRect(window, nullptr, FALSE);
     RefreshCountLabel(dialog);
     return done;
-}
-
-// The starting button stays disabled until the messages queued during the run have been
-// handled, so clicks made meanwhile fall on a disabled button.
-int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
-{
-    HWND button = GetDlgItem(dialog, buttonId);
-    EnableWindow(button, FALSE);
-    command(dialog);
-    DrainMessageQueue(dialog);
-    EnableWindow(button, TRUE);
-    return 1;
 }
 
 }  // namespace
@@ -57,14 +44,4 @@ int AddTagCommand(HWND dialog)
 int DeleteTagCommand(HWND dialog)
 {
     return RunTagCommand(dialog, DeleteTagFromRows);
-}
-
-int OnAddButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
-{
-    return RunFromButton(dialog, kAddButton, AddTagCommand);
-}
-
-int OnDeleteButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
-{
-    return RunFromButton(dialog, kDeleteButton, DeleteTagCommand);
 }

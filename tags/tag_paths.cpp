@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "store/settings.h"
-#include "tags/tag_grammar.h"
-#include "tags/text_buffer.h"
+#include "tags/core/tag_grammar.h"
+#include "tags/core/text_buffer.h"
 
 int ReadTagList(const char* path, char* out, const char* opening, const char* closing) {
     if (!path || !out || PathIsDirectoryA(path)) return 0;

@@ -5,14 +5,14 @@
 
 #include <cstring>
 
-#include "app/work_progress.h"
-#include "filelist/file_list_model.h"
+#include "filelist/work_progress.h"
+#include "filelist/core/file_list_model.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
 #include "tags/tag_commands.h"
-#include "tags/tag_grammar.h"
+#include "tags/core/tag_grammar.h"
 #include "tags/tag_paths.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 

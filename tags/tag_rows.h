@@ -1,11 +1,13 @@
 #pragma once
 
-#include "filelist/file_list_ops.h"
+#include "filelist/core/file_list_ops.h"
 
 // The per-row work of the Add and Delete commands over any FileListOps, so it runs with or
 // without a window. tag is already trimmed and not empty. Every processed row is tried in index
 // order: renamed with MoveFileA (never replacing a file) and brought up to date, or marked "失敗".
 // When at least one file was renamed the tag is appended to ".\タグ.txt". Each returns the number
-// of files renamed. Results are not cleared here: the caller does that (ClearResults, tags/tag_commands.h).
+// of files renamed. Results are not cleared here: the caller does that (ClearResults, below).
 int AddTagToRows(FileListOps& list, const char* tag);
 int DeleteTagFromRows(FileListOps& list, const char* tag);
+// Empties the result column of the first count rows.
+void ClearResults(FileListOps& list, int count);

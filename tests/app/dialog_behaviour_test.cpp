@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/message_loop.h"
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
@@ -51,13 +51,13 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine) {
     DialogUnderTest dialog(tail.c_str());
     ASSERT_TRUE(dialog.Window());
 
-    EXPECT_EQ(dialog.ItemText(kExtEdit), "txt");
-    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kRecurseBox), BST_UNCHECKED);
+    EXPECT_EQ(dialog.ItemText(IDC_EXT_EDIT), "txt");
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_RECURSE_BOX), BST_UNCHECKED);
     // The folder is skipped (flag 0), the .jpg fails the filter, a relative path stays relative.
     EXPECT_EQ(ColumnTexts(dialog.Window(), 2), (std::vector<std::string>{folder.Join("a b.txt"), "rel.txt"}));
     EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"a b.txt", "rel.txt"}));
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
-    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kCheckAllBox), BST_UNCHECKED);
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_CHECK_ALL_BOX), BST_UNCHECKED);
 }
 
 TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched) {
@@ -66,10 +66,10 @@ TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched) {
     ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\x.jpg"), "x"));
     std::string tail = folder.Join("sub");
     DialogUnderTest dialog(tail.c_str());
-    EXPECT_EQ(dialog.ItemText(kExtEdit), "*");
-    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kRecurseBox), BST_CHECKED);
+    EXPECT_EQ(dialog.ItemText(IDC_EXT_EDIT), "*");
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_RECURSE_BOX), BST_CHECKED);
     EXPECT_EQ(ColumnTexts(dialog.Window(), 2), (std::vector<std::string>{folder.Join("sub\\x.jpg")}));
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 1件");
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
 }
 
 TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
@@ -79,64 +79,64 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
     ASSERT_TRUE(WriteFileBytes(folder.Join("d\\two.jpg"), "2"));
     ASSERT_TRUE(WriteFileBytes(folder.Join("my file.txt"), "3"));
     DialogUnderTest dialog;
-    SetDlgItemTextA(dialog.Window(), kExtEdit, "txt");
-    CheckDlgButton(dialog.Window(), kRecurseBox, BST_CHECKED);
+    SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt");
+    CheckDlgButton(dialog.Window(), IDC_RECURSE_BOX, BST_CHECKED);
 
     SendMessageA(dialog.Window(), WM_DROPFILES,
                  reinterpret_cast<WPARAM>(MakeDrop({folder.Join("d"), folder.Join("my file.txt")})), 0);
     EXPECT_EQ(ColumnTexts(dialog.Window(), 2),
               (std::vector<std::string>{folder.Join("d\\[Memo]one.txt"), folder.Join("my file.txt")}));
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
     // The tags of the dropped names are offered in the picker.
-    EXPECT_EQ(SendDlgItemMessageA(dialog.Window(), kTagCombo, CB_FINDSTRINGEXACT, -1,
+    EXPECT_EQ(SendDlgItemMessageA(dialog.Window(), IDC_TAG_COMBO, CB_FINDSTRINGEXACT, -1,
                                   reinterpret_cast<LPARAM>("Memo")), 0);
 
     // The same file again, in another letter case, adds no second row.
     std::string again = folder.Join("MY FILE.TXT");
     SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({again})), 0);
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 2件");
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
 }
 
 TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
     TempProgramFolder folder;
     DialogUnderTest dialog("b.txt a.txt B2.txt");
-    HWND list = dialog.Item(kFileList);
+    HWND list = dialog.Item(IDC_FILE_LIST);
     NMLISTVIEW click = {};
     click.hdr.hwndFrom = list;
-    click.hdr.idFrom = kFileList;
+    click.hdr.idFrom = IDC_FILE_LIST;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iItem = -1;
     click.iSubItem = 1;
-    SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
+    SendMessageA(dialog.Window(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"b.txt", "a.txt", "B2.txt"}));
-    SendMessageA(dialog.Window(), WM_NOTIFY, kFileList, reinterpret_cast<LPARAM>(&click));
+    SendMessageA(dialog.Window(), WM_NOTIFY, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"B2.txt", "a.txt", "b.txt"}));
 }
 
 TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList) {
     TempProgramFolder folder;
     DialogUnderTest dialog("a.txt b.txt");
-    HWND list = dialog.Item(kFileList);
-    SendMessageA(dialog.Item(kCheckAllBox), BM_CLICK, 0, 0);
+    HWND list = dialog.Item(IDC_FILE_LIST);
+    SendMessageA(dialog.Item(IDC_CHECK_ALL_BOX), BM_CLICK, 0, 0);
     EXPECT_EQ(StateImage(list, 0), 2);
     EXPECT_EQ(StateImage(list, 1), 2);
-    SendMessageA(dialog.Item(kCheckAllBox), BM_CLICK, 0, 0);
+    SendMessageA(dialog.Item(IDC_CHECK_ALL_BOX), BM_CLICK, 0, 0);
     EXPECT_EQ(StateImage(list, 0), 1);
 
-    SendMessageA(dialog.Item(kClearButton), BM_CLICK, 0, 0);
+    SendMessageA(dialog.Item(IDC_CLEAR_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 0件");
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 0件");
     // Cleared rows are gone from the duplicate test too: the same path comes back.
     SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"a.txt"})), 0);
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 1件");
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
 }
 
 TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt) {
     TempProgramFolder folder;
     DialogUnderTest dialog;
-    HWND list = dialog.Item(kFileList);
+    HWND list = dialog.Item(IDC_FILE_LIST);
     RECT comboBefore;
-    GetWindowRect(dialog.Item(kTagCombo), &comboBefore);
+    GetWindowRect(dialog.Item(IDC_TAG_COMBO), &comboBefore);
     MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&comboBefore), 2);
 
     SetWindowPos(dialog.Window(), nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
@@ -152,7 +152,7 @@ TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt) {
     EXPECT_EQ(frame.top, unitTop.top);
 
     RECT comboAfter;
-    GetWindowRect(dialog.Item(kTagCombo), &comboAfter);
+    GetWindowRect(dialog.Item(IDC_TAG_COMBO), &comboAfter);
     MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&comboAfter), 2);
     EXPECT_TRUE(EqualRect(&comboBefore, &comboAfter));
 
@@ -169,7 +169,7 @@ TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero) {
     ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
     ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
     DialogUnderTest dialog("[Old]x.txt");
-    SetDlgItemTextA(dialog.Window(), kExtEdit, "txt;jpg");
+    SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt;jpg");
     EXPECT_EQ(dialog.Close(), 0);
     EXPECT_FALSE(IsWindow(dialog.Window()));
 
@@ -188,10 +188,10 @@ TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox) {
         TempProgramFolder folder;
         DialogUnderTest dialog;
         if (way == 0) {
-            SendMessageA(dialog.Item(kCloseButton), BM_CLICK, 0, 0);
+            SendMessageA(dialog.Item(IDC_CLOSE_BUTTON), BM_CLICK, 0, 0);
         } else {
             MSG esc = {};
-            esc.hwnd = dialog.Item(kTagCombo);
+            esc.hwnd = dialog.Item(IDC_TAG_COMBO);
             esc.message = WM_KEYDOWN;
             esc.wParam = VK_ESCAPE;
             esc.lParam = 0x00010001;
@@ -216,14 +216,14 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
         AppendFileRow(list, location);
     }
     SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
-    SetWindowTextA(GetWindow(dialog.Item(kTagCombo), GW_CHILD), "Memo");
+    SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
 
     // The first run is read; during the second, the reader also sends a close.
     const std::string expected = "/" + std::to_string(rows);
     for (bool sendClose : {false, true}) {
         std::atomic<bool> stop{false};
         std::vector<std::string> seen;
-        HWND label = dialog.Item(kCountLabel);
+        HWND label = dialog.Item(IDC_COUNT_LABEL);
         HWND window = dialog.Window();
         std::thread reader([&] {
             bool closeSent = !sendClose;
@@ -238,9 +238,9 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
                 }
             }
         });
-        ClickButton(window, kAddButton);
+        ClickButton(window, IDC_ADD_BUTTON);
         const bool open = IsWindow(window) != FALSE;
-        const std::string after = open ? dialog.ItemText(kCountLabel) : "";
+        const std::string after = open ? dialog.ItemText(IDC_COUNT_LABEL) : "";
         stop = true;
         reader.join();
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "shell/shell_integration.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
@@ -42,17 +42,17 @@ TEST(DialogShellBoxes, SendToBoxCreatesAndDeletesTheShortcut) {
     GetSendToShortcutPath(shortcut);
     DeleteFileA(shortcut);
     DialogUnderTest dialog;
-    ASSERT_EQ(IsDlgButtonChecked(dialog.Window(), kSendToBox), BST_UNCHECKED);
+    ASSERT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_SEND_TO_BOX), BST_UNCHECKED);
 
-    SendMessageA(dialog.Item(kSendToBox), BM_CLICK, 0, 0);
-    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kSendToBox), BST_CHECKED);
+    SendMessageA(dialog.Item(IDC_SEND_TO_BOX), BM_CLICK, 0, 0);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_SEND_TO_BOX), BST_CHECKED);
     ASSERT_TRUE(FileExists(shortcut));
     char self[1024] = {};
     GetModuleFileNameA(nullptr, self, sizeof self);
     EXPECT_STREQ(ShortcutTarget(shortcut).c_str(), self);
 
-    SendMessageA(dialog.Item(kSendToBox), BM_CLICK, 0, 0);
-    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kSendToBox), BST_UNCHECKED);
+    SendMessageA(dialog.Item(IDC_SEND_TO_BOX), BM_CLICK, 0, 0);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_SEND_TO_BOX), BST_UNCHECKED);
     EXPECT_FALSE(FileExists(shortcut));
 }
 
@@ -60,8 +60,8 @@ TEST(DialogShellBoxes, ContextMenuBoxWithoutTheExtensionEndsUnchecked) {
     TempProgramFolder folder;  // holds no ShellExt.dll
     DialogUnderTest dialog;
     ASSERT_FALSE(IsContextMenuRegistered());
-    SendMessageA(dialog.Item(kContextMenuBox), BM_CLICK, 0, 0);
-    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), kContextMenuBox), BST_UNCHECKED);
+    SendMessageA(dialog.Item(IDC_CONTEXT_MENU_BOX), BM_CLICK, 0, 0);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_CONTEXT_MENU_BOX), BST_UNCHECKED);
     EXPECT_FALSE(IsContextMenuRegistered());
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/main_dialog.h"
 #include "support/dialog_fixture.h"
 
@@ -23,18 +23,18 @@ struct ControlRow {
 
 // Template order, which is also creation and Tab order.
 const ControlRow kControls[] = {
-    {kTagCombo, "ComboBox", "", 0x50210102, 6, 20, 98, 169},
-    {kAddButton, "Button", "追加", 0x50010001, 107, 19, 31, 14},
-    {kDeleteButton, "Button", "削除", 0x50010000, 140, 19, 31, 14},
-    {kCloseButton, "Button", "閉じる", 0x50010000, 172, 19, 50, 14},
-    {kExtEdit, "Edit", "", 0x50810080, 53, 55, 104, 12},
-    {kRecurseBox, "Button", "サブフォルダ以下も含める", 0x50010003, 13, 71, 90, 10},
-    {kCheckAllBox, "Button", "全てチェック", 0x50010003, 4, 95, 49, 10},
-    {kClearButton, "Button", "リストのクリア", 0x50010000, 55, 93, 64, 14},
-    {kCountLabel, "Edit", "", 0x50810881, 121, 94, 67, 12},
-    {kContextMenuBox, "Button", "右クリックに「タグの追加(&T)」を登録", 0x50010003, 248, 20, 118, 10},
-    {kSendToBox, "Button", "「送る(&N)」に「タグの追加」を登録", 0x50010003, 248, 34, 113, 10},
-    {kFileList, "SysListView32", "", 0x50810801, 0, 109, 375, 237},
+    {IDC_TAG_COMBO, "ComboBox", "", 0x50210102, 6, 20, 98, 169},
+    {IDC_ADD_BUTTON, "Button", "追加", 0x50010001, 107, 19, 31, 14},
+    {IDC_DELETE_BUTTON, "Button", "削除", 0x50010000, 140, 19, 31, 14},
+    {IDC_CLOSE_BUTTON, "Button", "閉じる", 0x50010000, 172, 19, 50, 14},
+    {IDC_EXT_EDIT, "Edit", "", 0x50810080, 53, 55, 104, 12},
+    {IDC_RECURSE_BOX, "Button", "サブフォルダ以下も含める", 0x50010003, 13, 71, 90, 10},
+    {IDC_CHECK_ALL_BOX, "Button", "全てチェック", 0x50010003, 4, 95, 49, 10},
+    {IDC_CLEAR_BUTTON, "Button", "リストのクリア", 0x50010000, 55, 93, 64, 14},
+    {IDC_COUNT_LABEL, "Edit", "", 0x50810881, 121, 94, 67, 12},
+    {IDC_CONTEXT_MENU_BOX, "Button", "右クリックに「タグの追加(&T)」を登録", 0x50010003, 248, 20, 118, 10},
+    {IDC_SEND_TO_BOX, "Button", "「送る(&N)」に「タグの追加」を登録", 0x50010003, 248, 34, 113, 10},
+    {IDC_FILE_LIST, "SysListView32", "", 0x50810801, 0, 109, 375, 237},
     {0xFFFF, "Static", "選択ファイルへ追加／削除するタグ", 0x50020000, 7, 10, 103, 8},
     {0xFFFF, "Static", "対象拡張子", 0x50020000, 14, 58, 38, 8},
     {0xFFFF, "Static", "※ここにＤ＆Ｄするとリストに追加できます", 0x50020000, 211, 76, 120, 8},
@@ -81,7 +81,7 @@ private:
 
 TEST(DialogTemplate, TemplateHoldsTheDialogAndEveryControlExactly) {
     HMODULE self = GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceExA(self, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(kMainDialogTemplate),
+    HRSRC resource = FindResourceExA(self, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(IDD_MAIN_DIALOG),
                                      MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
     ASSERT_TRUE(resource) << "template 101 in Japanese";
     const BYTE* base = static_cast<const BYTE*>(LockResource(LoadResource(self, resource)));
@@ -157,7 +157,7 @@ TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces) {
         EXPECT_EQ(actual.top, place.top);
         EXPECT_EQ(actual.right - actual.left, place.right);
         // A combo box is as high as its edit field; the template's height is that of its drop-down list.
-        if (row.id != kTagCombo) {
+        if (row.id != IDC_TAG_COMBO) {
             EXPECT_EQ(actual.bottom - actual.top, place.bottom);
         }
     }
@@ -183,14 +183,14 @@ TEST(DialogTemplate, TabOrderFollowsTheTemplate) {
     TempProgramFolder folder;
     DialogUnderTest dialog;
     ASSERT_TRUE(dialog.Window());
-    const int expected[] = {kTagCombo, kAddButton, kDeleteButton, kCloseButton, kExtEdit, kRecurseBox,
-                            kCheckAllBox, kClearButton, kCountLabel, kContextMenuBox, kSendToBox, kFileList};
-    HWND current = dialog.Item(kTagCombo);
+    const int expected[] = {IDC_TAG_COMBO, IDC_ADD_BUTTON, IDC_DELETE_BUTTON, IDC_CLOSE_BUTTON, IDC_EXT_EDIT, IDC_RECURSE_BOX,
+                            IDC_CHECK_ALL_BOX, IDC_CLEAR_BUTTON, IDC_COUNT_LABEL, IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX, IDC_FILE_LIST};
+    HWND current = dialog.Item(IDC_TAG_COMBO);
     for (size_t i = 1; i < std::size(expected); ++i) {
         current = GetNextDlgTabItem(dialog.Window(), current, FALSE);
         EXPECT_EQ(GetDlgCtrlID(current), expected[i]) << "after " << expected[i - 1];
     }
-    EXPECT_EQ(GetDlgCtrlID(GetNextDlgTabItem(dialog.Window(), current, FALSE)), kTagCombo);
+    EXPECT_EQ(GetDlgCtrlID(GetNextDlgTabItem(dialog.Window(), current, FALSE)), IDC_TAG_COMBO);
 }
 
 TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6) {
@@ -218,8 +218,8 @@ TEST(DialogTemplate, DispatchTablesHoldEveryRowInOrder) {
         EXPECT_EQ(MessageTable[i].message, messages[i]);
         EXPECT_NE(MessageTable[i].handler, nullptr);
     }
-    const int commands[] = {kAddButton, kCloseButton, kDeleteButton, kClearButton, kCheckAllBox, kContextMenuBox,
-                            kSendToBox};
+    const int commands[] = {IDC_ADD_BUTTON, IDC_CLOSE_BUTTON, IDC_DELETE_BUTTON, IDC_CLEAR_BUTTON, IDC_CHECK_ALL_BOX, IDC_CONTEXT_MENU_BOX,
+                            IDC_SEND_TO_BOX};
     for (size_t i = 0; i < std::size(commands); ++i) {
         EXPECT_EQ(CommandTable[i].controlId, commands[i]);
         EXPECT_NE(CommandTable[i].handler, nullptr);

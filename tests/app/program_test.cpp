@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "support/files.h"
 #include "support/running_program.h"
 #include "support/temp_folder.h"
@@ -30,7 +30,7 @@ TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
     const std::string arguments = "\"" + workFolder + "\\My Docs.txt\" " + workFolder + "\\docs relative.txt";
     RunningProgram tagrin(programFolder, arguments, workFolder);
     ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
-    EXPECT_EQ(tagrin.ItemText(kCountLabel), "合計 4件");
+    EXPECT_EQ(tagrin.ItemText(IDC_COUNT_LABEL), "合計 4件");
 
     EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
     EXPECT_TRUE(FileExists(programFolder + "\\設定.ini"));
@@ -47,7 +47,7 @@ TEST(Program, AnUnquotedProgramPathWithShiftJisListsOnlyItsArguments) {
 
     RunningProgram tagrin(programFolder, root.Join("a.txt"), programFolder, false);
     ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
-    EXPECT_EQ(tagrin.ItemText(kCountLabel), "合計 1件");
+    EXPECT_EQ(tagrin.ItemText(IDC_COUNT_LABEL), "合計 1件");
     EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
 }
 
@@ -69,7 +69,7 @@ TEST(Program, TheRoadOfATypicalUse) {
     {
         RunningProgram tagrin(programFolder, arguments, root.Path());
         ASSERT_TRUE(tagrin.WaitForWindow(30000));
-        HWND edit = FindWindowExA(tagrin.Item(kTagCombo), nullptr, "Edit", nullptr);
+        HWND edit = FindWindowExA(tagrin.Item(IDC_TAG_COMBO), nullptr, "Edit", nullptr);
         ASSERT_TRUE(edit);
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Memo"));
         tagrin.PressKey(edit, VK_RETURN);  // Enter is the Add button
@@ -87,7 +87,7 @@ TEST(Program, TheRoadOfATypicalUse) {
     // The next start offers the tag it used.
     RunningProgram again(programFolder, "", root.Path());
     ASSERT_TRUE(again.WaitForWindow(30000));
-    HWND combo = again.Item(kTagCombo);
+    HWND combo = again.Item(IDC_TAG_COMBO);
     const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
     ASSERT_EQ(count, 1);
     // Across processes the ANSI text message comes back as UTF-16 under Wine; ask for UTF-16 outright.

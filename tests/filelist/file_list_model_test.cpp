@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_model.h"
-#include "filelist/location_index.h"
-#include "filelist/memory_file_list.h"
-#include "filelist/name_key.h"
+#include "filelist/core/file_list_model.h"
+#include "filelist/core/location_index.h"
+#include "filelist/core/memory_file_list.h"
+#include "filelist/core/name_key.h"
 #include "support/list_texts.h"
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 namespace {
 

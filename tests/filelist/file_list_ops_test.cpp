@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "filelist/list_view_ops.h"
-#include "filelist/memory_file_list.h"
+#include "filelist/core/memory_file_list.h"
 #include "list_window.h"
 
 namespace {

@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "filelist/file_list_model.h"
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
-#include "filelist/location_index.h"
-#include "filelist/name_key.h"
+#include "filelist/core/location_index.h"
+#include "filelist/core/name_key.h"
 #include "filelist/row_colour.h"
 #include "list_window.h"
 #include "support/list_texts.h"
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 namespace {
 
@@ -31,13 +31,13 @@ std::string WindowText(HWND window)
 void ClickHeader(HWND dialog, int column)
 {
     NMLISTVIEW click = {};
-    click.hdr.hwndFrom = GetDlgItem(dialog, kFileList);
-    click.hdr.idFrom = kFileList;
+    click.hdr.hwndFrom = GetDlgItem(dialog, IDC_FILE_LIST);
+    click.hdr.idFrom = IDC_FILE_LIST;
     click.hdr.code = LVN_COLUMNCLICK;
     click.iItem = -1;
     click.iSubItem = column;
     INT_PTR result = 1;
-    EXPECT_EQ(OnListNotify(dialog, kFileList, reinterpret_cast<LPARAM>(&click), &result), 0);
+    EXPECT_EQ(OnListNotify(dialog, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&click), &result), 0);
     EXPECT_EQ(result, 1);
 }
 
@@ -115,11 +115,11 @@ TEST(OnListNotify, CustomDrawAnswersRowColoursThroughTheDialogResult)
 
     NMLVCUSTOMDRAW draw = {};
     draw.nmcd.hdr.hwndFrom = window.List();
-    draw.nmcd.hdr.idFrom = kFileList;
+    draw.nmcd.hdr.idFrom = IDC_FILE_LIST;
     draw.nmcd.hdr.code = NM_CUSTOMDRAW;
     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
     INT_PTR result = 1;
-    EXPECT_NE(OnListNotify(dialog, kFileList, reinterpret_cast<LPARAM>(&draw), &result), 0);
+    EXPECT_NE(OnListNotify(dialog, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&draw), &result), 0);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(GetWindowLongPtrA(dialog, DWLP_MSGRESULT), CDRF_NOTIFYITEMDRAW);
 
@@ -130,7 +130,7 @@ TEST(OnListNotify, CustomDrawAnswersRowColoursThroughTheDialogResult)
         draw.clrText = RGB(1, 2, 3);
         SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
         result = 1;
-        EXPECT_NE(OnListNotify(dialog, kFileList, reinterpret_cast<LPARAM>(&draw), &result), 0);
+        EXPECT_NE(OnListNotify(dialog, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&draw), &result), 0);
         EXPECT_EQ(result, 1);
         EXPECT_EQ(GetWindowLongPtrA(dialog, DWLP_MSGRESULT), CDRF_NEWFONT);
         EXPECT_EQ(draw.clrTextBk, expected[row]) << row;
@@ -139,13 +139,13 @@ TEST(OnListNotify, CustomDrawAnswersRowColoursThroughTheDialogResult)
 
     draw.nmcd.dwDrawStage = CDDS_POSTPAINT;
     result = 1;
-    EXPECT_NE(OnListNotify(dialog, kFileList, reinterpret_cast<LPARAM>(&draw), &result), 0);
+    EXPECT_NE(OnListNotify(dialog, IDC_FILE_LIST, reinterpret_cast<LPARAM>(&draw), &result), 0);
     EXPECT_EQ(result, 0);
 
-    draw.nmcd.hdr.idFrom = kTagCombo;
+    draw.nmcd.hdr.idFrom = IDC_TAG_COMBO;
     draw.nmcd.dwDrawStage = CDDS_PREPAINT;
     result = 1;
-    EXPECT_EQ(OnListNotify(dialog, kTagCombo, reinterpret_cast<LPARAM>(&draw), &result), 0);
+    EXPECT_EQ(OnListNotify(dialog, IDC_TAG_COMBO, reinterpret_cast<LPARAM>(&draw), &result), 0);
     EXPECT_EQ(result, 1);
 }
 
@@ -194,7 +194,7 @@ TEST(CountLabelAndButtons, ShowCountClearAndExcludeAll)
 {
     ListWindow window;
     HWND dialog = window.Dialog();
-    HWND label = GetDlgItem(dialog, kCountLabel);
+    HWND label = GetDlgItem(dialog, IDC_COUNT_LABEL);
     ListViewOps list(window.List());
     RefreshCountLabel(dialog);
     EXPECT_EQ(WindowText(label), "合計 0件");
@@ -205,21 +205,21 @@ TEST(CountLabelAndButtons, ShowCountClearAndExcludeAll)
     EXPECT_EQ(WindowText(label), "合計 12件");
 
     INT_PTR result = 1;
-    CheckDlgButton(dialog, kCheckAllBox, BST_CHECKED);
-    EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, kCheckAllBox), MAKEWPARAM(kCheckAllBox, BN_CLICKED),
+    CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, BST_CHECKED);
+    EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, IDC_CHECK_ALL_BOX), MAKEWPARAM(IDC_CHECK_ALL_BOX, BN_CLICKED),
                                BN_CLICKED, &result), 0);
     for (int row = 0; row < 12; ++row) {
         EXPECT_FALSE(IsRowProcessed(list, row)) << row;
         EXPECT_EQ(list.GetStateImage(row), 2);
     }
-    CheckDlgButton(dialog, kCheckAllBox, BST_UNCHECKED);
-    EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, kCheckAllBox), MAKEWPARAM(kCheckAllBox, BN_SETFOCUS),
+    CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, BST_UNCHECKED);
+    EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, IDC_CHECK_ALL_BOX), MAKEWPARAM(IDC_CHECK_ALL_BOX, BN_SETFOCUS),
                                BN_SETFOCUS, &result), 0);
     for (int row = 0; row < 12; ++row) {
         EXPECT_TRUE(IsRowProcessed(list, row)) << row;
     }
 
-    EXPECT_NE(ClearFileList(dialog, GetDlgItem(dialog, kClearButton), kClearButton, BN_CLICKED, &result), 0);
+    EXPECT_NE(ClearFileList(dialog, GetDlgItem(dialog, IDC_CLEAR_BUTTON), IDC_CLEAR_BUTTON, BN_CLICKED, &result), 0);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(list.RowCount(), 0);
     EXPECT_EQ(WindowText(label), "合計 0件");
@@ -269,11 +269,11 @@ TEST(OnListNotify, DoubleClickBelowTheRowsOpensNothing)
     AppendFileRow(list, "C:\\nothing\\here.txt");
     NMITEMACTIVATE activate = {};
     activate.hdr.hwndFrom = window.List();
-    activate.hdr.idFrom = kFileList;
+    activate.hdr.idFrom = IDC_FILE_LIST;
     activate.hdr.code = NM_DBLCLK;
     activate.iItem = -1;
     INT_PTR result = 1;
-    EXPECT_EQ(OnListNotify(window.Dialog(), kFileList, reinterpret_cast<LPARAM>(&activate), &result), 0);
+    EXPECT_EQ(OnListNotify(window.Dialog(), IDC_FILE_LIST, reinterpret_cast<LPARAM>(&activate), &result), 0);
     EXPECT_EQ(result, 1);
 }
 

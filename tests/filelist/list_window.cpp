@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 
@@ -41,12 +41,12 @@ ListWindow::ListWindow(bool shown)
     dialog_ = CreateWindowExA(0, kClassName, "list test", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 100, 780, 450,
-                    dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileList)), GetModuleHandleA(nullptr),
+                    dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FILE_LIST)), GetModuleHandleA(nullptr),
                     nullptr);
-    AddChild(dialog_, "EDIT", ES_READONLY, kCountLabel, 0);
-    AddChild(dialog_, "BUTTON", BS_AUTOCHECKBOX, kRecurseBox, 25);
-    AddChild(dialog_, "EDIT", 0, kExtEdit, 50);
-    AddChild(dialog_, "BUTTON", BS_AUTOCHECKBOX, kCheckAllBox, 75);
+    AddChild(dialog_, "EDIT", ES_READONLY, IDC_COUNT_LABEL, 0);
+    AddChild(dialog_, "BUTTON", BS_AUTOCHECKBOX, IDC_RECURSE_BOX, 25);
+    AddChild(dialog_, "EDIT", 0, IDC_EXT_EDIT, 50);
+    AddChild(dialog_, "BUTTON", BS_AUTOCHECKBOX, IDC_CHECK_ALL_BOX, 75);
     SetUpFileListView(dialog_);
     if (shown) {
         ShowWindow(dialog_, SW_SHOW);

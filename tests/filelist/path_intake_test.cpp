@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
-#include "filelist/memory_file_list.h"
+#include "filelist/core/memory_file_list.h"
 #include "filelist/path_intake.h"
 #include "list_window.h"
 #include "support/files.h"

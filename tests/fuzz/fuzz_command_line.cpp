@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/command_line.h"
+#include "filelist/core/command_line.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

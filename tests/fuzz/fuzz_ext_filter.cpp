@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "filelist/ext_filter.h"
-#include "filelist/name_key.h"
+#include "filelist/core/ext_filter.h"
+#include "filelist/core/name_key.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

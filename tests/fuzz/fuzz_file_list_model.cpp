@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_model.h"
-#include "filelist/memory_file_list.h"
-#include "filelist/name_key.h"
-#include "tags/dbcs_text.h"
-#include "tags/text_buffer.h"
+#include "filelist/core/file_list_model.h"
+#include "filelist/core/memory_file_list.h"
+#include "filelist/core/name_key.h"
+#include "tags/core/dbcs_text.h"
+#include "tags/core/text_buffer.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

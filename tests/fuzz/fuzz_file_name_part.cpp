@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

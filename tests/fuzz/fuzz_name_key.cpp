@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "filelist/name_key.h"
-#include "tags/dbcs_text.h"
-#include "tags/tag_grammar.h"
+#include "filelist/core/name_key.h"
+#include "tags/core/dbcs_text.h"
+#include "tags/core/tag_grammar.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tags/dbcs_text.h"
-#include "tags/tag_grammar.h"
+#include "tags/core/dbcs_text.h"
+#include "tags/core/tag_grammar.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

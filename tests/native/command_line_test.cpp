@@ -1,4 +1,4 @@
-#include "filelist/command_line.h"
+#include "filelist/core/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 #include "tests/native/sjis_chars.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "filelist/ext_filter.h"
+#include "filelist/core/ext_filter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "filelist/name_key.h"
+#include "filelist/core/name_key.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 #include "tests/native/sjis_chars.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tags/tag_grammar.h"
+#include "tags/core/tag_grammar.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 #include "tests/native/sjis_chars.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "filelist/file_list_model.h"
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
@@ -55,20 +55,20 @@ TEST_P(FileChangedUnderTheList, AddAndDeleteMarkTheRowAndGoOnWithTheBatch)
     ASSERT_TRUE(MoveFileA(files.At("[T]表.txt").c_str(), files.At("表.txt").c_str()));
     ASSERT_TRUE(change.apply(files)) << change.what;
 
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "T");
-    ClickButton(dialog.Window(), kAddButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "T");
+    ClickButton(dialog.Window(), IDC_ADD_BUTTON);
     // The middle row already carries T in its listed name: Add leaves it alone whatever the disk holds.
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"完", "", "完"}));
 
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "U");
-    ClickButton(dialog.Window(), kAddButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "U");
+    ClickButton(dialog.Window(), IDC_ADD_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult),
               (std::vector<std::string>{"完", change.addMiddleResult, "完"}))
         << change.what;
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnLocation)[1], files.At("[T]表.txt")) << change.what;
 
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "T");
-    ClickButton(dialog.Window(), kDeleteButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "T");
+    ClickButton(dialog.Window(), IDC_DELETE_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult),
               (std::vector<std::string>{"完", change.deleteMiddleResult, "完"}))
         << change.what;
@@ -164,8 +164,8 @@ TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
         CloseHandle(held);
         ASSERT_TRUE(holder.Running());
 
-        SetDlgItemTextA(dialog.Window(), kTagCombo, "Memo");
-        ClickButton(dialog.Window(), kAddButton);
+        SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+        ClickButton(dialog.Window(), IDC_ADD_BUTTON);
         EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"完", "失敗", "完"}));
         EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName),
                   (std::vector<std::string>{"[Memo]a.txt", "表.txt", "[Memo]c.txt"}));
@@ -173,7 +173,7 @@ TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
     }
     // Once the other process is gone, the same command renames the file it held.
     ASSERT_TRUE(WaitUntilFree(files.At("表.txt"), 10000));
-    ClickButton(dialog.Window(), kAddButton);
+    ClickButton(dialog.Window(), IDC_ADD_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "完", ""}));
     EXPECT_TRUE(FileExists(files.At("[Memo]表.txt")));
     EXPECT_EQ(ReadFileBytes(files.At("[Memo]表.txt")), "表.txt");
@@ -186,8 +186,8 @@ TEST(ReadOnlyFile, TheRowSaysWhatThePlatformDid)
     ListedFiles files(program, kThreeNames);
     ASSERT_TRUE(SetFileAttributesA(files.At("表.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     DialogUnderTest dialog(files.tail.c_str());
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "Memo");
-    ClickButton(dialog.Window(), kAddButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+    ClickButton(dialog.Window(), IDC_ADD_BUTTON);
 
     // Whichever way the platform decides, the row and the disk agree and the file keeps its content.
     const std::string result = ColumnTexts(dialog.Window(), kColumnResult)[1];

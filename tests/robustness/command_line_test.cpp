@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "filelist/file_list_model.h"
-#include "filelist/memory_file_list.h"
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
+#include "filelist/core/memory_file_list.h"
 #include "filelist/path_intake.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ TEST(CommandLine, ThirtyThousandBytesOfPathsListEveryFileOnce)
     ASSERT_GE(text.size(), 30000u);
     DialogUnderTest dialog(text.c_str());
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnLocation), expected);
-    EXPECT_EQ(dialog.ItemText(kCountLabel), "合計 " + std::to_string(expected.size()) + "件");
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 " + std::to_string(expected.size()) + "件");
     EXPECT_EQ(dialog.Close(), 0);
 }
 
@@ -114,14 +114,14 @@ TEST(CommandLine, NamesWithBracketAndSeparatorTrailBytesAreListedTaggedAndUntagg
 
     DialogUnderTest dialog(text.c_str());
     ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnName), names);
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "表");
-    ClickButton(dialog.Window(), kAddButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "表");
+    ClickButton(dialog.Window(), IDC_ADD_BUTTON);
     std::vector<std::string> tagged;
     for (const std::string& name : names) tagged.push_back("[表]" + name);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), tagged);
     for (const std::string& name : tagged) EXPECT_EQ(ReadFileBytes(folder + "\\" + name), name.substr(std::string("[表]").size()));
 
-    ClickButton(dialog.Window(), kDeleteButton);
+    ClickButton(dialog.Window(), IDC_DELETE_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), names);
     for (const std::string& name : names) EXPECT_EQ(ReadFileBytes(folder + "\\" + name), name);
     EXPECT_EQ(dialog.Close(), 0);

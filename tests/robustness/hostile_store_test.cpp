@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
-#include "filelist/file_list_model.h"
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
 #include "support/dialog_fixture.h"
@@ -133,8 +133,8 @@ TEST(HostileSettingsAdd, SeparatorsInTheAddedBracketsNeverMoveAFile)
         const std::string file = program.Join("files\\表.txt");
         ASSERT_TRUE(WriteFileBytes(file, "x"));
         DialogUnderTest dialog(("\"" + file + "\"").c_str());
-        SetDlgItemTextA(dialog.Window(), kTagCombo, "Memo");
-        ClickButton(dialog.Window(), kAddButton);
+        SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+        ClickButton(dialog.Window(), IDC_ADD_BUTTON);
         EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>{"失敗"}) << before;
         EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnLocation), std::vector<std::string>{file}) << before;
         EXPECT_TRUE(FileExists(file)) << before;
@@ -182,7 +182,7 @@ TEST_P(HostileHistoryFile, TheProgramStartsAndClosesInBoundedTimeAndTheHistoryOn
 
     RunningProgram program(programFolder, "\"" + root.Join("[新しい]a.txt") + "\"");
     ASSERT_TRUE(program.WaitForWindow(kStartLimit)) << GetParam().what;
-    EXPECT_EQ(program.ItemText(kCountLabel), "合計 1件");
+    EXPECT_EQ(program.ItemText(IDC_COUNT_LABEL), "合計 1件");
     EXPECT_EQ(program.CloseAndWait(kCloseLimit), 0) << GetParam().what;
 
     const std::string after = ReadFileBytes(history);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "support/files.h"
 #include "support/running_program.h"
 #include "support/temp_folder.h"
@@ -102,13 +102,13 @@ TEST_P(ReadOnlyStore, TheProgramStartsAddsAndClosesWithZeroAndLosesNothing)
     RunningProgram program(programFolder, tail);
     HWND window = program.WaitForWindow(kStartLimit);
     ASSERT_TRUE(window);
-    EXPECT_EQ(program.ItemText(kCountLabel), "合計 3件");
+    EXPECT_EQ(program.ItemText(IDC_COUNT_LABEL), "合計 3件");
 
-    HWND edit = FindWindowExA(GetDlgItem(window, kTagCombo), nullptr, "Edit", nullptr);
+    HWND edit = FindWindowExA(GetDlgItem(window, IDC_TAG_COMBO), nullptr, "Edit", nullptr);
     ASSERT_TRUE(edit);
     SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Memo"), SMTO_ABORTIFHUNG, 5000, nullptr);
     // The history append of the batch fails; the batch and the program go on.
-    SendMessageTimeoutA(GetDlgItem(window, kAddButton), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kRenameLimit, nullptr);
+    SendMessageTimeoutA(GetDlgItem(window, IDC_ADD_BUTTON), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kRenameLimit, nullptr);
     for (const std::string& name : kNames) {
         EXPECT_TRUE(WaitForFile(root.Join("[Memo]" + name), kRenameLimit)) << name;
     }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "shell/shell_integration.h"
 #include "shellext/registration.h"
 #include "shell_test_support.h"
@@ -20,10 +20,10 @@ protected:
     void TearDown() override { RemoveExtensionRegistration(); }
 
     void ClickContextMenuBox() {
-        ClickButton(boxes_.Window(), kContextMenuBox);
+        ClickButton(boxes_.Window(), IDC_CONTEXT_MENU_BOX);
         INT_PTR result = 1;
-        EXPECT_EQ(1, OnContextMenuBox(boxes_.Window(), boxes_.Box(kContextMenuBox),
-                                      MAKEWPARAM(kContextMenuBox, BN_CLICKED), BN_CLICKED, &result));
+        EXPECT_EQ(1, OnContextMenuBox(boxes_.Window(), boxes_.Box(IDC_CONTEXT_MENU_BOX),
+                                      MAKEWPARAM(IDC_CONTEXT_MENU_BOX, BN_CLICKED), BN_CLICKED, &result));
     }
 
     TempProgramFolder folder_;
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(ContextMenuBoxTest, WithoutTheExtensionTheBoxEndsUnchecked) {
     ClickContextMenuBox();
-    EXPECT_FALSE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_FALSE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_FALSE(ClassesKeyExists(kExtensionClassKey));
     EXPECT_FALSE(IsContextMenuRegistered());
 }
@@ -42,13 +42,13 @@ TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt) {
     ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), extension.c_str(), FALSE));
 
     ClickContextMenuBox();
-    EXPECT_TRUE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_TRUE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_TRUE(IsContextMenuRegistered());
     const std::string server = ClassesStringValue(std::string(kExtensionClassKey) + "\\InprocServer32", nullptr);
     EXPECT_EQ(0, lstrcmpiA(extension.c_str(), server.c_str())) << server;
 
     ClickContextMenuBox();
-    EXPECT_FALSE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_FALSE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_FALSE(IsContextMenuRegistered());
     EXPECT_FALSE(ClassesKeyExists(kFileHandlerKey));
     EXPECT_FALSE(ClassesKeyExists(kFolderHandlerKey));
@@ -64,14 +64,14 @@ TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemo
     EXPECT_TRUE(IsContextMenuRegistered());
 
     // Unchecked without the extension in the folder, nothing is removed: the box follows the per-user keys.
-    SendMessageA(boxes_.Box(kContextMenuBox), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(boxes_.Box(IDC_CONTEXT_MENU_BOX), BM_SETCHECK, BST_CHECKED, 0);
     ClickContextMenuBox();
-    EXPECT_TRUE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_TRUE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
 
     ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), folder_.Join("ShellExt.dll").c_str(),
                           FALSE));
     ClickContextMenuBox();
-    EXPECT_FALSE(boxes_.IsChecked(kContextMenuBox));
+    EXPECT_FALSE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_FALSE(IsContextMenuRegistered());
     for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
         EXPECT_FALSE(UserClassesKeyExists(key)) << key;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/dispatch.h"
 #include "shell/shell_integration.h"
 #include "shell_test_support.h"
@@ -72,9 +72,9 @@ protected:
     }
 
     int ClickSendToBox() {
-        ClickButton(boxes_.Window(), kSendToBox);
+        ClickButton(boxes_.Window(), IDC_SEND_TO_BOX);
         INT_PTR result = 1;
-        return OnSendToBox(boxes_.Window(), boxes_.Box(kSendToBox), MAKEWPARAM(kSendToBox, BN_CLICKED), BN_CLICKED,
+        return OnSendToBox(boxes_.Window(), boxes_.Box(IDC_SEND_TO_BOX), MAKEWPARAM(IDC_SEND_TO_BOX, BN_CLICKED), BN_CLICKED,
                            &result);
     }
 
@@ -92,7 +92,7 @@ TEST_F(SendToShortcutTest, PathIsTheShortcutNameInTheUsersSendToFolder) {
 
 TEST_F(SendToShortcutTest, CheckingTheBoxCreatesAShortcutToTheProgram) {
     EXPECT_EQ(1, ClickSendToBox());
-    EXPECT_TRUE(boxes_.IsChecked(kSendToBox));
+    EXPECT_TRUE(boxes_.IsChecked(IDC_SEND_TO_BOX));
     ASSERT_TRUE(FileExists(path_));
     EXPECT_TRUE(SendToShortcutExists());
     const LinkContents link = ReadShortcut(path_);
@@ -104,7 +104,7 @@ TEST_F(SendToShortcutTest, UncheckingTheBoxDeletesTheShortcut) {
     ClickSendToBox();
     ASSERT_TRUE(FileExists(path_));
     EXPECT_EQ(1, ClickSendToBox());
-    EXPECT_FALSE(boxes_.IsChecked(kSendToBox));
+    EXPECT_FALSE(boxes_.IsChecked(IDC_SEND_TO_BOX));
     EXPECT_FALSE(FileExists(path_));
     EXPECT_FALSE(SendToShortcutExists());
 }
@@ -113,9 +113,9 @@ TEST_F(SendToShortcutTest, AFolderOfTheShortcutsNameShowsCheckedAndCannotBeDelet
     ASSERT_TRUE(MakeFolder(path_));
     EXPECT_TRUE(SendToShortcutExists());
     ClickSendToBox();  // creating fails: the name is taken
-    EXPECT_TRUE(boxes_.IsChecked(kSendToBox));
+    EXPECT_TRUE(boxes_.IsChecked(IDC_SEND_TO_BOX));
     ClickSendToBox();  // deleting fails: it is a folder
-    EXPECT_TRUE(boxes_.IsChecked(kSendToBox));
+    EXPECT_TRUE(boxes_.IsChecked(IDC_SEND_TO_BOX));
     EXPECT_TRUE(FolderExists(path_));
 }
 
@@ -142,7 +142,7 @@ TEST_P(OtherNotificationTest, ChangeNothing) {
     const struct {
         int id;
         CommandHandler handler;
-    } boxes[] = {{kContextMenuBox, OnContextMenuBox}, {kSendToBox, OnSendToBox}};
+    } boxes[] = {{IDC_CONTEXT_MENU_BOX, OnContextMenuBox}, {IDC_SEND_TO_BOX, OnSendToBox}};
     for (const auto& box : boxes) {
         SendMessageA(boxes_.Box(box.id), BM_SETCHECK, BST_CHECKED, 0);
         INT_PTR result = 1;

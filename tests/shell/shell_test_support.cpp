@@ -2,7 +2,7 @@
 
 #include <shlwapi.h>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 
 std::string TestExecutableFolder() {
     char path[1024] = {};
@@ -44,7 +44,7 @@ void RemoveExtensionRegistration() {
 CheckBoxParent::CheckBoxParent() {
     window_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 100, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
-    const int ids[] = {kContextMenuBox, kSendToBox};
+    const int ids[] = {IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX};
     for (int i = 0; i < 2; ++i) {
         CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 30 * i, 200, 24, window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])), GetModuleHandleA(nullptr), nullptr);

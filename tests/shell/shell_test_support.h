@@ -16,8 +16,8 @@ bool UserClassesKeyExists(const std::string& subkey);
 // Removes every key the extension may write, in both scopes, so each test starts and ends with the extension unregistered.
 void RemoveExtensionRegistration();
 
-// A hidden parent window holding the two auto check boxes of the main dialog (kContextMenuBox and
-// kSendToBox); ClickButton on Window() clicks one the way a user does.
+// A hidden parent window holding the two auto check boxes of the main dialog (IDC_CONTEXT_MENU_BOX and
+// IDC_SEND_TO_BOX); ClickButton on Window() clicks one the way a user does.
 class CheckBoxParent {
 public:
     CheckBoxParent();

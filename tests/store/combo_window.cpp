@@ -2,19 +2,19 @@
 
 #include <commctrl.h>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 
 ComboWindow::ComboWindow(bool withList) {
     window_ = CreateWindowExA(0, "STATIC", "test", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT, 0, 0, 300, 200,
-                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTagCombo)), GetModuleHandleA(nullptr),
+                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TAG_COMBO)), GetModuleHandleA(nullptr),
                     nullptr);
     if (!withList) return;
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&init);
     HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 40, 580, 300, window_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileList)), GetModuleHandleA(nullptr),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FILE_LIST)), GetModuleHandleA(nullptr),
                                 nullptr);
     ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES);
     for (int column = 0; column < 4; ++column) {
@@ -27,9 +27,9 @@ ComboWindow::ComboWindow(bool withList) {
 
 ComboWindow::~ComboWindow() { DestroyWindow(window_); }
 
-HWND ComboWindow::Combo() const { return GetDlgItem(window_, kTagCombo); }
+HWND ComboWindow::Combo() const { return GetDlgItem(window_, IDC_TAG_COMBO); }
 
-HWND ComboWindow::List() const { return GetDlgItem(window_, kFileList); }
+HWND ComboWindow::List() const { return GetDlgItem(window_, IDC_FILE_LIST); }
 
 std::vector<std::string> ComboWindow::Entries() const {
     std::vector<std::string> entries;

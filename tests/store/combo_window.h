@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// A top-level window standing in for the main dialog: the tag combo box (kTagCombo, drop-down, sorted)
-// and, when asked, a report-style list view (kFileList) with the four file-list columns.
+// A top-level window standing in for the main dialog: the tag combo box (IDC_TAG_COMBO, drop-down, sorted)
+// and, when asked, a report-style list view (IDC_FILE_LIST) with the four file-list columns.
 class ComboWindow {
 public:
     explicit ComboWindow(bool withList = false);

@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "store/combo_window.h"
 #include "store/history_file.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
+#include "tags/tag_collection.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
 

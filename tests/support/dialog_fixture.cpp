@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/main_dialog.h"
 #include "filelist/list_view_ops.h"
 #include "support/files.h"
@@ -14,7 +14,7 @@ DialogUnderTest::DialogUnderTest(const char* commandTail) {
         InitCommonControlsEx(&controls);
         initialised = true;
     }
-    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMainDialogTemplate), nullptr,
+    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
                                  MainDialogProc, reinterpret_cast<LPARAM>(commandTail));
 }
 

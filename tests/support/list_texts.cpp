@@ -1,6 +1,6 @@
 #include "support/list_texts.h"
 
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 std::string CellText(const FileListOps& list, int row, int column) {
     char text[kTextBufferSize] = {};

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_ops.h"
+#include "filelist/core/file_list_ops.h"
 
 // Cell texts read back through the list operations, as the product reads them.
 std::string CellText(const FileListOps& list, int row, int column);

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 #include "app/message_loop.h"
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -35,9 +35,9 @@ TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
     ASSERT_TRUE(dialog.Window());
     ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnName).size(), 3u);
 
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "　Memo ");
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "　Memo ");
     // Enter in the combo box is the default button's command.
-    HWND edit = GetWindow(dialog.Item(kTagCombo), GW_CHILD);
+    HWND edit = GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD);
     SetFocus(edit);
     PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
@@ -49,15 +49,15 @@ TEST(TagCommands, EnterAddsTheTrimmedTagAndDeleteTakesItOff)
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     for (const std::string& location : files.Locations(tagged)) EXPECT_TRUE(FileExists(location)) << location;
     EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
-    EXPECT_TRUE(IsWindowEnabled(dialog.Item(kAddButton)));
+    EXPECT_TRUE(IsWindowEnabled(dialog.Item(IDC_ADD_BUTTON)));
 
-    Click(dialog, kDeleteButton);
+    Click(dialog, IDC_DELETE_BUTTON);
     std::vector<std::string> plain = {"a.txt", "b.txt", "ソ.txt"};
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), plain);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     for (const std::string& location : files.Locations(plain)) EXPECT_TRUE(FileExists(location)) << location;
     EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
-    EXPECT_TRUE(IsWindowEnabled(dialog.Item(kDeleteButton)));
+    EXPECT_TRUE(IsWindowEnabled(dialog.Item(IDC_DELETE_BUTTON)));
 }
 
 TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
@@ -66,13 +66,13 @@ TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
     ListedFiles files(program, {"a.txt", "b.txt", "ソ.txt"});
     ASSERT_TRUE(WriteFileBytes(files.folder + "\\[x]a.txt", "blocker"));
     DialogUnderTest dialog(files.tail.c_str());
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "x");
-    Click(dialog, kAddButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "x");
+    Click(dialog, IDC_ADD_BUTTON);
     ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完", "完"}));
 
     for (const char* blank : {"", "　 \t"}) {
-        SetDlgItemTextA(dialog.Window(), kTagCombo, blank);
-        for (int button : {kAddButton, kDeleteButton}) {
+        SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, blank);
+        for (int button : {IDC_ADD_BUTTON, IDC_DELETE_BUTTON}) {
             Click(dialog, button);
             EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, ""));
             EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName),
@@ -112,13 +112,13 @@ TEST(TagCommands, InputQueuedDuringTheBatchMeetsADisabledButton)
     HWND probe = CreateWindowA("TagrinDrainProbe", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(probe);
 
-    SetDlgItemTextA(dialog.Window(), kTagCombo, "Memo");
-    PostMessageA(probe, WM_APP, 0, reinterpret_cast<LPARAM>(dialog.Item(kAddButton)));
-    Click(dialog, kAddButton);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+    PostMessageA(probe, WM_APP, 0, reinterpret_cast<LPARAM>(dialog.Item(IDC_ADD_BUTTON)));
+    Click(dialog, IDC_ADD_BUTTON);
 
     EXPECT_TRUE(DrainProbe::handled);
     EXPECT_FALSE(DrainProbe::buttonEnabled);
-    EXPECT_TRUE(IsWindowEnabled(dialog.Item(kAddButton)));
+    EXPECT_TRUE(IsWindowEnabled(dialog.Item(IDC_ADD_BUTTON)));
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     DestroyWindow(probe);
 }

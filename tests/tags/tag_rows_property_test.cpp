@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_model.h"
-#include "filelist/memory_file_list.h"
+#include "filelist/core/file_list_model.h"
+#include "filelist/core/memory_file_list.h"
 #include "support/files.h"
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/tag_commands.h"
-#include "tags/text_buffer.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 

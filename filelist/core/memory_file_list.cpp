@@ -1,4 +1,4 @@
-#include "filelist/memory_file_list.h"
+#include "filelist/core/memory_file_list.h"
 
 #include <cstring>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "app/work_progress.h"
+#include "filelist/work_progress.h"
 
-#include "app/control_ids.h"
+#include "res/control_ids.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ void WorkProgress::Report(unsigned done, unsigned total) {
     shown_ = now;
     char text[1024] = {};
     wsprintfA(text, format_, done, total);
-    SetDlgItemTextA(dialog_, kCountLabel, text);
-    UpdateWindow(GetDlgItem(dialog_, kCountLabel));
+    SetDlgItemTextA(dialog_, IDC_COUNT_LABEL, text);
+    UpdateWindow(GetDlgItem(dialog_, IDC_COUNT_LABEL));
     // Looking is enough for the platform to see a live window; input stays queued for the drain after.
     MSG msg;
     PeekMessageA(&msg, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE);

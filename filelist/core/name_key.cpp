@@ -1,8 +1,8 @@
-#include "filelist/name_key.h"
+#include "filelist/core/name_key.h"
 
 #include <cstring>
 
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 std::uint32_t NameKey(const char* name)
 {

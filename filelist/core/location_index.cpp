@@ -1,9 +1,9 @@
-#include "filelist/location_index.h"
+#include "filelist/core/location_index.h"
 
 #include <cstring>
 
-#include "filelist/name_key.h"
-#include "tags/text_buffer.h"
+#include "filelist/core/name_key.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include <windows.h>
+#include "app/drop_handler.h"
 
 #include <shellapi.h>
 
 #include <cstring>
 
-#include "app/control_ids.h"
-#include "app/work_progress.h"
+#include "res/control_ids.h"
+#include "filelist/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/path_intake.h"
-#include "store/tag_picker.h"
-#include "tags/text_buffer.h"
+#include "tags/tag_collection.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -36,8 +36,8 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
     HDROP drop = reinterpret_cast<HDROP>(wParam);
     UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     char extText[kTextBufferSize] = {};
-    GetDlgItemTextA(dialog, kExtEdit, extText, sizeof extText);
-    int recurse = IsDlgButtonChecked(dialog, kRecurseBox) == BST_CHECKED ? 1 : 0;
+    GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
+    int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
     const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
     WorkProgress progress(dialog, "読込中 %u件");
     for (UINT index = 0; index < count; ++index) {

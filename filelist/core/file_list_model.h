@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "filelist/file_list_ops.h"
+#include "filelist/core/file_list_ops.h"
 
 // Columns of a FileRow.
 constexpr int kColumnExclusion = 0;

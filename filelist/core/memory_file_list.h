@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "filelist/file_list_ops.h"
-#include "filelist/location_index.h"
+#include "filelist/core/file_list_ops.h"
+#include "filelist/core/location_index.h"
 
 // FileListOps over an in-memory table that behaves as the report list view does: rows inserted past
 // the end go to the end, texts are cut when read back, a key search skips its start row and never

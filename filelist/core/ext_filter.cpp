@@ -1,8 +1,8 @@
-#include "filelist/ext_filter.h"
+#include "filelist/core/ext_filter.h"
 
 #include <cstring>
 
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "tags/tag_grammar.h"
+#include "tags/core/tag_grammar.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 namespace {
 

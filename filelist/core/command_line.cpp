@@ -1,4 +1,4 @@
-#include "filelist/command_line.h"
+#include "filelist/core/command_line.h"
 
 #include <cstring>
 

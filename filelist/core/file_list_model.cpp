@@ -1,4 +1,4 @@
-#include "filelist/file_list_model.h"
+#include "filelist/core/file_list_model.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "filelist/location_index.h"
-#include "filelist/name_key.h"
-#include "tags/dbcs_text.h"
-#include "tags/text_buffer.h"
+#include "filelist/core/location_index.h"
+#include "filelist/core/name_key.h"
+#include "tags/core/dbcs_text.h"
+#include "tags/core/text_buffer.h"
 
 // Written as escapes: this file is also built natively, where literals are not converted to Shift-JIS.
 const char kResultDone[] = "\x8A\xAE";            // 完

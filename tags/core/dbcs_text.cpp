@@ -1,4 +1,4 @@
-#include "tags/dbcs_text.h"
+#include "tags/core/dbcs_text.h"
 
 #include <cstring>
 

@@ -1,0 +1,66 @@
+// The tags of the listed names, added to the tag picker: what the user sees in the names, he can pick.
+#include "tags/tag_collection.h"
+
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "res/control_ids.h"
+#include "filelist/core/file_list_model.h"
+#include "filelist/list_view_ops.h"
+#include "store/picker_entries.h"
+#include "store/settings.h"
+#include "tags/core/tag_grammar.h"
+#include "tags/core/text_buffer.h"
+
+namespace {
+
+// Calls take for each entry of a TagList, in order: the entries end at the first empty one, and never
+// run past the buffer.
+template <typename Take>
+void ForEachTag(const char* tagList, int entries, Take take) {
+    const char* entry = tagList;
+    const char* end = tagList + kTextBufferSize;
+    for (int i = 0; i < entries && entry < end && entry[0] != '\0'; ++i) {
+        take(entry);
+        entry += strnlen(entry, end - entry) + 1;
+    }
+}
+
+bool HoldsEveryTag(const PickerEntries& listed, const char* tagList, int entries) {
+    bool all = true;
+    ForEachTag(tagList, entries, [&](const char* tag) { all = all && listed.Contains(tag); });
+    return all;
+}
+
+}  // namespace
+
+void CollectListedTags(HWND dialog, int firstNewRow) {
+    // Read once per pass, so hand edits of the brackets apply from the next pass.
+    TextBuffer opening = {};
+    TextBuffer closing = {};
+    ReadBracketSettings(opening, closing);
+
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    const int rows = list.RowCount();
+    if (rows == 0) return;
+    // One read of the whole list per pass; a search of the list for every tag would grow with rows x entries.
+    PickerEntries listed(GetDlgItem(dialog, IDC_TAG_COMBO));
+    // Excluded rows count as well: their names are still names the user has seen.
+    for (int row = 0; row < rows; ++row) {
+        TextBuffer location = {};
+        list.GetText(row, kColumnLocation, location, sizeof location);
+        const char* name = PathFindFileNameA(location);
+        TextBuffer tagList = {};
+        const int entries = name[0] == '\0' ? 0 : ReadTagListFromName(name, tagList, opening, closing);
+        // An empty first tag hides the rest of the name's tags.
+        if (entries == 0 || tagList[0] == '\0' || HoldsEveryTag(listed, tagList, entries)) continue;
+        // A folder gives no tags. Rows the intake has just added were files a moment ago; an older
+        // row's file may have become a folder, which costs a file-system query to find out.
+        if (row < firstNewRow && PathIsDirectoryA(location)) continue;
+        ForEachTag(tagList, entries, [&](const char* tag) {
+            if (!listed.Contains(tag)) listed.Add(tag);
+        });
+    }
+    listed.InsertAdded();
+}
