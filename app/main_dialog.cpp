@@ -55,7 +55,6 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     INT_PTR result = 1;
     for (const MessageRow& row : MessageTable) {
         if (row.message != message) continue;
-        if (!row.handler) return 0;
         return row.handler(dialog, wParam, lParam, &result) ? result : 0;
     }
     return 0;
@@ -64,7 +63,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
     const int id = LOWORD(wParam);
     for (const CommandRow& row : CommandTable) {
-        if (row.controlId != id || !row.handler) continue;
+        if (row.controlId != id) continue;
         return row.handler(dialog, reinterpret_cast<HWND>(lParam), wParam, HIWORD(wParam), result);
     }
     return 0;

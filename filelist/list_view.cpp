@@ -32,12 +32,7 @@ const ColumnSpec kColumns[] = {
 };
 
 // One sort direction for all columns, flipped before every sort, for the life of the process.
-struct ColumnSortState {
-    HWND list = nullptr;
-    int column = 0;
-    int descending = 0;
-};
-ColumnSortState sortState;
+bool sortDescending = false;
 
 void SetDialogResult(HWND dialog, LONG_PTR value)
 {
@@ -46,15 +41,14 @@ void SetDialogResult(HWND dialog, LONG_PTR value)
 
 void SortByClickedColumn(const NMLISTVIEW& click)
 {
-    sortState.descending = sortState.descending == 0 ? 1 : 0;
-    sortState.list = click.hdr.hwndFrom;
-    sortState.column = click.iSubItem;
+    sortDescending = !sortDescending;
+    HWND window = click.hdr.hwndFrom;
     // Redraw stays off while the rows are written back, then the list paints once.
-    SendMessageA(sortState.list, WM_SETREDRAW, FALSE, 0);
-    ListViewOps list(sortState.list);
-    SortRowsByColumn(list, sortState.column, sortState.descending != 0);
-    SendMessageA(sortState.list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(sortState.list, nullptr, TRUE);
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    ListViewOps list(window);
+    SortRowsByColumn(list, click.iSubItem, sortDescending);
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void PaintRow(HWND dialog, NMLVCUSTOMDRAW* draw)
@@ -145,7 +139,7 @@ int ClearFileList(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
 
 int SetAllExclusions(HWND dialog, HWND, WPARAM wParam, WORD, INT_PTR*)
 {
-    int index = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED ? 2 : 1;
+    int index = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED ? kStateExcluded : kStateProcessed;
     ListViewOps::OfDialog(dialog).SetStateImageOfAll(index);
     return 1;
 }

@@ -7,7 +7,7 @@
 
 COLORREF RowColour(int stateImage, const char* result)
 {
-    if (stateImage != 1) {
+    if (stateImage != kStateProcessed) {
         return kExcludedRowColour;
     }
     if (result == nullptr || result[0] == '\0') {

@@ -1,6 +1,7 @@
 #include "filelist/work_progress.h"
 
 #include "res/control_ids.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ void WorkProgress::Report(unsigned done, unsigned total) {
     const ULONGLONG now = GetTickCount64();
     if (now - start_ < kQuietMs || now - shown_ < kRepaintEveryMs) return;
     shown_ = now;
-    char text[1024] = {};
+    TextBuffer text = {};
     wsprintfA(text, format_, done, total);
     SetDlgItemTextA(dialog_, IDC_COUNT_LABEL, text);
     UpdateWindow(GetDlgItem(dialog_, IDC_COUNT_LABEL));

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
+#include "store/file_names.h"
+
 namespace {
 
-// The settings file beside the program (the current directory is the program folder).
-constexpr char kSettingsFile[] = ".\\設定.ini";
 
 // Hand-edited only: the program never writes this section.
 constexpr char kBracketSection[] = "タグ括弧";

@@ -6,18 +6,18 @@
 #include <vector>
 
 #include "res/control_ids.h"
-#include "store/history_file.h"
+#include "store/file_names.h"
 #include "store/sorted_box_order.h"
 
 namespace {
 
-// One read of at most 1022 bytes (the 1024-byte buffer read with a limit of 1023).
-constexpr int kLineReadLimit = 1023;
+// One read of at most 1022 bytes (a text buffer read with a limit of one byte less than its size).
+constexpr int kLineReadLimit = static_cast<int>(kTextBufferSize) - 1;
 
 // Reads one piece of a line and removes the run of CR and LF bytes at its end (neither byte
 // occurs inside a double-byte character, so walking back is safe). endedWithLineEnd tells
 // whether the piece read was closed by a line feed.
-bool ReadLine(std::FILE* stream, char* buffer, bool* endedWithLineEnd) {
+bool ReadLine(std::FILE* stream, TextBuffer& buffer, bool* endedWithLineEnd) {
     if (!std::fgets(buffer, kLineReadLimit, stream)) return false;
     std::size_t length = std::strlen(buffer);
     *endedWithLineEnd = length > 0 && buffer[length - 1] == '\n';
@@ -27,7 +27,7 @@ bool ReadLine(std::FILE* stream, char* buffer, bool* endedWithLineEnd) {
 
 }  // namespace
 
-bool ReadHistoryLine(std::FILE* stream, char* buffer) {
+bool ReadHistoryLine(std::FILE* stream, TextBuffer& buffer) {
     bool endedWithLineEnd = false;
     return ReadLine(stream, buffer, &endedWithLineEnd);
 }
@@ -40,7 +40,7 @@ void LoadTagHistory(HWND dialog) {
     if (!stream) return;
     std::vector<std::string> lines;
     std::vector<std::wstring> texts;
-    char line[1024] = {};
+    TextBuffer line = {};
     while (ReadHistoryLine(stream, line)) {
         lines.push_back(line);
         texts.push_back(BoxText(line));
@@ -66,7 +66,7 @@ namespace {
 // A mutex named after the file's full path (ASCII letters folded, as the file system folds them), taken
 // by every instance that appends to that file. Waits a bounded time: a stuck instance never blocks a close.
 HANDLE TakeHistoryLock(const char* fileName) {
-    char fullPath[1024] = {};
+    TextBuffer fullPath = {};
     if (GetFullPathNameA(fileName, sizeof fullPath, fullPath, nullptr) == 0) return nullptr;
     std::uint32_t hash = 2166136261u;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(fullPath); *p; ++p) {
@@ -111,7 +111,7 @@ void HistoryAppender::Append(const char* tag) {
         std::fseek(stream_, 0, SEEK_SET);
     }
     // The stream stands where the last read or write ended: what follows is new to this appender.
-    char line[1024] = {};
+    TextBuffer line = {};
     while (ReadLine(stream_, line, &endsWithLineEnd_)) lines_.insert(line);
     if (lines_.count(tag) != 0) return;
     // Switching from reading to writing needs a positioning call; append mode writes at the end anyway.

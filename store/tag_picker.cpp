@@ -1,7 +1,7 @@
 #include "store/tag_picker.h"
 
 #include "res/control_ids.h"
-#include "store/history_file.h"
+#include "store/file_names.h"
 #include "store/tag_history.h"
 #include "tags/core/text_buffer.h"
 

@@ -9,24 +9,25 @@
 #include "tags/core/tag_grammar.h"
 #include "tags/core/text_buffer.h"
 
-int ReadTagList(const char* path, char* out, const char* opening, const char* closing) {
-    if (!path || !out || PathIsDirectoryA(path)) return 0;
+int ReadTagList(const char* path, TextBuffer& out, const char* opening, const char* closing) {
+    if (!path || PathIsDirectoryA(path)) return 0;
     out[0] = '\0';
     const char* name = PathFindFileNameA(path);
     if (!*name) return 0;
     return ReadTagListFromName(name, out, opening, closing);
 }
 
-int RemoveTag(const char* src, const char* tag, char* out) {
-    if (!src || !tag || !out || PathIsDirectoryA(src)) return 0;
-    char opening[kTextBufferSize] = {};
-    char closing[kTextBufferSize] = {};
+int RemoveTag(const char* src, const char* tag, TextBuffer& out) {
+    if (!src || !tag || PathIsDirectoryA(src)) return 0;
+    TextBuffer opening = {};
+    TextBuffer closing = {};
     ReadBracketSettings(opening, closing);
     return RemoveTagWithBrackets(src, tag, out, opening, closing);
 }
 
-int RemoveTagWithBrackets(const char* src, const char* tag, char* out, const char* opening, const char* closing) {
-    if (!src || !tag || !out || PathIsDirectoryA(src)) return 0;
+int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, const char* opening,
+                          const char* closing) {
+    if (!src || !tag || PathIsDirectoryA(src)) return 0;
     // A path that does not fit whole would be cut into the name of another file.
     const std::size_t length = std::strlen(src);
     if (length >= kTextBufferSize) return 0;

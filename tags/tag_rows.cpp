@@ -9,15 +9,12 @@
 #include "filelist/core/file_list_model.h"
 #include "store/settings.h"
 #include "store/tag_history.h"
-#include "tags/tag_commands.h"
+#include "store/file_names.h"
 #include "tags/core/tag_grammar.h"
 #include "tags/tag_paths.h"
 #include "tags/core/text_buffer.h"
 
 namespace {
-
-// The history lives beside the program, which start-up made the current directory.
-const char kHistoryFile[] = "タグ.txt";
 
 // Offset of the file-name part in a location, as PathFindFileNameA finds it; the new location keeps
 // everything before it, so a rename never leaves the file's folder.
@@ -49,8 +46,8 @@ bool TagListHolds(const char* tagList, const char* tag)
     return false;
 }
 
-// The batch over every processed row in index order: work gets the row and its location (read into a
-// 1024-byte buffer) and gives 1 when it renamed the file. The tag is recorded when anything was renamed.
+// The batch over every processed row in index order: work gets the row and its location and gives 1 when
+// it renamed the file. The tag is recorded when anything was renamed.
 template <typename RowWork>
 int RunBatch(FileListOps& list, const char* tag, RowWork work)
 {
@@ -60,7 +57,7 @@ int RunBatch(FileListOps& list, const char* tag, RowWork work)
         if (!IsRowProcessed(list, row)) {
             continue;
         }
-        char oldLocation[kTextBufferSize] = {};
+        TextBuffer oldLocation = {};
         list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
         done += work(row, oldLocation);
         ReportWorkProgress(static_cast<unsigned>(row + 1), static_cast<unsigned>(count));
@@ -82,16 +79,16 @@ void ClearResults(FileListOps& list, int count)
 
 int AddTagToRows(FileListOps& list, const char* tag)
 {
-    char opening[kTextBufferSize] = {};
-    char closing[kTextBufferSize] = {};
-    char before[kTextBufferSize] = {};
-    char after[kTextBufferSize] = {};
+    TextBuffer opening = {};
+    TextBuffer closing = {};
+    TextBuffer before = {};
+    TextBuffer after = {};
     ReadBracketSettings(opening, closing);
     ReadAddBrackets(before, after);
 
-    return RunBatch(list, tag, [&](int row, const char* oldLocation) {
-        char newLocation[kTextBufferSize] = {};
-        char tagList[kTextBufferSize] = {};
+    return RunBatch(list, tag, [&](int row, const TextBuffer& oldLocation) {
+        TextBuffer newLocation = {};
+        TextBuffer tagList = {};
         std::memcpy(newLocation, oldLocation, sizeof newLocation);
         ReadTagList(oldLocation, tagList, opening, closing);
         if (TagListHolds(tagList, tag)) {
@@ -117,12 +114,12 @@ int DeleteTagFromRows(FileListOps& list, const char* tag)
 {
     // The bracket sets are read once per batch, as Add reads them: under Wine one read of the
     // settings file costs about as much as the rename itself.
-    char opening[kTextBufferSize] = {};
-    char closing[kTextBufferSize] = {};
+    TextBuffer opening = {};
+    TextBuffer closing = {};
     ReadBracketSettings(opening, closing);
 
-    return RunBatch(list, tag, [&](int row, const char* oldLocation) {
-        char newLocation[kTextBufferSize] = {};
+    return RunBatch(list, tag, [&](int row, const TextBuffer& oldLocation) {
+        TextBuffer newLocation = {};
         if (!RemoveTagWithBrackets(oldLocation, tag, newLocation, opening, closing)) {
             return 0;
         }

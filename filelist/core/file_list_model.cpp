@@ -108,7 +108,7 @@ void SetResultMark(FileListOps& list, int row, const char* mark)
 
 bool IsRowProcessed(const FileListOps& list, int row)
 {
-    return list.GetStateImage(row) == 1;
+    return list.GetStateImage(row) == kStateProcessed;
 }
 
 void RemoveAllRows(FileListOps& list)

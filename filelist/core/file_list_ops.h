@@ -5,6 +5,10 @@
 
 class LocationIndex;
 
+// A row's exclusion check is its state image: every new row is processed; any other index is excluded.
+constexpr int kStateProcessed = 1;
+constexpr int kStateExcluded = 2;
+
 // The list-view operations through which all list logic goes, so the model runs without a window.
 // Two implementations: ListViewOps (the real control 1001) and MemoryFileList (an in-memory table).
 // Columns: 0 exclusion (text always empty), 1 file name, 2 location, 3 result.

@@ -33,7 +33,7 @@ private:
     struct Row {
         std::string texts[kColumnCount];
         std::uint32_t key = 0;
-        int stateImage = 1;
+        int stateImage = kStateProcessed;
     };
     bool HasRow(int row) const { return row >= 0 && row < RowCount(); }
 

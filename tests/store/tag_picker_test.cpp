@@ -6,7 +6,7 @@
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "store/combo_window.h"
-#include "store/history_file.h"
+#include "store/file_names.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
 #include "tags/tag_collection.h"
