@@ -1,12 +1,5 @@
-# Cross-compiles the 64-bit (x64) Windows build with the posix-thread MinGW-w64 compilers: the same sources,
-# the program and the extension that a 64-bit Explorer loads.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR AMD64)
+# The 64-bit (x64) Windows build: the same sources, and the program and the extension that a 64-bit Explorer loads.
+set(TAGRIN_MINGW_TRIPLE x86_64-w64-mingw32)
 set(TAGRIN_ARCH x64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -50,12 +50,23 @@ int ListViewOps::RowCount() const
     return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void ListViewOps::InsertRow(int index, std::uint32_t key)
+namespace {
+
+// A row's item data alone: its NameKey.
+LVITEMA KeyItem(int row, std::uint32_t key)
 {
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
-    item.iItem = index;
+    item.iItem = row;
     item.lParam = static_cast<LPARAM>(key);
+    return item;
+}
+
+}  // namespace
+
+void ListViewOps::InsertRow(int index, std::uint32_t key)
+{
+    LVITEMA item = KeyItem(index, key);
     SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
@@ -94,10 +105,7 @@ void ListViewOps::GetText(int row, int column, char* buffer, std::size_t size) c
 
 void ListViewOps::SetKey(int row, std::uint32_t key)
 {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    item.lParam = static_cast<LPARAM>(key);
+    LVITEMA item = KeyItem(row, key);
     SendMessageA(list_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
