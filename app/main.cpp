@@ -7,7 +7,8 @@
 #include "app/message_loop.h"
 #include "filelist/core/command_line.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
     // The one GUI thread is an OLE apartment for the whole run (drag and drop, shell links).
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {};

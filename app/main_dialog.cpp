@@ -21,33 +21,26 @@ const char kWindowTitle[] = "Tagrin v1.0.0";
 
 // Scanned from the first row; the first row whose message matches is used.
 const MessageRow MessageTable[7] = {
-    {WM_DESTROY, OnDestroy},
-    {WM_CLOSE, OnClose},
-    {WM_INITDIALOG, OnInitDialog},
-    {WM_SIZE, OnSize},
-    {WM_DROPFILES, OnDropFiles},
-    {WM_NOTIFY, OnListNotify},
-    {WM_COMMAND, OnCommand},
+    {WM_DESTROY, OnDestroy},     {WM_CLOSE, OnClose},       {WM_INITDIALOG, OnInitDialog}, {WM_SIZE, OnSize},
+    {WM_DROPFILES, OnDropFiles}, {WM_NOTIFY, OnListNotify}, {WM_COMMAND, OnCommand},
 };
 
 // Each handler lives with the feature it serves; commands of other controls get default processing.
 const CommandRow CommandTable[7] = {
-    {IDC_ADD_BUTTON, OnAddButton},
-    {IDC_CLOSE_BUTTON, OnCloseButton},
-    {IDC_DELETE_BUTTON, OnDeleteButton},
-    {IDC_CLEAR_BUTTON, ClearFileList},
-    {IDC_CHECK_ALL_BOX, SetAllExclusions},
-    {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
+    {IDC_ADD_BUTTON, OnAddButton},     {IDC_CLOSE_BUTTON, OnCloseButton},     {IDC_DELETE_BUTTON, OnDeleteButton},
+    {IDC_CLEAR_BUTTON, ClearFileList}, {IDC_CHECK_ALL_BOX, SetAllExclusions}, {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
     {IDC_SEND_TO_BOX, OnSendToBox},
 };
 
 // What can start or end work: while work runs, such a message (sent from another thread or process
 // and delivered by the look at the queue) waits in the queue for the drain after the work.
-static bool WaitsForRunningWork(UINT message) {
+static bool WaitsForRunningWork(UINT message)
+{
     return message == WM_COMMAND || message == WM_CLOSE || message == WM_DROPFILES;
 }
 
-INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
     if (WaitsForRunningWork(message) && WorkProgress::Running()) {
         PostMessageA(dialog, message, wParam, lParam);
         return 1;
@@ -60,7 +53,8 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
-int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
+int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result)
+{
     const int id = LOWORD(wParam);
     for (const CommandRow& row : CommandTable) {
         if (row.controlId != id) continue;
@@ -69,7 +63,8 @@ int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
     return 0;
 }
 
-int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
+int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
+{
     const char* commandTail = reinterpret_cast<const char*>(lParam);
     TextBuffer extText = {};
     int recurse = 1;
@@ -96,7 +91,8 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     return 1;
 }
 
-int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
+int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*)
+{
     TextBuffer extText = {};
     GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
     const int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
@@ -106,13 +102,15 @@ int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
     return 0;
 }
 
-int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*) {
+int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*)
+{
     ReleaseLocationIndex(GetDlgItem(dialog, IDC_FILE_LIST));
     PostQuitMessage(0);
     return 0;
 }
 
-int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
+int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
+{
     HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
     RECT frame;
     GetWindowRect(list, &frame);
@@ -126,12 +124,14 @@ int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*) {
     return 1;
 }
 
-int OnCloseButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*) {
+int OnCloseButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
+{
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     return 1;
 }
 
-HWND CreateMainDialog(HINSTANCE instance, const char* commandTail) {
+HWND CreateMainDialog(HINSTANCE instance, const char* commandTail)
+{
     // Every relative file name (".\設定.ini", ".\タグ.txt", ".\ShellExt.dll") resolves beside the program.
     TextBuffer folder = {};
     GetModuleFileNameA(nullptr, folder, sizeof folder - 1);

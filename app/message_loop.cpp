@@ -1,6 +1,7 @@
 #include "app/message_loop.h"
 
-void DrainMessageQueue(HWND dialog) {
+void DrainMessageQueue(HWND dialog)
+{
     MSG msg = {};
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -15,7 +16,8 @@ void DrainMessageQueue(HWND dialog) {
     }
 }
 
-int RunMessageLoop(HWND dialog) {
+int RunMessageLoop(HWND dialog)
+{
     MSG msg = {};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageA(dialog, &msg)) {

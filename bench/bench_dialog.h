@@ -52,8 +52,8 @@ inline std::string BenchProgramFolder(const char* name, int count)
 {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(count);
+    std::string folder =
+        std::string(temp) + name + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(count);
     CreateDirectoryA(folder.c_str(), nullptr);
     SetCurrentDirectoryA(folder.c_str());
     return folder;

@@ -139,12 +139,18 @@ LRESULT CALLBACK CountingWindowProc(HWND window, UINT message, WPARAM wParam, LP
 const char* NotificationName(UINT code)
 {
     switch (code) {
-    case LVN_INSERTITEM: return "LVN_INSERTITEM";
-    case LVN_ITEMCHANGING: return "LVN_ITEMCHANGING";
-    case LVN_ITEMCHANGED: return "LVN_ITEMCHANGED";
-    case LVN_DELETEALLITEMS: return "LVN_DELETEALLITEMS";
-    case NM_CUSTOMDRAW: return "NM_CUSTOMDRAW";
-    default: return "other";
+    case LVN_INSERTITEM:
+        return "LVN_INSERTITEM";
+    case LVN_ITEMCHANGING:
+        return "LVN_ITEMCHANGING";
+    case LVN_ITEMCHANGED:
+        return "LVN_ITEMCHANGED";
+    case LVN_DELETEALLITEMS:
+        return "LVN_DELETEALLITEMS";
+    case NM_CUSTOMDRAW:
+        return "NM_CUSTOMDRAW";
+    default:
+        return "other";
     }
 }
 

@@ -39,7 +39,8 @@ std::vector<std::string> MakeFiles(const std::string& root, int count, int perFo
         std::snprintf(folder, sizeof folder, "%s\\d%04d", root.c_str(), i / perFolder);
         if (i % perFolder == 0) CreateDirectoryA(folder, nullptr);
         char location[kTextBufferSize];
-        std::snprintf(location, sizeof location, i % 10 == 0 ? "%s\\資料ソ_%05d.txt" : "%s\\report_%05d.txt", folder, i);
+        std::snprintf(location, sizeof location, i % 10 == 0 ? "%s\\資料ソ_%05d.txt" : "%s\\report_%05d.txt", folder,
+                      i);
         HANDLE file = CreateFileA(location, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             std::fprintf(stderr, "cannot create %s\n", location);
@@ -141,8 +142,8 @@ int main(int argc, char** argv)
     std::printf("%s: rows %d, %d per folder\n", BenchArch(), count, perFolder);
     std::printf("dialog Add     %8.3f s  (%d renamed)\n", add, added);
     std::printf("dialog Delete  %8.3f s  (%d renamed)\n", del, deleted);
-    std::printf("bare MoveFileA %8.3f s  (tagging %.3f s, untagging %.3f s; %d renames, %d failed)\n", bare,
-                bareAdd, bareDelete, 2 * count, failures);
+    std::printf("bare MoveFileA %8.3f s  (tagging %.3f s, untagging %.3f s; %d renames, %d failed)\n", bare, bareAdd,
+                bareDelete, 2 * count, failures);
     std::printf("RemoveTag      %8.3f s  (%d calls, settings read on each, no renames)\n", removeTag, count);
     std::printf("ratio dialog / bare MoveFileA: %.2f\n", (add + del) / bare);
     std::printf("RESULT dialog=%.6f movefile=%.6f\n", add + del, bare);

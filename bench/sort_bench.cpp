@@ -25,9 +25,9 @@ std::vector<std::string> ShuffledLocations(int count)
     std::vector<std::string> locations;
     for (int i : order) {
         char location[256];
-        std::snprintf(location, sizeof location, i % 10 == 0 ? "C:\\bench\\d%04d\\資料ソ_%06d.txt"
-                                                              : "C:\\bench\\d%04d\\report_%06d.txt",
-                      i / 100, i);
+        std::snprintf(location, sizeof location,
+                      i % 10 == 0 ? "C:\\bench\\d%04d\\資料ソ_%06d.txt" : "C:\\bench\\d%04d\\report_%06d.txt", i / 100,
+                      i);
         locations.push_back(location);
     }
     return locations;

@@ -125,8 +125,8 @@ int ListViewOps::FindKey(int start, std::uint32_t key) const
     LVFINDINFOA find = {};
     find.flags = LVFI_PARAM;
     find.lParam = static_cast<LPARAM>(key);
-    return static_cast<int>(SendMessageA(list_, LVM_FINDITEMA, static_cast<WPARAM>(start),
-                                         reinterpret_cast<LPARAM>(&find)));
+    return static_cast<int>(
+        SendMessageA(list_, LVM_FINDITEMA, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
 }
 
 int ListViewOps::GetStateImage(int row) const

@@ -13,19 +13,23 @@ WorkProgress* running = nullptr;
 }  // namespace
 
 WorkProgress::WorkProgress(HWND dialog, const char* format)
-    : dialog_(dialog), format_(format), active_(running == nullptr), start_(GetTickCount64()) {
+    : dialog_(dialog), format_(format), active_(running == nullptr), start_(GetTickCount64())
+{
     if (active_) running = this;
 }
 
-WorkProgress::~WorkProgress() {
+WorkProgress::~WorkProgress()
+{
     if (active_) running = nullptr;
 }
 
-bool WorkProgress::Running() {
+bool WorkProgress::Running()
+{
     return running != nullptr;
 }
 
-void WorkProgress::Report(unsigned done, unsigned total) {
+void WorkProgress::Report(unsigned done, unsigned total)
+{
     const ULONGLONG now = GetTickCount64();
     if (now - start_ < kQuietMs || now - shown_ < kRepaintEveryMs) return;
     shown_ = now;
@@ -38,6 +42,7 @@ void WorkProgress::Report(unsigned done, unsigned total) {
     PeekMessageA(&msg, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE);
 }
 
-void ReportWorkProgress(unsigned done, unsigned total) {
+void ReportWorkProgress(unsigned done, unsigned total)
+{
     if (running) running->Report(done, total);
 }

@@ -3,7 +3,7 @@
 
 #define IDD_MAIN_DIALOG 101
 
-#define IDC_ADD_BUTTON 1 /* IDOK: the default push button, so Enter adds */
+#define IDC_ADD_BUTTON 1   /* IDOK: the default push button, so Enter adds */
 #define IDC_CLOSE_BUTTON 2 /* IDCANCEL: Esc closes */
 #define IDC_DELETE_BUTTON 3
 #define IDC_FILE_LIST 1001

@@ -18,7 +18,8 @@ static_assert(sizeof(SHELLEXECUTEINFOA) == (sizeof(void*) == 4 ? 60 : 112), "the
 
 namespace {
 
-bool KeyExists(HKEY root, const char* keyName) {
+bool KeyExists(HKEY root, const char* keyName)
+{
     // Read access is enough to see the key; a standard user cannot open a machine-wide key with full access.
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
@@ -30,23 +31,27 @@ bool KeyExists(HKEY root, const char* keyName) {
 
 // A standard user's registration lives in his own classes. Windows shows it under HKEY_CLASSES_ROOT too,
 // Wine does not merge the two, so both are asked.
-bool IsContextMenuRegistered() {
+bool IsContextMenuRegistered()
+{
     TextBuffer userKey = {};
     std::snprintf(userKey, sizeof userKey, "Software\\Classes\\%s", kExtensionClassKey);
     return KeyExists(HKEY_CLASSES_ROOT, kExtensionClassKey) || KeyExists(HKEY_CURRENT_USER, userKey);
 }
 
-void RegisterContextMenu() {
+void RegisterContextMenu()
+{
     RunRegistrationTool("%s", "登録失敗");
 }
 
-void UnregisterContextMenu() {
+void UnregisterContextMenu()
+{
     RunRegistrationTool("/u %s", "解除失敗");
 }
 
 // Runs regsvr32 on the extension in the current directory (the program's folder) and waits for it: without its
 // silent switch the tool tells the user the outcome itself, so nothing is read back from it.
-void RunRegistrationTool(const char* parameterFormat, const char* failureMessage) {
+void RunRegistrationTool(const char* parameterFormat, const char* failureMessage)
+{
     TextBuffer directory = {};
     TextBuffer parameters = {};
     GetCurrentDirectoryA(sizeof directory, directory);

@@ -12,7 +12,8 @@ const char kShortcutName[] = "タグの追加.lnk";
 
 // Leaves the buffer empty when the Send To folder cannot be found: a bare name would resolve against the program's
 // folder, and a shortcut there is not what the user asked for.
-void GetSendToShortcutPath(TextBuffer& buffer) {
+void GetSendToShortcutPath(TextBuffer& buffer)
+{
     buffer[0] = '\0';
     IMalloc* allocator = nullptr;
     if (FAILED(SHGetMalloc(&allocator))) return;
@@ -27,7 +28,8 @@ void GetSendToShortcutPath(TextBuffer& buffer) {
 }
 
 // Any directory entry of that name counts, a folder too: it blocks the shortcut just the same.
-bool SendToShortcutExists() {
+bool SendToShortcutExists()
+{
     TextBuffer path = {};
     GetSendToShortcutPath(path);
     if (path[0] == '\0') return false;
@@ -38,14 +40,16 @@ bool SendToShortcutExists() {
     return true;
 }
 
-void CreateSendToShortcut() {
+void CreateSendToShortcut()
+{
     TextBuffer path = {};
     GetSendToShortcutPath(path);
     if (path[0] == '\0') return;
     SaveShellLink(path);
 }
 
-void DeleteSendToShortcut() {
+void DeleteSendToShortcut()
+{
     TextBuffer path = {};
     GetSendToShortcutPath(path);
     if (path[0] == '\0') return;
@@ -55,7 +59,8 @@ void DeleteSendToShortcut() {
 namespace {
 
 // Steps of the link after COM is up; the pointers are handed back so that the caller releases what was made.
-HRESULT WriteShellLink(const char* programPath, const wchar_t* widePath, IShellLinkA** link, IPersistFile** file) {
+HRESULT WriteShellLink(const char* programPath, const wchar_t* widePath, IShellLinkA** link, IPersistFile** file)
+{
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                       reinterpret_cast<void**>(link));
     if (FAILED(result)) return result;
@@ -71,7 +76,8 @@ HRESULT WriteShellLink(const char* programPath, const wchar_t* widePath, IShellL
 }  // namespace
 
 // Saves a shell link to the running program with the description "Tagrin"; 1 when it was saved.
-int SaveShellLink(const char* shortcutPath) {
+int SaveShellLink(const char* shortcutPath)
+{
     wchar_t widePath[kTextBufferSize] = {};
     TextBuffer programPath = {};
     IShellLinkA* link = nullptr;

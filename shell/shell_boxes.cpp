@@ -14,7 +14,8 @@ struct ShellBox {
 const ShellBox kContextMenu = {RegisterContextMenu, UnregisterContextMenu, IsContextMenuRegistered};
 const ShellBox kSendTo = {CreateSendToShortcut, DeleteSendToShortcut, SendToShortcutExists};
 
-int OnShellBox(const ShellBox& box, HWND dialog, WPARAM wParam, WORD code) {
+int OnShellBox(const ShellBox& box, HWND dialog, WPARAM wParam, WORD code)
+{
     if (code != BN_CLICKED) return 1;
     const int controlId = LOWORD(wParam);
     if (IsDlgButtonChecked(dialog, controlId) == BST_CHECKED) {
@@ -28,10 +29,12 @@ int OnShellBox(const ShellBox& box, HWND dialog, WPARAM wParam, WORD code) {
 
 }  // namespace
 
-int OnContextMenuBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*) {
+int OnContextMenuBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*)
+{
     return OnShellBox(kContextMenu, dialog, wParam, code);
 }
 
-int OnSendToBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*) {
+int OnSendToBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*)
+{
     return OnShellBox(kSendTo, dialog, wParam, code);
 }

@@ -9,7 +9,8 @@ namespace {
 
 class TagMenuClassFactory final : public IClassFactory {
 public:
-    STDMETHODIMP QueryInterface(REFIID interfaceId, void** object) override {
+    STDMETHODIMP QueryInterface(REFIID interfaceId, void** object) override
+    {
         if (object == nullptr) return E_POINTER;
         if (IsEqualIID(interfaceId, IID_IUnknown) || IsEqualIID(interfaceId, IID_IClassFactory)) {
             *object = static_cast<IClassFactory*>(this);
@@ -20,16 +21,19 @@ public:
         return E_NOINTERFACE;
     }
     // The factory is static: its references only count towards keeping the module loaded.
-    STDMETHODIMP_(ULONG) AddRef() override {
+    STDMETHODIMP_(ULONG) AddRef() override
+    {
         LockModule();
         return 2;
     }
-    STDMETHODIMP_(ULONG) Release() override {
+    STDMETHODIMP_(ULONG) Release() override
+    {
         UnlockModule();
         return 1;
     }
 
-    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID interfaceId, void** object) override {
+    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID interfaceId, void** object) override
+    {
         if (object == nullptr) return E_POINTER;
         *object = nullptr;
         if (outer != nullptr) return CLASS_E_NOAGGREGATION;
@@ -39,7 +43,8 @@ public:
         menu->Release();
         return result;
     }
-    STDMETHODIMP LockServer(BOOL lock) override {
+    STDMETHODIMP LockServer(BOOL lock) override
+    {
         if (lock) {
             LockModule();
         } else {
@@ -53,6 +58,7 @@ TagMenuClassFactory g_factory;
 
 }  // namespace
 
-IClassFactory* TagMenuFactory() {
+IClassFactory* TagMenuFactory()
+{
     return &g_factory;
 }

@@ -7,7 +7,8 @@
 #include "shellext/registration.h"
 #include "res/extension_class.h"
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
     if (reason == DLL_PROCESS_ATTACH) {
         g_module = instance;
         DisableThreadLibraryCalls(instance);
@@ -15,21 +16,25 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 
-STDAPI DllGetClassObject(REFCLSID classId, REFIID interfaceId, LPVOID* object) {
+STDAPI DllGetClassObject(REFCLSID classId, REFIID interfaceId, LPVOID* object)
+{
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
     if (!IsEqualCLSID(classId, kExtensionClassId)) return CLASS_E_CLASSNOTAVAILABLE;
     return TagMenuFactory()->QueryInterface(interfaceId, object);
 }
 
-STDAPI DllCanUnloadNow() {
+STDAPI DllCanUnloadNow()
+{
     return IsModuleInUse() ? S_FALSE : S_OK;
 }
 
-STDAPI DllRegisterServer() {
+STDAPI DllRegisterServer()
+{
     return RegisterTagMenu(ScopeOfThisProcess());
 }
 
-STDAPI DllUnregisterServer() {
+STDAPI DllUnregisterServer()
+{
     return UnregisterTagMenu();
 }

@@ -5,7 +5,8 @@
 namespace {
 
 // Appends `prefix` and the quoted text when the result still leaves room for the NUL.
-bool AppendQuoted(LaunchCommandLine* line, const char* prefix, const char* text) {
+bool AppendQuoted(LaunchCommandLine* line, const char* prefix, const char* text)
+{
     const std::size_t prefixLength = std::strlen(prefix);
     const std::size_t textLength = std::strlen(text);
     const std::size_t needed = prefixLength + textLength + 2;
@@ -24,7 +25,8 @@ bool AppendQuoted(LaunchCommandLine* line, const char* prefix, const char* text)
 
 }  // namespace
 
-bool StartLaunchCommandLine(LaunchCommandLine* line, const char* programPath) {
+bool StartLaunchCommandLine(LaunchCommandLine* line, const char* programPath)
+{
     line->text[0] = '\0';
     line->length = 0;
     line->pathCount = 0;
@@ -32,7 +34,8 @@ bool StartLaunchCommandLine(LaunchCommandLine* line, const char* programPath) {
     return AppendQuoted(line, "", programPath);
 }
 
-bool AppendLaunchPath(LaunchCommandLine* line, const char* path) {
+bool AppendLaunchPath(LaunchCommandLine* line, const char* path)
+{
     if (line->length == 0 || !AppendQuoted(line, " ", path)) {
         ++line->leftOut;
         return false;
@@ -41,6 +44,7 @@ bool AppendLaunchPath(LaunchCommandLine* line, const char* path) {
     return true;
 }
 
-void CountLaunchPathLeftOut(LaunchCommandLine* line) {
+void CountLaunchPathLeftOut(LaunchCommandLine* line)
+{
     ++line->leftOut;
 }

@@ -8,14 +8,17 @@ LONG g_useCount = 0;
 
 }  // namespace
 
-void LockModule() {
+void LockModule()
+{
     InterlockedIncrement(&g_useCount);
 }
 
-void UnlockModule() {
+void UnlockModule()
+{
     InterlockedDecrement(&g_useCount);
 }
 
-bool IsModuleInUse() {
+bool IsModuleInUse()
+{
     return InterlockedCompareExchange(&g_useCount, 0, 0) != 0;
 }

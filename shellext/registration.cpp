@@ -14,7 +14,8 @@ namespace {
 const char kDescription[] = "Tagrin context menu";
 
 // The classes key of a scope; the caller closes it.
-HKEY OpenClassesRoot(RegistrationScope scope, REGSAM access) {
+HKEY OpenClassesRoot(RegistrationScope scope, REGSAM access)
+{
     HKEY root = scope == RegistrationScope::PerUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
     HKEY classes = nullptr;
     if (RegCreateKeyExA(root, "Software\\Classes", 0, nullptr, 0, access, nullptr, &classes, nullptr) !=
@@ -24,7 +25,8 @@ HKEY OpenClassesRoot(RegistrationScope scope, REGSAM access) {
     return classes;
 }
 
-bool SetStringValue(HKEY classes, const char* keyName, const char* valueName, const char* value) {
+bool SetStringValue(HKEY classes, const char* keyName, const char* valueName, const char* value)
+{
     HKEY key = nullptr;
     if (RegCreateKeyExA(classes, keyName, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return false;
@@ -35,14 +37,16 @@ bool SetStringValue(HKEY classes, const char* keyName, const char* valueName, co
     return status == ERROR_SUCCESS;
 }
 
-bool DeleteKeyIfPresent(HKEY classes, const char* keyName) {
+bool DeleteKeyIfPresent(HKEY classes, const char* keyName)
+{
     const LONG status = RegDeleteKeyA(classes, keyName);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace
 
-RegistrationScope ScopeOfThisProcess() {
+RegistrationScope ScopeOfThisProcess()
+{
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return RegistrationScope::PerUser;
     TOKEN_ELEVATION elevation = {};
@@ -53,7 +57,8 @@ RegistrationScope ScopeOfThisProcess() {
 }
 
 // A registration that fails half-way is taken back, so no handler entry points at a class that is not there.
-HRESULT RegisterTagMenu(RegistrationScope scope) {
+HRESULT RegisterTagMenu(RegistrationScope scope)
+{
     TextBuffer modulePath = {};
     const DWORD length = GetModuleFileNameA(g_module, modulePath, sizeof modulePath);
     if (length == 0 || length >= sizeof modulePath) return SELFREG_E_CLASS;
@@ -73,7 +78,8 @@ HRESULT RegisterTagMenu(RegistrationScope scope) {
 
 // Removes the keys it wrote from both scopes, innermost first; the shared "shellex" keys above them belong to
 // the system. Keys of a scope this process cannot open are left, and the outcome says so.
-HRESULT UnregisterTagMenu() {
+HRESULT UnregisterTagMenu()
+{
     bool removed = true;
     const RegistrationScope scopes[] = {RegistrationScope::PerUser, RegistrationScope::MachineWide};
     for (RegistrationScope scope : scopes) {

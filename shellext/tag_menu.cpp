@@ -18,7 +18,8 @@ const char kVerb[] = "tagrin.addtag";
 const char kProgramName[] = "Tagrin.exe";
 
 // The full path of Tagrin.exe in the folder this extension was loaded from.
-bool GetProgramPath(char* buffer, DWORD size) {
+bool GetProgramPath(char* buffer, DWORD size)
+{
     DWORD length = GetModuleFileNameA(g_module, buffer, size);
     if (length == 0 || length >= size) return false;
     if (!PathRemoveFileSpecA(buffer)) return false;
@@ -26,7 +27,8 @@ bool GetProgramPath(char* buffer, DWORD size) {
 }
 
 // Copies an ANSI text into the caller's buffer, as ANSI or as UTF-16 as the request asks.
-HRESULT CopyCommandText(const char* text, bool wide, CHAR* name, UINT nameSize) {
+HRESULT CopyCommandText(const char* text, bool wide, CHAR* name, UINT nameSize)
+{
     if (name == nullptr || nameSize == 0) return E_INVALIDARG;
     if (wide) {
         wchar_t* target = reinterpret_cast<wchar_t*>(name);
@@ -44,7 +46,8 @@ HRESULT CopyCommandText(const char* text, bool wide, CHAR* name, UINT nameSize) 
     return S_OK;
 }
 
-bool IsOurVerb(const CMINVOKECOMMANDINFO* invocation) {
+bool IsOurVerb(const CMINVOKECOMMANDINFO* invocation)
+{
     if (HIWORD(reinterpret_cast<UINT_PTR>(invocation->lpVerb)) == 0) {
         return LOWORD(reinterpret_cast<UINT_PTR>(invocation->lpVerb)) == 0;
     }
@@ -53,16 +56,19 @@ bool IsOurVerb(const CMINVOKECOMMANDINFO* invocation) {
 
 }  // namespace
 
-TagMenu::TagMenu() : references_(1), commandLine_(nullptr) {
+TagMenu::TagMenu() : references_(1), commandLine_(nullptr)
+{
     LockModule();
 }
 
-TagMenu::~TagMenu() {
+TagMenu::~TagMenu()
+{
     delete commandLine_;
     UnlockModule();
 }
 
-STDMETHODIMP TagMenu::QueryInterface(REFIID interfaceId, void** object) {
+STDMETHODIMP TagMenu::QueryInterface(REFIID interfaceId, void** object)
+{
     if (object == nullptr) return E_POINTER;
     if (IsEqualIID(interfaceId, IID_IUnknown) || IsEqualIID(interfaceId, IID_IShellExtInit)) {
         *object = static_cast<IShellExtInit*>(this);
@@ -76,18 +82,21 @@ STDMETHODIMP TagMenu::QueryInterface(REFIID interfaceId, void** object) {
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) TagMenu::AddRef() {
+STDMETHODIMP_(ULONG) TagMenu::AddRef()
+{
     return static_cast<ULONG>(InterlockedIncrement(&references_));
 }
 
-STDMETHODIMP_(ULONG) TagMenu::Release() {
+STDMETHODIMP_(ULONG) TagMenu::Release()
+{
     LONG remaining = InterlockedDecrement(&references_);
     if (remaining == 0) delete this;
     return static_cast<ULONG>(remaining);
 }
 
 // Reads the selected paths out of the CF_HDROP data at once: the data object need not outlive this call.
-STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY) {
+STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY)
+{
     delete commandLine_;
     commandLine_ = nullptr;
     if (selection == nullptr) return E_INVALIDARG;
@@ -131,7 +140,8 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
     return result;
 }
 
-STDMETHODIMP TagMenu::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags) {
+STDMETHODIMP TagMenu::QueryContextMenu(HMENU menu, UINT position, UINT firstId, UINT lastId, UINT flags)
+{
     if ((flags & CMF_DEFAULTONLY) || commandLine_ == nullptr || firstId > lastId) {
         return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 0);
     }
@@ -143,7 +153,8 @@ STDMETHODIMP TagMenu::QueryContextMenu(HMENU menu, UINT position, UINT firstId, 
 
 // Starts Tagrin once on the paths that fit on one command line, and tells the user how many did not: several
 // starts would open several windows, each with a share of the selection.
-STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation) {
+STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation)
+{
     if (invocation == nullptr || !IsOurVerb(invocation)) return E_INVALIDARG;
     if (commandLine_ == nullptr) return E_UNEXPECTED;
 
@@ -159,8 +170,8 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr,
-                                        programFolder, &startup, &process);
+    const BOOL started =
+        CreateProcessA(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr, programFolder, &startup, &process);
     const DWORD error = GetLastError();
     delete line;
     if (!started) return HRESULT_FROM_WIN32(error);
@@ -177,7 +188,8 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation) {
     return S_OK;
 }
 
-STDMETHODIMP TagMenu::GetCommandString(UINT_PTR commandOffset, UINT type, UINT*, CHAR* name, UINT nameSize) {
+STDMETHODIMP TagMenu::GetCommandString(UINT_PTR commandOffset, UINT type, UINT*, CHAR* name, UINT nameSize)
+{
     if (commandOffset != 0) return E_INVALIDARG;
     switch (type) {
     case GCS_VERBA:

@@ -9,14 +9,16 @@ namespace {
 
 // The combo box keeps its texts in UTF-16 and compares them without regard to letter case; the same
 // conversion and the platform's own upper-casing (ASCII, full-width and other letters) give the key.
-std::wstring Folded(std::wstring text) {
+std::wstring Folded(std::wstring text)
+{
     if (!text.empty()) CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
     return text;
 }
 
 }  // namespace
 
-PickerEntries::PickerEntries(HWND combo) : combo_(combo) {
+PickerEntries::PickerEntries(HWND combo) : combo_(combo)
+{
     const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
     for (LRESULT index = 0; index < count; ++index) {
         const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
@@ -28,17 +30,20 @@ PickerEntries::PickerEntries(HWND combo) : combo_(combo) {
     }
 }
 
-bool PickerEntries::Contains(const char* tag) const {
+bool PickerEntries::Contains(const char* tag) const
+{
     return folded_.count(Folded(BoxText(tag))) != 0;
 }
 
-void PickerEntries::Add(const char* tag) {
+void PickerEntries::Add(const char* tag)
+{
     added_.push_back(tag);
     addedTexts_.push_back(BoxText(tag));
     folded_.insert(Folded(addedTexts_.back()));
 }
 
-void PickerEntries::InsertAdded() {
+void PickerEntries::InsertAdded()
+{
     if (added_.empty()) return;
     const std::vector<std::size_t> places = SortedBoxPlaces(held_, addedTexts_);
     std::vector<std::size_t> byPlace(added_.size());

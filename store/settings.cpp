@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // Hand-edited only: the program never writes this section.
 constexpr char kBracketSection[] = "タグ括弧";
 constexpr char kOpeningKey[] = "tag1";
@@ -27,19 +26,22 @@ constexpr char kRecurseKey[] = "IsDir";
 constexpr char kDefaultExt[] = "*";
 constexpr int kDefaultRecurse = 1;
 
-void ReadString(const char* section, const char* key, const char* fallback, TextBuffer& value) {
+void ReadString(const char* section, const char* key, const char* fallback, TextBuffer& value)
+{
     GetPrivateProfileStringA(section, key, fallback, value, sizeof value, kSettingsFile);
 }
 
 }  // namespace
 
-void ReadBracketSettings(TextBuffer& opening, TextBuffer& closing) {
+void ReadBracketSettings(TextBuffer& opening, TextBuffer& closing)
+{
     // An empty set is kept as it is: it simply recognises no tag.
     ReadString(kBracketSection, kOpeningKey, kDefaultOpening, opening);
     ReadString(kBracketSection, kClosingKey, kDefaultClosing, closing);
 }
 
-void ReadAddBrackets(TextBuffer& before, TextBuffer& after) {
+void ReadAddBrackets(TextBuffer& before, TextBuffer& after)
+{
     // A new name always gets visible brackets, so an empty value counts as absent.
     ReadString(kBracketSection, kAddBeforeKey, kDefaultAddBefore, before);
     if (before[0] == '\0') std::memcpy(before, kDefaultAddBefore, sizeof kDefaultAddBefore);
@@ -47,12 +49,14 @@ void ReadAddBrackets(TextBuffer& before, TextBuffer& after) {
     if (after[0] == '\0') std::memcpy(after, kDefaultAddAfter, sizeof kDefaultAddAfter);
 }
 
-void ReadIntakeSettings(TextBuffer& extText, int* recurse) {
+void ReadIntakeSettings(TextBuffer& extText, int* recurse)
+{
     ReadString(kIntakeSection, kExtKey, kDefaultExt, extText);
     *recurse = static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
 }
 
-void SaveIntakeSettings(const char* extText, int recurse) {
+void SaveIntakeSettings(const char* extText, int recurse)
+{
     // Failed writes are ignored: the dialog closes all the same.
     WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile);
     WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile);

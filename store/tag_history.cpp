@@ -17,7 +17,8 @@ constexpr int kLineReadLimit = static_cast<int>(kTextBufferSize) - 1;
 // Reads one piece of a line and removes the run of CR and LF bytes at its end (neither byte
 // occurs inside a double-byte character, so walking back is safe). endedWithLineEnd tells
 // whether the piece read was closed by a line feed.
-bool ReadLine(std::FILE* stream, TextBuffer& buffer, bool* endedWithLineEnd) {
+bool ReadLine(std::FILE* stream, TextBuffer& buffer, bool* endedWithLineEnd)
+{
     if (!std::fgets(buffer, kLineReadLimit, stream)) return false;
     std::size_t length = std::strlen(buffer);
     *endedWithLineEnd = length > 0 && buffer[length - 1] == '\n';
@@ -27,12 +28,14 @@ bool ReadLine(std::FILE* stream, TextBuffer& buffer, bool* endedWithLineEnd) {
 
 }  // namespace
 
-bool ReadHistoryLine(std::FILE* stream, TextBuffer& buffer) {
+bool ReadHistoryLine(std::FILE* stream, TextBuffer& buffer)
+{
     bool endedWithLineEnd = false;
     return ReadLine(stream, buffer, &endedWithLineEnd);
 }
 
-void LoadTagHistory(HWND dialog) {
+void LoadTagHistory(HWND dialog)
+{
     // Emptied first, so a missing file leaves an empty list.
     HWND combo = GetDlgItem(dialog, IDC_TAG_COMBO);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
@@ -65,7 +68,8 @@ namespace {
 
 // A mutex named after the file's full path (ASCII letters folded, as the file system folds them), taken
 // by every instance that appends to that file. Waits a bounded time: a stuck instance never blocks a close.
-HANDLE TakeHistoryLock(const char* fileName) {
+HANDLE TakeHistoryLock(const char* fileName)
+{
     TextBuffer fullPath = {};
     if (GetFullPathNameA(fileName, sizeof fullPath, fullPath, nullptr) == 0) return nullptr;
     std::uint32_t hash = 2166136261u;
@@ -87,11 +91,13 @@ HANDLE TakeHistoryLock(const char* fileName) {
 
 }  // namespace
 
-void AppendTagToHistory(const char* fileName, const char* tag) {
+void AppendTagToHistory(const char* fileName, const char* tag)
+{
     HistoryAppender(fileName).Append(tag);
 }
 
-HistoryAppender::~HistoryAppender() {
+HistoryAppender::~HistoryAppender()
+{
     if (stream_) std::fclose(stream_);
     if (lock_) {
         ReleaseMutex(lock_);
@@ -99,7 +105,8 @@ HistoryAppender::~HistoryAppender() {
     }
 }
 
-void HistoryAppender::Append(const char* tag) {
+void HistoryAppender::Append(const char* tag)
+{
     if (!tag || tag[0] == '\0' || openFailed_) return;
     if (!stream_) {
         lock_ = TakeHistoryLock(fileName_);

@@ -10,7 +10,8 @@ namespace {
 // Reads entry index into text ; false when it does not fit. The entry is read as
 // UTF-16 and converted: the ANSI message has no size argument, and Wine converts it for a Unicode
 // control through a stack buffer of 512 characters, which a longer entry overruns.
-bool ReadPickerEntry(HWND combo, LRESULT index, TextBuffer& text) {
+bool ReadPickerEntry(HWND combo, LRESULT index, TextBuffer& text)
+{
     const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR || length >= static_cast<LRESULT>(kTextBufferSize)) return false;
     wchar_t wide[kTextBufferSize] = {};
@@ -25,7 +26,8 @@ bool ReadPickerEntry(HWND combo, LRESULT index, TextBuffer& text) {
 
 }  // namespace
 
-void SavePickerToHistory(HWND dialog) {
+void SavePickerToHistory(HWND dialog)
+{
     HWND combo = GetDlgItem(dialog, IDC_TAG_COMBO);
     const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
     HistoryAppender history(kHistoryFile);

@@ -18,7 +18,8 @@ namespace {
 // Calls take for each entry of a TagList, in order: the entries end at the first empty one, and never
 // run past the buffer.
 template <typename Take>
-void ForEachTag(const char* tagList, int entries, Take take) {
+void ForEachTag(const char* tagList, int entries, Take take)
+{
     const char* entry = tagList;
     const char* end = tagList + kTextBufferSize;
     for (int i = 0; i < entries && entry < end && entry[0] != '\0'; ++i) {
@@ -27,7 +28,8 @@ void ForEachTag(const char* tagList, int entries, Take take) {
     }
 }
 
-bool HoldsEveryTag(const PickerEntries& listed, const char* tagList, int entries) {
+bool HoldsEveryTag(const PickerEntries& listed, const char* tagList, int entries)
+{
     bool all = true;
     ForEachTag(tagList, entries, [&](const char* tag) { all = all && listed.Contains(tag); });
     return all;
@@ -35,7 +37,8 @@ bool HoldsEveryTag(const PickerEntries& listed, const char* tagList, int entries
 
 }  // namespace
 
-void CollectListedTags(HWND dialog, int firstNewRow) {
+void CollectListedTags(HWND dialog, int firstNewRow)
+{
     // Read once per pass, so hand edits of the brackets apply from the next pass.
     TextBuffer opening = {};
     TextBuffer closing = {};

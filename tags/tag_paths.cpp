@@ -9,7 +9,8 @@
 #include "tags/core/tag_grammar.h"
 #include "tags/core/text_buffer.h"
 
-int ReadTagList(const char* path, TextBuffer& out, const char* opening, const char* closing) {
+int ReadTagList(const char* path, TextBuffer& out, const char* opening, const char* closing)
+{
     if (!path || PathIsDirectoryA(path)) return 0;
     out[0] = '\0';
     const char* name = PathFindFileNameA(path);
@@ -17,7 +18,8 @@ int ReadTagList(const char* path, TextBuffer& out, const char* opening, const ch
     return ReadTagListFromName(name, out, opening, closing);
 }
 
-int RemoveTag(const char* src, const char* tag, TextBuffer& out) {
+int RemoveTag(const char* src, const char* tag, TextBuffer& out)
+{
     if (!src || !tag || PathIsDirectoryA(src)) return 0;
     TextBuffer opening = {};
     TextBuffer closing = {};
@@ -25,8 +27,8 @@ int RemoveTag(const char* src, const char* tag, TextBuffer& out) {
     return RemoveTagWithBrackets(src, tag, out, opening, closing);
 }
 
-int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, const char* opening,
-                          const char* closing) {
+int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, const char* opening, const char* closing)
+{
     if (!src || !tag || PathIsDirectoryA(src)) return 0;
     // A path that does not fit whole would be cut into the name of another file.
     const std::size_t length = std::strlen(src);

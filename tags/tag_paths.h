@@ -7,5 +7,4 @@ int ReadTagList(const char* path, TextBuffer& out, const char* opening, const ch
 // Removes every occurrence of tag from the file name of src into out. 1 when removed.
 int RemoveTag(const char* src, const char* tag, TextBuffer& out);
 // RemoveTag with the bracket sets given, for a batch that reads the settings once.
-int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, const char* opening,
-                          const char* closing);
+int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, const char* opening, const char* closing);

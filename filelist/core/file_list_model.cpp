@@ -135,7 +135,8 @@ void SortRowsByColumn(FileListOps& list, int column, bool descending)
     std::vector<int> order(texts.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareRowsByColumn(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)], descending) < 0;
+        return CompareRowsByColumn(texts[static_cast<std::size_t>(a)], texts[static_cast<std::size_t>(b)], descending) <
+               0;
     });
     // The set of rows, and so the location index, does not change.
     list.ReorderRows(order);

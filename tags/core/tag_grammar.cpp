@@ -9,10 +9,10 @@ namespace {
 
 // One bracketed occurrence found from a scan position.
 struct Occurrence {
-    const char* opening;   // first byte of the opening bracket
-    const char* text;      // first byte of the tag text
-    std::size_t length;    // bytes of the tag text (0 when the closing bracket does not follow the text start)
-    const char* resume;    // just past the closing bracket
+    const char* opening;  // first byte of the opening bracket
+    const char* text;     // first byte of the tag text
+    std::size_t length;   // bytes of the tag text (0 when the closing bracket does not follow the text start)
+    const char* resume;   // just past the closing bracket
 };
 
 // Both brackets are searched from the same scan position, so a closing bracket that stands

@@ -21,12 +21,14 @@
 
 namespace {
 
-int StateImage(HWND list, int row) {
+int StateImage(HWND list, int row)
+{
     return static_cast<int>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12);
 }
 
 // A drop as the shell makes it: a DROPFILES block followed by NUL-separated paths and one more NUL.
-HDROP MakeDrop(const std::vector<std::string>& paths) {
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
     size_t size = sizeof(DROPFILES) + 1;
     for (const std::string& path : paths) size += path.size() + 1;
     HGLOBAL memory = GlobalAlloc(GHND, size);
@@ -41,7 +43,8 @@ HDROP MakeDrop(const std::vector<std::string>& paths) {
     return static_cast<HDROP>(memory);
 }
 
-TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine) {
+TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[設定]\r\next=txt\r\nIsDir=0\r\n"));
     ASSERT_TRUE(MakeFolder(folder.Join("sub")));
@@ -60,7 +63,8 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine) {
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_CHECK_ALL_BOX), BST_UNCHECKED);
 }
 
-TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched) {
+TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(MakeFolder(folder.Join("sub")));
     ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\x.jpg"), "x"));
@@ -72,7 +76,8 @@ TEST(MainDialog, WithoutSettingsTheFilterTakesEverythingAndFoldersAreSearched) {
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
 }
 
-TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
+TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(MakeFolder(folder.Join("d")));
     ASSERT_TRUE(WriteFileBytes(folder.Join("d\\[Memo]one.txt"), "1"));
@@ -88,8 +93,9 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
               (std::vector<std::string>{folder.Join("d\\[Memo]one.txt"), folder.Join("my file.txt")}));
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
     // The tags of the dropped names are offered in the picker.
-    EXPECT_EQ(SendDlgItemMessageA(dialog.Window(), IDC_TAG_COMBO, CB_FINDSTRINGEXACT, -1,
-                                  reinterpret_cast<LPARAM>("Memo")), 0);
+    EXPECT_EQ(
+        SendDlgItemMessageA(dialog.Window(), IDC_TAG_COMBO, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("Memo")),
+        0);
 
     // The same file again, in another letter case, adds no second row.
     std::string again = folder.Join("MY FILE.TXT");
@@ -97,7 +103,8 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount) {
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
 }
 
-TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
+TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip)
+{
     TempProgramFolder folder;
     DialogUnderTest dialog("b.txt a.txt B2.txt");
     HWND list = dialog.Item(IDC_FILE_LIST);
@@ -113,7 +120,8 @@ TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip) {
     EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"B2.txt", "a.txt", "b.txt"}));
 }
 
-TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList) {
+TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList)
+{
     TempProgramFolder folder;
     DialogUnderTest dialog("a.txt b.txt");
     HWND list = dialog.Item(IDC_FILE_LIST);
@@ -131,7 +139,8 @@ TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList) {
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
 }
 
-TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt) {
+TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt)
+{
     TempProgramFolder folder;
     DialogUnderTest dialog;
     HWND list = dialog.Item(IDC_FILE_LIST);
@@ -164,7 +173,8 @@ TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt) {
     EXPECT_TRUE(EqualRect(&frame, &still));
 }
 
-TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero) {
+TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
     ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
@@ -183,7 +193,8 @@ TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero) {
     EXPECT_EQ(ReadFileBytes(folder.Join("タグ.txt")), "Old\r\n");
 }
 
-TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox) {
+TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox)
+{
     for (int way = 0; way < 2; ++way) {
         TempProgramFolder folder;
         DialogUnderTest dialog;
@@ -205,7 +216,8 @@ TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox) {
 
 // Another thread reads the count label during a long Add: its WM_GETTEXT is handled only in the batch's
 // look at the queue. A close sent the same way waits for the drain after the batch, which ends whole.
-TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
+TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
+{
     DialogUnderTest dialog;
     ListViewOps list = ListViewOps::OfDialog(dialog.Window());
     const int rows = 20000;
@@ -231,7 +243,8 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
                 char text[64] = {};
                 DWORD_PTR copied = 0;
                 if (!SendMessageTimeoutA(label, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                                         200, &copied)) continue;
+                                         200, &copied))
+                    continue;
                 seen.push_back(text);
                 if (!closeSent && seen.back().rfind("処理中 ", 0) == 0) {
                     closeSent = SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 200, &copied) != 0;
@@ -246,8 +259,9 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
 
         bool progressShown = false;
         for (const std::string& text : seen) {
-            progressShown = progressShown || (text.rfind("処理中 ", 0) == 0 && text.size() > expected.size() &&
-                                              text.compare(text.size() - expected.size(), expected.size(), expected) == 0);
+            progressShown =
+                progressShown || (text.rfind("処理中 ", 0) == 0 && text.size() > expected.size() &&
+                                  text.compare(text.size() - expected.size(), expected.size(), expected) == 0);
         }
         EXPECT_TRUE(progressShown) << "close sent: " << sendClose;
         // The close waited for the drain after the whole batch.
@@ -258,7 +272,8 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount) {
     }
 }
 
-TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode) {
+TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode)
+{
     PostQuitMessage(7);
     DrainMessageQueue(nullptr);
     MSG msg = {};

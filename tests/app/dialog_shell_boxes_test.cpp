@@ -14,7 +14,8 @@
 
 namespace {
 
-std::string ShortcutTarget(const std::string& shortcut) {
+std::string ShortcutTarget(const std::string& shortcut)
+{
     CoInitialize(nullptr);
     std::string target;
     IShellLinkA* link = nullptr;
@@ -36,7 +37,8 @@ std::string ShortcutTarget(const std::string& shortcut) {
     return target;
 }
 
-TEST(DialogShellBoxes, SendToBoxCreatesAndDeletesTheShortcut) {
+TEST(DialogShellBoxes, SendToBoxCreatesAndDeletesTheShortcut)
+{
     TempProgramFolder folder;
     char shortcut[1024] = {};
     GetSendToShortcutPath(shortcut);
@@ -56,7 +58,8 @@ TEST(DialogShellBoxes, SendToBoxCreatesAndDeletesTheShortcut) {
     EXPECT_FALSE(FileExists(shortcut));
 }
 
-TEST(DialogShellBoxes, ContextMenuBoxWithoutTheExtensionEndsUnchecked) {
+TEST(DialogShellBoxes, ContextMenuBoxWithoutTheExtensionEndsUnchecked)
+{
     TempProgramFolder folder;  // holds no ShellExt.dll
     DialogUnderTest dialog;
     ASSERT_FALSE(IsContextMenuRegistered());

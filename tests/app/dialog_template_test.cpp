@@ -41,13 +41,15 @@ const ControlRow kControls[] = {
     {0xFFFF, "Button", "次回起動から有効になります", 0x50000007, 7, 39, 161, 48},
 };
 
-std::string ClassOf(HWND window) {
+std::string ClassOf(HWND window)
+{
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
     return name;
 }
 
-std::string TextOf(HWND window) {
+std::string TextOf(HWND window)
+{
     char text[1024] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
@@ -57,12 +59,25 @@ std::string TextOf(HWND window) {
 class TemplateReader {
 public:
     explicit TemplateReader(const BYTE* bytes) : at_(bytes) {}
-    WORD Word() { WORD value; memcpy(&value, at_, 2); at_ += 2; return value; }
-    DWORD Dword() { DWORD value; memcpy(&value, at_, 4); at_ += 4; return value; }
+    WORD Word()
+    {
+        WORD value;
+        memcpy(&value, at_, 2);
+        at_ += 2;
+        return value;
+    }
+    DWORD Dword()
+    {
+        DWORD value;
+        memcpy(&value, at_, 4);
+        at_ += 4;
+        return value;
+    }
     short Short() { return static_cast<short>(Word()); }
     BYTE Byte() { return *at_++; }
     // A string, or an ordinal written as "#n"; empty for none. Strings become Shift-JIS.
-    std::string StringOrOrdinal() {
+    std::string StringOrOrdinal()
+    {
         WORD first = Word();
         if (first == 0) return "";
         if (first == 0xFFFF) return "#" + std::to_string(Word());
@@ -72,14 +87,18 @@ public:
         WideCharToMultiByte(932, 0, wide.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
         return narrow;
     }
-    void AlignDword(const BYTE* base) { while ((at_ - base) % 4) ++at_; }
+    void AlignDword(const BYTE* base)
+    {
+        while ((at_ - base) % 4) ++at_;
+    }
     void Skip(size_t bytes) { at_ += bytes; }
 
 private:
     const BYTE* at_;
 };
 
-TEST(DialogTemplate, TemplateHoldsTheDialogAndEveryControlExactly) {
+TEST(DialogTemplate, TemplateHoldsTheDialogAndEveryControlExactly)
+{
     HMODULE self = GetModuleHandleA(nullptr);
     HRSRC resource = FindResourceExA(self, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(IDD_MAIN_DIALOG),
                                      MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
@@ -128,7 +147,8 @@ TEST(DialogTemplate, TemplateHoldsTheDialogAndEveryControlExactly) {
     }
 }
 
-TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces) {
+TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces)
+{
     TempProgramFolder folder;
     DialogUnderTest dialog;
     ASSERT_TRUE(dialog.Window());
@@ -163,7 +183,8 @@ TEST(DialogTemplate, ControlsAreCreatedInTemplateOrderAtTheirPlaces) {
     }
 }
 
-TEST(DialogTemplate, DialogIsAResizableCentredPopupThatAcceptsFiles) {
+TEST(DialogTemplate, DialogIsAResizableCentredPopupThatAcceptsFiles)
+{
     TempProgramFolder folder;
     DialogUnderTest dialog;
     ASSERT_TRUE(dialog.Window());
@@ -179,12 +200,14 @@ TEST(DialogTemplate, DialogIsAResizableCentredPopupThatAcceptsFiles) {
     EXPECT_EQ(TextOf(dialog.Window()), "") << "the template has no caption; start-up sets the title";
 }
 
-TEST(DialogTemplate, TabOrderFollowsTheTemplate) {
+TEST(DialogTemplate, TabOrderFollowsTheTemplate)
+{
     TempProgramFolder folder;
     DialogUnderTest dialog;
     ASSERT_TRUE(dialog.Window());
-    const int expected[] = {IDC_TAG_COMBO, IDC_ADD_BUTTON, IDC_DELETE_BUTTON, IDC_CLOSE_BUTTON, IDC_EXT_EDIT, IDC_RECURSE_BOX,
-                            IDC_CHECK_ALL_BOX, IDC_CLEAR_BUTTON, IDC_COUNT_LABEL, IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX, IDC_FILE_LIST};
+    const int expected[] = {IDC_TAG_COMBO,   IDC_ADD_BUTTON,       IDC_DELETE_BUTTON, IDC_CLOSE_BUTTON,
+                            IDC_EXT_EDIT,    IDC_RECURSE_BOX,      IDC_CHECK_ALL_BOX, IDC_CLEAR_BUTTON,
+                            IDC_COUNT_LABEL, IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX,   IDC_FILE_LIST};
     HWND current = dialog.Item(IDC_TAG_COMBO);
     for (size_t i = 1; i < std::size(expected); ++i) {
         current = GetNextDlgTabItem(dialog.Window(), current, FALSE);
@@ -193,7 +216,8 @@ TEST(DialogTemplate, TabOrderFollowsTheTemplate) {
     EXPECT_EQ(GetDlgCtrlID(GetNextDlgTabItem(dialog.Window(), current, FALSE)), IDC_TAG_COMBO);
 }
 
-TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6) {
+TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6)
+{
     HMODULE self = GetModuleHandleA(nullptr);
     HRSRC manifest = FindResourceExA(self, MAKEINTRESOURCEA(24) /* RT_MANIFEST */, MAKEINTRESOURCEA(1),
                                      MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
@@ -212,14 +236,15 @@ TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6) {
     EXPECT_EQ(text.find("processorArchitecture=\"", text.find(architecture, first + 1) + 1), std::string::npos);
 }
 
-TEST(DialogTemplate, DispatchTablesHoldEveryRowInOrder) {
+TEST(DialogTemplate, DispatchTablesHoldEveryRowInOrder)
+{
     const UINT messages[] = {WM_DESTROY, WM_CLOSE, WM_INITDIALOG, WM_SIZE, WM_DROPFILES, WM_NOTIFY, WM_COMMAND};
     for (size_t i = 0; i < std::size(messages); ++i) {
         EXPECT_EQ(MessageTable[i].message, messages[i]);
         EXPECT_NE(MessageTable[i].handler, nullptr);
     }
-    const int commands[] = {IDC_ADD_BUTTON, IDC_CLOSE_BUTTON, IDC_DELETE_BUTTON, IDC_CLEAR_BUTTON, IDC_CHECK_ALL_BOX, IDC_CONTEXT_MENU_BOX,
-                            IDC_SEND_TO_BOX};
+    const int commands[] = {IDC_ADD_BUTTON,    IDC_CLOSE_BUTTON,     IDC_DELETE_BUTTON, IDC_CLEAR_BUTTON,
+                            IDC_CHECK_ALL_BOX, IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX};
     for (size_t i = 0; i < std::size(commands); ++i) {
         EXPECT_EQ(CommandTable[i].controlId, commands[i]);
         EXPECT_NE(CommandTable[i].handler, nullptr);

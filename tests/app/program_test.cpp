@@ -13,7 +13,8 @@
 
 namespace {
 
-TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
+TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose)
+{
     TempProgramFolder root;
     const std::string programFolder = root.Join("プログラム 表");
     const std::string workFolder = root.Join("work");
@@ -37,7 +38,8 @@ TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose) {
     EXPECT_FALSE(FileExists(workFolder + "\\設定.ini"));
 }
 
-TEST(Program, AnUnquotedProgramPathWithShiftJisListsOnlyItsArguments) {
+TEST(Program, AnUnquotedProgramPathWithShiftJisListsOnlyItsArguments)
+{
     // As typed in a console: the program path unquoted, in a folder whose name has Shift-JIS lead bytes.
     TempProgramFolder root;
     const std::string programFolder = root.Join("ツール");
@@ -51,7 +53,8 @@ TEST(Program, AnUnquotedProgramPathWithShiftJisListsOnlyItsArguments) {
     EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
 }
 
-TEST(Program, TheRoadOfATypicalUse) {
+TEST(Program, TheRoadOfATypicalUse)
+{
     TempProgramFolder root;
     const std::string programFolder = root.Join("Tagrin");
     const std::string docs = root.Join("文書 表");
@@ -97,7 +100,8 @@ TEST(Program, TheRoadOfATypicalUse) {
     EXPECT_EQ(again.CloseAndWait(30000), 0);
 }
 
-TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero) {
+TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero)
+{
     TempProgramFolder root;
     const std::string program = root.Join("Tagrin.exe");
     ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
@@ -109,7 +113,8 @@ TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero) {
     EXPECT_TRUE(FileExists(root.Join("設定.ini")));
 }
 
-TEST(Program, TheExecutableNeedsNoDllBesideIt) {
+TEST(Program, TheExecutableNeedsNoDllBesideIt)
+{
     // Static runtime: only system DLLs are imported.
     HMODULE image = LoadLibraryExA(BuiltProgramPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_TRUE(image);
@@ -120,8 +125,8 @@ TEST(Program, TheExecutableNeedsNoDllBesideIt) {
     EXPECT_EQ(nt->FileHeader.Machine, machine);
     const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     ASSERT_NE(imports.VirtualAddress, 0u);
-    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         entry->Name; ++entry) {
+    for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name;
+         ++entry) {
         std::string dll = reinterpret_cast<const char*>(base + entry->Name);
         for (char& c : dll) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
         EXPECT_TRUE(dll.find("libstdc++") == std::string::npos && dll.find("libgcc") == std::string::npos &&

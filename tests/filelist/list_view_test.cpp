@@ -51,8 +51,10 @@ TEST(SetUpFileListView, GivesColumnsStylesAndRowHeight)
         int width;
         int format;
     };
-    const Column expected[] = {
-        {"除外", 40, LVCFMT_LEFT}, {"ファイル名", 320, LVCFMT_LEFT}, {"場所", 200, LVCFMT_LEFT}, {"結果", 50, LVCFMT_CENTER}};
+    const Column expected[] = {{"除外", 40, LVCFMT_LEFT},
+                               {"ファイル名", 320, LVCFMT_LEFT},
+                               {"場所", 200, LVCFMT_LEFT},
+                               {"結果", 50, LVCFMT_CENTER}};
     for (int index = 0; index < 4; ++index) {
         char header[64] = {};
         LVCOLUMNA column = {};
@@ -160,10 +162,11 @@ TEST(OnListNotify, HeaderClicksSortThousandsOfRowsInByteOrder)
     for (int row = 0; row < 3000; ++row) {
         char location[64];
         // Valid Shift-JIS only: the control keeps its texts in UTF-16.
-        const char* firsts[] = {"Z", "y", "A", "\x95\x5C"};          // 表
+        const char* firsts[] = {"Z", "y", "A", "\x95\x5C"};        // 表
         const char* names[] = {"b", "A", "\x8A\x5D", "\x83\x7D"};  // 楽, マ
         std::snprintf(location, sizeof location, "%s%u\\%s%04u.txt", firsts[random() % 4],
-                      static_cast<unsigned>(random() % 50), names[random() % 4], static_cast<unsigned>(random() % 3000));
+                      static_cast<unsigned>(random() % 50), names[random() % 4],
+                      static_cast<unsigned>(random() % 3000));
         AppendFileRow(list, location);
     }
     SendMessageA(window.List(), WM_SETREDRAW, TRUE, 0);
@@ -207,14 +210,16 @@ TEST(CountLabelAndButtons, ShowCountClearAndExcludeAll)
     INT_PTR result = 1;
     CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, BST_CHECKED);
     EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, IDC_CHECK_ALL_BOX), MAKEWPARAM(IDC_CHECK_ALL_BOX, BN_CLICKED),
-                               BN_CLICKED, &result), 0);
+                               BN_CLICKED, &result),
+              0);
     for (int row = 0; row < 12; ++row) {
         EXPECT_FALSE(IsRowProcessed(list, row)) << row;
         EXPECT_EQ(list.GetStateImage(row), 2);
     }
     CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, BST_UNCHECKED);
-    EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, IDC_CHECK_ALL_BOX), MAKEWPARAM(IDC_CHECK_ALL_BOX, BN_SETFOCUS),
-                               BN_SETFOCUS, &result), 0);
+    EXPECT_NE(SetAllExclusions(dialog, GetDlgItem(dialog, IDC_CHECK_ALL_BOX),
+                               MAKEWPARAM(IDC_CHECK_ALL_BOX, BN_SETFOCUS), BN_SETFOCUS, &result),
+              0);
     for (int row = 0; row < 12; ++row) {
         EXPECT_TRUE(IsRowProcessed(list, row)) << row;
     }
@@ -247,7 +252,10 @@ TEST(IsPathListed, AnswersByTheTextsTheControlGivesBack)
 {
     ListWindow window;
     ListViewOps list(window.List());
-    const char* locations[] = {"C:\\x\\a\x81.txt", "C:\\x\\\xA0" "b.txt", "C:\\x\\\x95\x5C.txt"};
+    const char* locations[] = {"C:\\x\\a\x81.txt",
+                               "C:\\x\\\xA0"
+                               "b.txt",
+                               "C:\\x\\\x95\x5C.txt"};
     for (const char* location : locations) {
         AppendFileRow(list, location);
     }

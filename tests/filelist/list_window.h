@@ -5,7 +5,8 @@
 
 // A top-level window with the dialog's extra bytes (so DWLP_MSGRESULT works) holding the controls the
 // file-list code reaches by ID: the list view IDC_FILE_LIST set up by SetUpFileListView, the count label
-// IDC_COUNT_LABEL, the recursion box IDC_RECURSE_BOX, the extension edit IDC_EXT_EDIT and the check-all box IDC_CHECK_ALL_BOX.
+// IDC_COUNT_LABEL, the recursion box IDC_RECURSE_BOX, the extension edit IDC_EXT_EDIT and the check-all box
+// IDC_CHECK_ALL_BOX.
 class ListWindow {
 public:
     explicit ListWindow(bool shown = false);

@@ -104,7 +104,8 @@ TEST(AddPathsToList, FoldersAreScannedOnlyWhenAsked)
     EXPECT_EQ(Sorted(Intake("docs\\ \"docs\\sub\"", "*", 1)),
               (std::vector<std::string>{"docs\\a.txt", "docs\\sub\\b.txt"}));
     // A path already listed in another letter case adds nothing.
-    EXPECT_EQ(Sorted(Intake("DOCS\\A.TXT docs", "*", 1)), (std::vector<std::string>{"DOCS\\A.TXT", "docs\\sub\\b.txt"}));
+    EXPECT_EQ(Sorted(Intake("DOCS\\A.TXT docs", "*", 1)),
+              (std::vector<std::string>{"DOCS\\A.TXT", "docs\\sub\\b.txt"}));
 }
 
 TEST(ScanFolder, SkipsHiddenAndDotEntriesButSearchesAHiddenFolderGivenItself)
@@ -201,7 +202,8 @@ TEST(AddPathList, FillsTheDialogsListAndLeavesRedrawOn)
     AddPathList(window.Dialog(), "DOCS\\A.txt", "txt", 1);
     AddPathList(window.Dialog(), nullptr, "txt", 1);
     ListViewOps list(window.List());
-    EXPECT_EQ(Sorted(ColumnTexts(list, kColumnLocation)), (std::vector<std::string>{"docs\\a.txt", "missing file.txt"}));
+    EXPECT_EQ(Sorted(ColumnTexts(list, kColumnLocation)),
+              (std::vector<std::string>{"docs\\a.txt", "missing file.txt"}));
     EXPECT_TRUE(IsWindowVisible(window.List()));
     EXPECT_TRUE(GetWindowLongA(window.List(), GWL_STYLE) & WS_VISIBLE);
 }

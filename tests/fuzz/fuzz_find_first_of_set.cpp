@@ -12,8 +12,8 @@ namespace {
 bool MemberAt(const char* p, const std::string& set)
 {
     for (std::size_t j = 0; j < set.size();) {
-        bool pair = j + 1 < set.size() && IsDoubleBytePair(static_cast<unsigned char>(set[j]),
-                                                           static_cast<unsigned char>(set[j + 1]));
+        bool pair = j + 1 < set.size() &&
+                    IsDoubleBytePair(static_cast<unsigned char>(set[j]), static_cast<unsigned char>(set[j + 1]));
         if (pair ? (set[j] == p[0] && set[j + 1] == p[1]) : set[j] == p[0]) {
             return true;
         }

@@ -40,7 +40,8 @@ struct SplitCase {
 TEST(NextPathToken, SplitsAsTheCommandLineIsWritten)
 {
     const SplitCase cases[] = {
-        {"\"D:\\My Docs\\memo.txt\"  D:\\photos E:\\a.TXT", kTextBufferSize,
+        {"\"D:\\My Docs\\memo.txt\"  D:\\photos E:\\a.TXT",
+         kTextBufferSize,
          {{"D:\\My Docs\\memo.txt", true}, {"D:\\photos", true}, {"E:\\a.TXT", true}}},
         {"\"a b\"c", kTextBufferSize, {{"a b", true}, {"c", true}}},
         {"D:\\a.txt\tD:\\b.txt", kTextBufferSize, {{"D:\\a.txt\tD:\\b.txt", true}}},
@@ -51,7 +52,8 @@ TEST(NextPathToken, SplitsAsTheCommandLineIsWritten)
         {"\x01\r\n a \x1F", kTextBufferSize, {{"a", true}}},
         {"", kTextBufferSize, {}},
         {" \t\r\n", kTextBufferSize, {}},
-        {"\"D:\\" SJ_SO " " SJ_HYO ".txt\" " SJ_NOU "\\x", kTextBufferSize,
+        {"\"D:\\" SJ_SO " " SJ_HYO ".txt\" " SJ_NOU "\\x",
+         kTextBufferSize,
          {{"D:\\" SJ_SO " " SJ_HYO ".txt", true}, {SJ_NOU "\\x", true}}},
         {"abc", 4, {{"abc", true}}},
         {"abc abcd x", 4, {{"abc", true}, {"", false}, {"x", true}}},

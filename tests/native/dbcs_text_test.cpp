@@ -18,14 +18,12 @@ struct PairCase {
 TEST(IsDoubleBytePair, FixedRanges)
 {
     const PairCase cases[] = {
-        {0x81, 0x40, true},  {0x9F, 0x7F, true},  {0xE0, 0x40, true},  {0xFC, 0xFE, true},
-        {0x81, 0x00, false}, {0x81, 0x3F, false}, {0x81, 0xFF, false}, {0x80, 0x40, false},
-        {0xA0, 0x40, false}, {0xB1, 0x40, false}, {0xDF, 0x40, false}, {0xFD, 0x40, false},
-        {0x41, 0x41, false},
+        {0x81, 0x40, true},  {0x9F, 0x7F, true},  {0xE0, 0x40, true},  {0xFC, 0xFE, true},  {0x81, 0x00, false},
+        {0x81, 0x3F, false}, {0x81, 0xFF, false}, {0x80, 0x40, false}, {0xA0, 0x40, false}, {0xB1, 0x40, false},
+        {0xDF, 0x40, false}, {0xFD, 0x40, false}, {0x41, 0x41, false},
     };
     for (const PairCase& c : cases) {
-        EXPECT_EQ(IsDoubleBytePair(static_cast<unsigned char>(c.lead), static_cast<unsigned char>(c.next)),
-                  c.expected)
+        EXPECT_EQ(IsDoubleBytePair(static_cast<unsigned char>(c.lead), static_cast<unsigned char>(c.next)), c.expected)
             << std::hex << c.lead << " " << c.next;
     }
 }
@@ -39,16 +37,16 @@ struct FindCase {
 TEST(FindFirstOfSet, FindsWholeCharactersOnly)
 {
     const FindCase cases[] = {
-        {SJ_GE SJ_CHOON SJ_MU "[a].txt", "[", 6},            // not the second byte of the long-vowel mark
+        {SJ_GE SJ_CHOON SJ_MU "[a].txt", "[", 6},  // not the second byte of the long-vowel mark
         {"x" SJ_LENS_OPEN "y", SJ_LENS_OPEN, 1},
-        {"x" SJ_LENS_OPEN "y", SJ_LENS_CLOSE, -1},           // same first byte, other character
+        {"x" SJ_LENS_OPEN "y", SJ_LENS_CLOSE, -1},  // same first byte, other character
         {"a" SJ_LENS_OPEN "b(c", "(" SJ_LENS_OPEN, 1},
         {"a(b" SJ_LENS_OPEN "c", "(" SJ_LENS_OPEN, 1},
         {SJ_SO "\\x", "\\", 2},
         {SJ_ZO "]", "]", 2},
         {SJ_HYO SJ_NOU "[x]", "\\[", 4},
-        {"a[" SJ_CHOON, SJ_CHOON, 2},                       // a double-byte member needs both bytes
-        {"a" SJ_LENS_OPEN, "\x81", 1},                      // a lone lead byte in the set is a single-byte member
+        {"a[" SJ_CHOON, SJ_CHOON, 2},   // a double-byte member needs both bytes
+        {"a" SJ_LENS_OPEN, "\x81", 1},  // a lone lead byte in the set is a single-byte member
         {"abc", "", -1},
         {"", "[", -1},
         {SJ_CHOON SJ_ZO, "[]", -1},
@@ -84,13 +82,13 @@ TEST(TrimBlanks, CutsOnlyBlankCharactersAtBothEnds)
         {"x ", "x"},
         {" " SJ_SPACE "\t", ""},
         {SJ_SPACE SJ_SPACE "a" SJ_SPACE " a" SJ_SPACE, "a" SJ_SPACE " a"},
-        {SJ_ME "\x40", SJ_ME "\x40"},                 // a katakana then '@', not a full-width space
+        {SJ_ME "\x40", SJ_ME "\x40"},  // a katakana then '@', not a full-width space
         {"a" SJ_ME SJ_SPACE, "a" SJ_ME},
         {SJ_SO " ", SJ_SO},
         {" " SJ_CHOON, SJ_CHOON},
         {SJ_HYO "\t", SJ_HYO},
-        {"\x81 ", "\x81"},                             // a lone lead byte is a character of its own
-        {"\x81" SJ_SPACE, "\x81\x81\x40"},             // 0x81 0x81 is one character, then the byte 0x40
+        {"\x81 ", "\x81"},                  // a lone lead byte is a character of its own
+        {"\x81" SJ_SPACE, "\x81\x81\x40"},  // 0x81 0x81 is one character, then the byte 0x40
     };
     for (const TrimCase& c : cases) {
         std::string buffer(c.in);
@@ -124,7 +122,7 @@ TEST(FindFileNamePart, SecondBytesAreNeverSeparators)
         {SJ_HYO "\\x", 3},
         {SJ_HYO SJ_NOU ".txt", 0},
         {"C:a.txt", 2},
-        {"dir\\", 0},                 // a separator at the end starts no name
+        {"dir\\", 0},  // a separator at the end starts no name
         {"a\\\\b", 3},
         {"a/b", 2},
         {"\\\\server\\share", 9},
@@ -139,17 +137,10 @@ TEST(FindFileNamePart, SecondBytesAreNeverSeparators)
 TEST(FindExtension, LastDotAfterLastBackslashOrSpace)
 {
     const OffsetCase cases[] = {
-        {"a.txt", 1},
-        {"a", 1},
-        {"a.b.c", 3},
-        {"dir.d\\file", 10},
-        {"a.b c", 5},
-        {SJ_SO ".txt", 2},
-        {"a." SJ_HYO, 1},              // the 0x5C of the character does not reset
-        {"a." SJ_SO "x", 1},
-        {"\x81.", 1},                  // a lone lead byte does not swallow the dot
-        {"a.b\\", 4},
-        {"", 0},
+        {"a.txt", 1},        {"a", 1},          {"a.b.c", 3},     {"dir.d\\file", 10},
+        {"a.b c", 5},        {SJ_SO ".txt", 2}, {"a." SJ_HYO, 1},  // the 0x5C of the character does not reset
+        {"a." SJ_SO "x", 1}, {"\x81.", 1},                         // a lone lead byte does not swallow the dot
+        {"a.b\\", 4},        {"", 0},
     };
     for (const OffsetCase& c : cases) {
         EXPECT_EQ(FindExtension(c.path) - c.path, c.expected) << c.path;

@@ -21,10 +21,10 @@ TEST(BuildExtFilter, SemicolonsBecomeEntryEnds)
         {"", std::string("\0\0", 2)},
         {";txt", std::string("\0txt\0\0", 6)},
         {"txt;", std::string("txt\0\0\0", 6)},
-        {" txt ; jpg\t", std::string("txt\0jpg\0\0\0\0\0\0", 13)},   // zero-filled behind the list
+        {" txt ; jpg\t", std::string("txt\0jpg\0\0\0\0\0\0", 13)},  // zero-filled behind the list
         {"*.txt;*.*", std::string("txt\0*\0\0\0\0\0\0", 11)},
         {SJ_SPACE "txt" SJ_SPACE, std::string("txt\0\0\0\0\0\0", 9)},
-        {SJ_ME "@ ", std::string(SJ_ME "@\0\0\0", 6)},   // 0x81 0x40 inside, but no full-width space
+        {SJ_ME "@ ", std::string(SJ_ME "@\0\0\0", 6)},  // 0x81 0x40 inside, but no full-width space
     };
     for (const BuildCase& c : cases) {
         std::vector<char> out(c.expected.size(), 'Z');
@@ -37,7 +37,7 @@ TEST(BuildExtFilter, RefusesABufferTooSmall)
 {
     char out[8];
     std::memset(out, 'Z', sizeof out);
-    EXPECT_EQ(BuildExtFilter("txt;jpg", out, 8), 0u);   // needs 9
+    EXPECT_EQ(BuildExtFilter("txt;jpg", out, 8), 0u);  // needs 9
     EXPECT_EQ(std::string(out, sizeof out), std::string(8, 'Z'));
     EXPECT_EQ(BuildExtFilter("", out, 1), 0u);
     EXPECT_EQ(BuildExtFilter(nullptr, out, sizeof out), 0u);
@@ -54,34 +54,34 @@ TEST(MatchExtFilter, ExtensionOfTheFileNamePart)
 {
     const MatchCase cases[] = {
         {"*", "README", true},
-        {"*.txt", "a.jpg", false},         // "*." names the extension
+        {"*.txt", "a.jpg", false},  // "*." names the extension
         {"*.txt", "a.TXT", true},
         {"*.txt;*.jpg", "a.jpg", true},
         {"*.*", "README", true},
-        {"*txt", "a.jpg", true},           // a '*' that does not begin "*." takes every file
-        {"txt;*", "a.jpg", false},         // and only in the first entry
+        {"*txt", "a.jpg", true},    // a '*' that does not begin "*." takes every file
+        {"txt;*", "a.jpg", false},  // and only in the first entry
         {" *", "a.jpg", true},
-        {" ;txt", "a.jpg", true},          // a blank first entry is empty
-        {"txt; ;jpg", "a.jpg", false},     // and a blank entry ends the list like an empty one
+        {" ;txt", "a.jpg", true},       // a blank first entry is empty
+        {"txt; ;jpg", "a.jpg", false},  // and a blank entry ends the list like an empty one
         {"", "a.jpg", true},
         {";txt", "a.jpg", true},
         {"txt", "a.TXT", true},
         {"TXT", "a.txt", true},
         {"txt;jpg", "b.JPG", true},
-        {"txt; jpg", "a.jpg", true},       // blanks around entries are cut
+        {"txt; jpg", "a.jpg", true},  // blanks around entries are cut
         {" txt ", "a.txt", true},
         {"txt" SJ_SPACE ";jpg", "a.txt", true},
-        {"txt;;jpg", "a.jpg", false},      // the empty entry ends the list
+        {"txt;;jpg", "a.jpg", false},  // the empty entry ends the list
         {".txt", "a.txt", false},
         {"txt", "README", false},
         {"txt", "a.txt.bak", false},
         {"txt", "D:\\dir\\b.txt", true},
         {"txt", "D:\\dir.txt\\README", false},
-        {"txt", "D:\\a.b c", false},       // a blank after the dot ends the extension
+        {"txt", "D:\\a.b c", false},  // a blank after the dot ends the extension
         {"txt", "my file.txt", true},
         {"txt", "D:\\" SJ_SO ".txt", true},
-        {SJ_HYO "x", "a." SJ_HYO "x", true},          // the 0x5C second byte does not reset
-        {SJ_A, "a." SJ_DI, false},                    // second bytes are never folded
+        {SJ_HYO "x", "a." SJ_HYO "x", true},  // the 0x5C second byte does not reset
+        {SJ_A, "a." SJ_DI, false},            // second bytes are never folded
         {"t" SJ_SO, "a.T" SJ_SO, true},
     };
     for (const MatchCase& c : cases) {

@@ -23,9 +23,11 @@ TEST(NameKey, SumsBytesWithSingleByteLettersInUpperCase)
         {"Readme.TXT", 732},
         {"README.txt", 732},
         {SJ_A, 0x83 + 0x41},
-        {SJ_DI, 0x83 + 0x61},                      // the second byte 'a' is not folded
+        {SJ_DI, 0x83 + 0x61},  // the second byte 'a' is not folded
         {SJ_SO "a", 0x83 + 0x5C + 0x41},
-        {"\x83" "a", 0x83 + 0x61},                 // 0x83 'a' is one character
+        {"\x83"
+         "a",
+         0x83 + 0x61},  // 0x83 'a' is one character
         {"\x83", 0x83},
         {"\xFF\xFF", 0x1FE},
     };

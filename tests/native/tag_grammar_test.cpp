@@ -46,10 +46,10 @@ TEST(ReadTagListFromName, DefaultBrackets)
         {"a].txt", {}},
         {"[ a ]x.txt", {" a "}},
         {"[a(b)c]x.txt", {"a(b"}},
-        {"[a" SJ_LENS_CLOSE "x", {"a"}},                       // any opening pairs with any closing
+        {"[a" SJ_LENS_CLOSE "x", {"a"}},  // any opening pairs with any closing
         {SJ_LENS_OPEN "Memo" SJ_LENS_CLOSE SJ_SO ".txt", {"Memo"}},
-        {SJ_GE SJ_CHOON SJ_MU ".txt", {}},                      // 0x5B second byte is no bracket
-        {SJ_ZO "[a].txt", {"a"}},                               // 0x5D second byte is no bracket
+        {SJ_GE SJ_CHOON SJ_MU ".txt", {}},  // 0x5B second byte is no bracket
+        {SJ_ZO "[a].txt", {"a"}},           // 0x5D second byte is no bracket
         {"[" SJ_HYO SJ_SO "]" SJ_ZO, {SJ_HYO SJ_SO}},
         {"[" SJ_CHOON "]", {SJ_CHOON}},
         {"[a]", {"a"}},
@@ -97,11 +97,11 @@ TEST(ReadTagListFromName, ListFitsInNameLengthPlusOne)
         const char* closing;
     };
     const SizeCase cases[] = {
-        {"||||", "|", "|"},                                   // the tight case: every byte one empty entry
+        {"||||", "|", "|"},  // the tight case: every byte one empty entry
         {"][][][", "[", "]"},
         {"[]", "[", "]"},
         {SJ_LENS_OPEN SJ_LENS_CLOSE SJ_LENS_OPEN "a" SJ_LENS_CLOSE, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING},
-        {std::string(kTextBufferSize - 1, '|'), "|", "|"},   // the longest name a text buffer holds
+        {std::string(kTextBufferSize - 1, '|'), "|", "|"},  // the longest name a text buffer holds
         {"x", "[", "]"},
     };
     for (const SizeCase& c : cases) {
@@ -128,12 +128,15 @@ TEST(TagEquals, FoldsSingleByteLettersOnly)
         {"Memo", SJ_FW_MEMO, false},
         {"Memo", " Memo", false},
         {"Memo", "Mem", false},
-        {SJ_TA SJ_GU, SJ_TA SJ_BA, false},      // second bytes 0x4F and 0x6F differ only in "case"
+        {SJ_TA SJ_GU, SJ_TA SJ_BA, false},  // second bytes 0x4F and 0x6F differ only in "case"
         {SJ_A, SJ_DI, false},
         {SJ_SO "a", SJ_SO "A", true},
         {SJ_TA SJ_GU, SJ_TA SJ_GU, true},
         {"", "", true},
-        {"\x83", "\x83" "A", false},             // lone lead byte against a pair
+        {"\x83",
+         "\x83"
+         "A",
+         false},  // lone lead byte against a pair
     };
     for (const EqualsCase& c : cases) {
         EXPECT_EQ(TagEquals(c.a, c.b), c.expected) << c.a << " / " << c.b;
@@ -195,8 +198,8 @@ TEST(RemoveTagFromName, EveryOccurrenceUnderAnyBrackets)
         {"[Memo][Memo]x.txt", "memo", "x.txt", 1},
         {"[Memo]a[Memo]b", "Memo", "ab", 1},
         {"x)y[Memo].txt", "Memo", "x)y.txt", 1},
-        {" report.txt", "Memo", "report.txt", 0},     // trimmed, but nothing removed
-        {"[[Memo]]x", "Memo", "[[Memo]]x", 0},         // brackets do not nest
+        {" report.txt", "Memo", "report.txt", 0},  // trimmed, but nothing removed
+        {"[[Memo]]x", "Memo", "[[Memo]]x", 0},     // brackets do not nest
         {"[Memo]", "Memo", "", 1},
         {"a[Memo]" SJ_SPACE, "Memo", "a", 1},
         {SJ_ZO "[Memo]" SJ_SO ".txt", "Memo", SJ_ZO SJ_SO ".txt", 1},
@@ -217,10 +220,10 @@ TEST(RemoveTagFromName, EveryOccurrenceUnderAnyBrackets)
 TEST(RemoveTagFromName, NothingToRemoveWithoutTagOrBrackets)
 {
     char name[] = "[]x[Memo]";
-    EXPECT_EQ(RemoveTagFromName(name, "", "[", "]"), 0);      // an empty tag would take every "[]"
+    EXPECT_EQ(RemoveTagFromName(name, "", "[", "]"), 0);  // an empty tag would take every "[]"
     EXPECT_STREQ(name, "[]x[Memo]");
     EXPECT_EQ(RemoveTagFromName(name, nullptr, "[", "]"), 0);
-    EXPECT_EQ(RemoveTagFromName(name, "Memo", "", "]"), 0);   // an empty opening set holds no bracket
+    EXPECT_EQ(RemoveTagFromName(name, "Memo", "", "]"), 0);  // an empty opening set holds no bracket
     EXPECT_STREQ(name, "[]x[Memo]");
     EXPECT_EQ(RemoveTagFromName(nullptr, "Memo", "[", "]"), 0);
 }
@@ -233,18 +236,11 @@ struct SafeCase {
 TEST(IsSafeNewFileName, StaysInItsFolder)
 {
     const SafeCase cases[] = {
-        {"a.txt", true},
-        {SJ_SO ".txt", true},
-        {SJ_HYO SJ_NOU, true},
-        {"x" SJ_SPACE, true},
-        {"", false},
-        {" " SJ_SPACE "\t", false},
-        {"a\\b", false},
-        {"..\\x", false},
-        {"a/b", false},
-        {"a.txt:stream", false},
-        {"\x81\\", true},             // one double-byte character whose second byte is 0x5C
-        {"\x81/", false},              // a lone lead byte before a real slash
+        {"a.txt", true},  {SJ_SO ".txt", true},       {SJ_HYO SJ_NOU, true}, {"x" SJ_SPACE, true},
+        {"", false},      {" " SJ_SPACE "\t", false}, {"a\\b", false},       {"..\\x", false},
+        {"a/b", false},   {"a.txt:stream", false},    {"\x81\\", true},  // one double-byte character whose second byte
+                                                                         // is 0x5C
+        {"\x81/", false},                                                // a lone lead byte before a real slash
     };
     for (const SafeCase& c : cases) {
         EXPECT_EQ(IsSafeNewFileName(c.name), c.expected) << c.name;

@@ -29,7 +29,10 @@ struct Change {
     const char* deleteMiddleResult;
 };
 
-bool Delete(const ListedFiles& files) { return DeleteFileA(files.At("表.txt").c_str()) != FALSE; }
+bool Delete(const ListedFiles& files)
+{
+    return DeleteFileA(files.At("表.txt").c_str()) != FALSE;
+}
 bool RenameElsewhere(const ListedFiles& files)
 {
     return MoveFileA(files.At("表.txt").c_str(), files.At("他人.txt").c_str()) != FALSE;
@@ -88,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FileChangedUnderTheList,
     ::testing::Values(Change{"deleted", Delete, {}, "失敗", "失敗"},
                       Change{"renamed by someone else", RenameElsewhere, {"他人.txt"}, "失敗", "失敗"},
-                      Change{"replaced by a folder", ReplaceByFolder, {"表.txt", "表.txt\\inner.txt"}, "失敗", "失敗"}));
+                      Change{
+                          "replaced by a folder", ReplaceByFolder, {"表.txt", "表.txt\\inner.txt"}, "失敗", "失敗"}));
 
 // A process that holds the handles it inherited, until it is ended.
 class HandleHolder {
@@ -99,8 +103,8 @@ public:
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
         CreatePipe(&input_, &feed_, &inherit, 0);
         SetHandleInformation(feed_, HANDLE_FLAG_INHERIT, 0);
-        output_ = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
-                              nullptr);
+        output_ =
+            CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
@@ -157,8 +161,8 @@ TEST(FileHeldByAnotherProcess, ItsRenameFailsAndTheBatchGoesOn)
     {
         SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
         // Opened without any sharing, handed to another process, and closed here.
-        HANDLE held = CreateFileA(files.At("表.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inherit,
-                                  OPEN_EXISTING, 0, nullptr);
+        HANDLE held = CreateFileA(files.At("表.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inherit, OPEN_EXISTING,
+                                  0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         HandleHolder holder;
         CloseHandle(held);

@@ -38,7 +38,8 @@ TEST(CommandLine, ShapesOfTextGiveTheRowsTheyName)
     std::string lone = "C:\\a.txt \x81";
     const TextCase cases[] = {
         {"unbalanced quote runs to the end", "\"C:\\My Docs\\a.txt C:\\b.txt", {"C:\\My Docs\\a.txt C:\\b.txt"}},
-        {"quote inside a token belongs to it", "C:\\a\"b.txt \"C:\\c.txt\"\"C:\\d.txt\"",
+        {"quote inside a token belongs to it",
+         "C:\\a\"b.txt \"C:\\c.txt\"\"C:\\d.txt\"",
          {"C:\\a\"b.txt", "C:\\c.txt", "C:\\d.txt"}},
         {"lone lead byte at the end", lone, {"C:\\a.txt", "\x81"}},
         {"lone lead byte ending a path", "C:\\a.txt\x81", {"C:\\a.txt\x81"}},
@@ -88,8 +89,8 @@ std::vector<std::string> CharactersWithBracketOrSeparatorTrail()
             char back[4] = {};
             // Only characters that come back as themselves can name a file: the file system keeps UTF-16.
             if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, 2, wide, 2) == 1 &&
-                WideCharToMultiByte(932, 0, wide, 1, back, sizeof back, nullptr, nullptr) == 2 &&
-                back[0] == bytes[0] && back[1] == bytes[1]) {
+                WideCharToMultiByte(932, 0, wide, 1, back, sizeof back, nullptr, nullptr) == 2 && back[0] == bytes[0] &&
+                back[1] == bytes[1]) {
                 characters.push_back(std::string(bytes, 2));
             }
         }
@@ -119,7 +120,8 @@ TEST(CommandLine, NamesWithBracketAndSeparatorTrailBytesAreListedTaggedAndUntagg
     std::vector<std::string> tagged;
     for (const std::string& name : names) tagged.push_back("[表]" + name);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), tagged);
-    for (const std::string& name : tagged) EXPECT_EQ(ReadFileBytes(folder + "\\" + name), name.substr(std::string("[表]").size()));
+    for (const std::string& name : tagged)
+        EXPECT_EQ(ReadFileBytes(folder + "\\" + name), name.substr(std::string("[表]").size()));
 
     ClickButton(dialog.Window(), IDC_DELETE_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), names);

@@ -43,15 +43,14 @@ std::vector<HostileSettings> HostileSettingsCases()
     }();
     return {
         {"5,000-byte values",
-         Settings("tag1=" + longBrackets + "\r\ntag2=" + longWide + "\r\naddtag1=" + longWide + "\r\naddtag2=" +
-                      std::string(5000, ']') + "\r\n",
+         Settings("tag1=" + longBrackets + "\r\ntag2=" + longWide + "\r\naddtag1=" + longWide +
+                      "\r\naddtag2=" + std::string(5000, ']') + "\r\n",
                   "ext=*" + std::string(4999, 'x') + "\r\nIsDir=" + std::string(5000, '9') + "\r\n")},
         {"overlapping bracket sets",
          Settings("tag1=[]【】\r\ntag2=][】【\r\naddtag1=]\r\naddtag2=[\r\n", "ext=txt\r\nIsDir=1\r\n")},
-        {"lone lead bytes", Settings("tag1=[\x81\r\ntag2=]\x9F\r\naddtag1=\x81\r\naddtag2=\xE0\r\n",
-                                     "ext=txt;\x81\r\nIsDir=\x81\r\n")},
-        {"separators in the added brackets",
-         Settings("addtag1=..\\\r\naddtag2=/\r\n", "ext=txt\r\nIsDir=1\r\n")},
+        {"lone lead bytes",
+         Settings("tag1=[\x81\r\ntag2=]\x9F\r\naddtag1=\x81\r\naddtag2=\xE0\r\n", "ext=txt;\x81\r\nIsDir=\x81\r\n")},
+        {"separators in the added brackets", Settings("addtag1=..\\\r\naddtag2=/\r\n", "ext=txt\r\nIsDir=1\r\n")},
     };
 }
 
@@ -128,8 +127,8 @@ TEST(HostileSettingsAdd, SeparatorsInTheAddedBracketsNeverMoveAFile)
     for (const char* before : {"..\\", "sub/", "C:", "\\\\"}) {
         TempProgramFolder program;
         ASSERT_TRUE(MakeFolder(program.Join("files\\sub")));
-        ASSERT_TRUE(WriteFileBytes(program.Join("設定.ini"),
-                                   Settings(std::string("addtag1=") + before + "\r\n", "ext=*\r\n")));
+        ASSERT_TRUE(
+            WriteFileBytes(program.Join("設定.ini"), Settings(std::string("addtag1=") + before + "\r\n", "ext=*\r\n")));
         const std::string file = program.Join("files\\表.txt");
         ASSERT_TRUE(WriteFileBytes(file, "x"));
         DialogUnderTest dialog(("\"" + file + "\"").c_str());

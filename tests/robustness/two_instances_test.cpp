@@ -35,7 +35,8 @@ TEST(TwoInstances, BothCloseWithZeroAndTheHistoryHoldsEachTagOnce)
         ASSERT_TRUE(MakeFolder(programFolder));
         ASSERT_TRUE(WriteFileBytes(programFolder + "\\タグ.txt", "甲\r\n"));
         std::string tails[2];
-        const char* names[2][3] = {{"[甲]a.txt", "[乙]b.txt", "[共通]c.txt"}, {"[乙]d.txt", "[丙]e.txt", "[共通]f.txt"}};
+        const char* names[2][3] = {{"[甲]a.txt", "[乙]b.txt", "[共通]c.txt"},
+                                   {"[乙]d.txt", "[丙]e.txt", "[共通]f.txt"}};
         for (int i = 0; i < 2; ++i) {
             for (const char* name : names[i]) {
                 ASSERT_TRUE(WriteFileBytes(root.Join(name), name));

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
     char folder[1024] = {};
     DWORD length = GetModuleFileNameA(nullptr, folder, sizeof folder);
     if (length == 0 || length >= sizeof folder) return 1;

@@ -19,7 +19,8 @@ protected:
     void SetUp() override { RemoveExtensionRegistration(); }
     void TearDown() override { RemoveExtensionRegistration(); }
 
-    void ClickContextMenuBox() {
+    void ClickContextMenuBox()
+    {
         ClickButton(boxes_.Window(), IDC_CONTEXT_MENU_BOX);
         INT_PTR result = 1;
         EXPECT_EQ(1, OnContextMenuBox(boxes_.Window(), boxes_.Box(IDC_CONTEXT_MENU_BOX),
@@ -30,14 +31,16 @@ protected:
     CheckBoxParent boxes_;
 };
 
-TEST_F(ContextMenuBoxTest, WithoutTheExtensionTheBoxEndsUnchecked) {
+TEST_F(ContextMenuBoxTest, WithoutTheExtensionTheBoxEndsUnchecked)
+{
     ClickContextMenuBox();
     EXPECT_FALSE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_FALSE(ClassesKeyExists(kExtensionClassKey));
     EXPECT_FALSE(IsContextMenuRegistered());
 }
 
-TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt) {
+TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt)
+{
     const std::string extension = folder_.Join("ShellExt.dll");
     ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), extension.c_str(), FALSE));
 
@@ -54,7 +57,8 @@ TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt) {
     EXPECT_FALSE(ClassesKeyExists(kFolderHandlerKey));
 }
 
-TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemovesIt) {
+TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemovesIt)
+{
     // What a standard user's regsvr32 writes: the keys in his own classes only.
     ASSERT_EQ(S_OK, RegisterTagMenu(RegistrationScope::PerUser));
     for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
@@ -68,8 +72,8 @@ TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemo
     ClickContextMenuBox();
     EXPECT_TRUE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
 
-    ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), folder_.Join("ShellExt.dll").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), folder_.Join("ShellExt.dll").c_str(), FALSE));
     ClickContextMenuBox();
     EXPECT_FALSE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_FALSE(IsContextMenuRegistered());
@@ -78,10 +82,11 @@ TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemo
     }
 }
 
-TEST_F(ContextMenuBoxTest, TheTestFollowsTheClassKey) {
+TEST_F(ContextMenuBoxTest, TheTestFollowsTheClassKey)
+{
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, kExtensionClassKey, 0, nullptr, 0, KEY_WRITE,
-                                             nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CLASSES_ROOT, kExtensionClassKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
     RegCloseKey(key);
     EXPECT_TRUE(IsContextMenuRegistered());
     RemoveExtensionRegistration();

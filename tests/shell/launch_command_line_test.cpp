@@ -8,11 +8,13 @@
 
 namespace {
 
-std::unique_ptr<LaunchCommandLine> NewLine() {
+std::unique_ptr<LaunchCommandLine> NewLine()
+{
     return std::make_unique<LaunchCommandLine>();
 }
 
-TEST(LaunchCommandLineTest, QuotesEveryPathAndSeparatesThemByOneBlank) {
+TEST(LaunchCommandLineTest, QuotesEveryPathAndSeparatesThemByOneBlank)
+{
     auto line = NewLine();
     ASSERT_TRUE(StartLaunchCommandLine(line.get(), "C:\\ツール\\Tagrin.exe"));
     // 表, ソ, 能 and 予 end in the byte 0x5C; blanks and brackets stay as they are inside the quotes.
@@ -27,7 +29,8 @@ TEST(LaunchCommandLineTest, QuotesEveryPathAndSeparatesThemByOneBlank) {
 }
 
 // The line with its NUL must stay within 32767 characters: 32766 bytes of text fit, 32767 do not.
-TEST(LaunchCommandLineTest, TakesPathsUpToTheLimitAndCountsTheRest) {
+TEST(LaunchCommandLineTest, TakesPathsUpToTheLimitAndCountsTheRest)
+{
     const struct {
         std::size_t pathLength;
         bool fits;
@@ -44,7 +47,8 @@ TEST(LaunchCommandLineTest, TakesPathsUpToTheLimitAndCountsTheRest) {
     }
 }
 
-TEST(LaunchCommandLineTest, AShorterPathAfterOneThatDidNotFitIsStillTaken) {
+TEST(LaunchCommandLineTest, AShorterPathAfterOneThatDidNotFitIsStillTaken)
+{
     auto line = NewLine();
     ASSERT_TRUE(StartLaunchCommandLine(line.get(), "C:\\T.exe"));
     const std::string longPath(30000, 'a');
@@ -57,7 +61,8 @@ TEST(LaunchCommandLineTest, AShorterPathAfterOneThatDidNotFitIsStillTaken) {
     EXPECT_EQ("\"C:\\b.txt\"", std::string(line->text).substr(line->length - 10));
 }
 
-TEST(LaunchCommandLineTest, AProgramPathThatLeavesNoRoomTakesNoPaths) {
+TEST(LaunchCommandLineTest, AProgramPathThatLeavesNoRoomTakesNoPaths)
+{
     auto line = NewLine();
     const std::string program(32765, 'p');
     EXPECT_FALSE(StartLaunchCommandLine(line.get(), program.c_str()));

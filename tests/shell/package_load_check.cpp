@@ -13,14 +13,16 @@ namespace {
 const DWORD kStartWait = 20000;
 const DWORD kCloseWait = 10000;
 
-int Fail(const char* what) {
+int Fail(const char* what)
+{
     std::fprintf(stderr, "package_load_check: %s (error %lu)\n", what, GetLastError());
     return 1;
 }
 
 using GetClassObjectFunction = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
 
-int CheckExtension(const std::string& folder) {
+int CheckExtension(const std::string& folder)
+{
     HMODULE module = LoadLibraryA((folder + "\\ShellExt.dll").c_str());
     if (module == nullptr) return Fail("ShellExt.dll does not load");
     for (const char* name : {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer"}) {
@@ -38,7 +40,8 @@ int CheckExtension(const std::string& folder) {
 }
 
 // The program's titled main window, which exists once start-up has finished.
-HWND FindMainWindow(DWORD processId) {
+HWND FindMainWindow(DWORD processId)
+{
     for (DWORD waited = 0; waited < kStartWait; waited += 50) {
         HWND window = nullptr;
         while ((window = FindWindowExA(nullptr, window, nullptr, "Tagrin v1.0.0")) != nullptr) {
@@ -51,7 +54,8 @@ HWND FindMainWindow(DWORD processId) {
     return nullptr;
 }
 
-int CheckProgram(const std::string& folder) {
+int CheckProgram(const std::string& folder)
+{
     std::string commandLine = "\"" + folder + "\\Tagrin.exe\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -78,7 +82,8 @@ int CheckProgram(const std::string& folder) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) return Fail("usage: package_load_check FOLDER");
     char folder[1024] = {};
     if (GetFullPathNameA(argv[1], sizeof folder, folder, nullptr) == 0) return Fail("bad folder");

@@ -16,7 +16,8 @@
 
 namespace {
 
-std::string ShortcutPath() {
+std::string ShortcutPath()
+{
     char path[1024] = {};
     GetSendToShortcutPath(path);
     return path;
@@ -28,7 +29,8 @@ struct LinkContents {
 };
 
 // Reads a saved shortcut back through the shell-link object, the way Explorer does.
-LinkContents ReadShortcut(const std::string& path) {
+LinkContents ReadShortcut(const std::string& path)
+{
     LinkContents contents;
     IShellLinkA* link = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
@@ -50,7 +52,8 @@ LinkContents ReadShortcut(const std::string& path) {
     return contents;
 }
 
-std::string ProgramPath() {
+std::string ProgramPath()
+{
     char path[1024] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     return path;
@@ -58,24 +61,27 @@ std::string ProgramPath() {
 
 class SendToShortcutTest : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         CoInitialize(nullptr);
         path_ = ShortcutPath();
         ASSERT_FALSE(path_.empty());
         backup_ = path_ + ".before-test";
         hadEntry_ = MoveFileA(path_.c_str(), backup_.c_str()) != FALSE;
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         RemoveTree(path_);
         if (hadEntry_) MoveFileA(backup_.c_str(), path_.c_str());
         CoUninitialize();
     }
 
-    int ClickSendToBox() {
+    int ClickSendToBox()
+    {
         ClickButton(boxes_.Window(), IDC_SEND_TO_BOX);
         INT_PTR result = 1;
-        return OnSendToBox(boxes_.Window(), boxes_.Box(IDC_SEND_TO_BOX), MAKEWPARAM(IDC_SEND_TO_BOX, BN_CLICKED), BN_CLICKED,
-                           &result);
+        return OnSendToBox(boxes_.Window(), boxes_.Box(IDC_SEND_TO_BOX), MAKEWPARAM(IDC_SEND_TO_BOX, BN_CLICKED),
+                           BN_CLICKED, &result);
     }
 
     CheckBoxParent boxes_;
@@ -84,13 +90,15 @@ protected:
     bool hadEntry_ = false;
 };
 
-TEST_F(SendToShortcutTest, PathIsTheShortcutNameInTheUsersSendToFolder) {
+TEST_F(SendToShortcutTest, PathIsTheShortcutNameInTheUsersSendToFolder)
+{
     char folder[MAX_PATH] = {};
     ASSERT_EQ(S_OK, SHGetFolderPathA(nullptr, CSIDL_SENDTO, nullptr, 0, folder));
     EXPECT_EQ(std::string(folder) + "\\タグの追加.lnk", path_);
 }
 
-TEST_F(SendToShortcutTest, CheckingTheBoxCreatesAShortcutToTheProgram) {
+TEST_F(SendToShortcutTest, CheckingTheBoxCreatesAShortcutToTheProgram)
+{
     EXPECT_EQ(1, ClickSendToBox());
     EXPECT_TRUE(boxes_.IsChecked(IDC_SEND_TO_BOX));
     ASSERT_TRUE(FileExists(path_));
@@ -100,7 +108,8 @@ TEST_F(SendToShortcutTest, CheckingTheBoxCreatesAShortcutToTheProgram) {
     EXPECT_EQ("Tagrin", link.description);
 }
 
-TEST_F(SendToShortcutTest, UncheckingTheBoxDeletesTheShortcut) {
+TEST_F(SendToShortcutTest, UncheckingTheBoxDeletesTheShortcut)
+{
     ClickSendToBox();
     ASSERT_TRUE(FileExists(path_));
     EXPECT_EQ(1, ClickSendToBox());
@@ -109,7 +118,8 @@ TEST_F(SendToShortcutTest, UncheckingTheBoxDeletesTheShortcut) {
     EXPECT_FALSE(SendToShortcutExists());
 }
 
-TEST_F(SendToShortcutTest, AFolderOfTheShortcutsNameShowsCheckedAndCannotBeDeleted) {
+TEST_F(SendToShortcutTest, AFolderOfTheShortcutsNameShowsCheckedAndCannotBeDeleted)
+{
     ASSERT_TRUE(MakeFolder(path_));
     EXPECT_TRUE(SendToShortcutExists());
     ClickSendToBox();  // creating fails: the name is taken
@@ -119,7 +129,8 @@ TEST_F(SendToShortcutTest, AFolderOfTheShortcutsNameShowsCheckedAndCannotBeDelet
     EXPECT_TRUE(FolderExists(path_));
 }
 
-TEST(SaveShellLinkTest, ReportsWhetherTheShortcutWasSaved) {
+TEST(SaveShellLinkTest, ReportsWhetherTheShortcutWasSaved)
+{
     TempProgramFolder folder;
     CoInitialize(nullptr);
     EXPECT_EQ(1, SaveShellLink(folder.Join("表示 テスト.lnk").c_str()));
@@ -132,12 +143,13 @@ TEST(SaveShellLinkTest, ReportsWhetherTheShortcutWasSaved) {
 // Focus and double-click notifications of either box must neither act nor change what the box shows.
 class OtherNotificationTest : public SendToShortcutTest, public testing::WithParamInterface<WORD> {};
 
-TEST_P(OtherNotificationTest, ChangeNothing) {
+TEST_P(OtherNotificationTest, ChangeNothing)
+{
     TempProgramFolder folder;
     RemoveExtensionRegistration();
     // A real extension in the program folder: a wrongly started regsvr32 would register it.
-    ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), folder.Join("ShellExt.dll").c_str(),
-                          FALSE));
+    ASSERT_TRUE(
+        CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), folder.Join("ShellExt.dll").c_str(), FALSE));
     const WORD code = GetParam();
     const struct {
         int id;

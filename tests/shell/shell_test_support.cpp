@@ -4,21 +4,24 @@
 
 #include "res/control_ids.h"
 
-std::string TestExecutableFolder() {
+std::string TestExecutableFolder()
+{
     char path[1024] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string folder = path;
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
-bool ClassesKeyExists(const std::string& subkey) {
+bool ClassesKeyExists(const std::string& subkey)
+{
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
 }
 
-std::string ClassesStringValue(const std::string& subkey, const char* valueName) {
+std::string ClassesStringValue(const std::string& subkey, const char* valueName)
+{
     char value[1024] = {};
     DWORD size = sizeof value - 1;
     DWORD type = 0;
@@ -26,7 +29,8 @@ std::string ClassesStringValue(const std::string& subkey, const char* valueName)
     return type == REG_SZ ? std::string(value) : std::string();
 }
 
-bool UserClassesKeyExists(const std::string& subkey) {
+bool UserClassesKeyExists(const std::string& subkey)
+{
     HKEY key = nullptr;
     const std::string name = "Software\\Classes\\" + subkey;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
@@ -34,14 +38,16 @@ bool UserClassesKeyExists(const std::string& subkey) {
     return true;
 }
 
-void RemoveExtensionRegistration() {
+void RemoveExtensionRegistration()
+{
     for (const char* subkey : {kFileHandlerKey, kFolderHandlerKey, kExtensionClassKey}) {
         SHDeleteKeyA(HKEY_CLASSES_ROOT, subkey);
         SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\Classes\\" + std::string(subkey)).c_str());
     }
 }
 
-CheckBoxParent::CheckBoxParent() {
+CheckBoxParent::CheckBoxParent()
+{
     window_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 100, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     const int ids[] = {IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX};
@@ -51,6 +57,7 @@ CheckBoxParent::CheckBoxParent() {
     }
 }
 
-CheckBoxParent::~CheckBoxParent() {
+CheckBoxParent::~CheckBoxParent()
+{
     DestroyWindow(window_);
 }

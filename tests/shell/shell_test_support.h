@@ -13,7 +13,8 @@ bool ClassesKeyExists(const std::string& subkey);
 std::string ClassesStringValue(const std::string& subkey, const char* valueName);
 // Whether a key exists under HKEY_CURRENT_USER\Software\Classes, where a standard user's registration goes.
 bool UserClassesKeyExists(const std::string& subkey);
-// Removes every key the extension may write, in both scopes, so each test starts and ends with the extension unregistered.
+// Removes every key the extension may write, in both scopes, so each test starts and ends with the extension
+// unregistered.
 void RemoveExtensionRegistration();
 
 // A hidden parent window holding the two auto check boxes of the main dialog (IDC_CONTEXT_MENU_BOX and
@@ -32,4 +33,3 @@ public:
 private:
     HWND window_;
 };
-

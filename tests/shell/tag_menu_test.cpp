@@ -21,9 +21,12 @@ const DWORD kRecorderWait = 15000;
 // The least a selection needs: CF_HDROP data with ANSI paths, or no data at all.
 class SelectionData final : public IDataObject {
 public:
-    SelectionData(std::vector<std::string> paths, bool offersDrop) : paths_(std::move(paths)), offersDrop_(offersDrop) {}
+    SelectionData(std::vector<std::string> paths, bool offersDrop) : paths_(std::move(paths)), offersDrop_(offersDrop)
+    {
+    }
 
-    STDMETHODIMP QueryInterface(REFIID id, void** object) override {
+    STDMETHODIMP QueryInterface(REFIID id, void** object) override
+    {
         if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDataObject)) {
             *object = static_cast<IDataObject*>(this);
             return S_OK;
@@ -35,7 +38,8 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override { return 2; }
     STDMETHODIMP_(ULONG) Release() override { return 1; }
 
-    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override {
+    STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override
+    {
         if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
         std::string list;
         for (const std::string& path : paths_) list += path + '\0';
@@ -53,7 +57,8 @@ public:
         medium->pUnkForRelease = nullptr;
         return S_OK;
     }
-    STDMETHODIMP QueryGetData(FORMATETC* format) override {
+    STDMETHODIMP QueryGetData(FORMATETC* format) override
+    {
         if (!offersDrop_ || format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL)) return DV_E_FORMATETC;
         return S_OK;
     }
@@ -75,7 +80,8 @@ using PlainFunction = HRESULT(WINAPI*)();
 
 class TagMenuTest : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         CoInitialize(nullptr);
         RemoveExtensionRegistration();
         const std::string built = TestExecutableFolder();
@@ -89,7 +95,8 @@ protected:
         unregisterServer_ = reinterpret_cast<PlainFunction>(Export("DllUnregisterServer"));
         ASSERT_TRUE(getClassObject_ && canUnloadNow_ && registerServer_ && unregisterServer_);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (menu_) menu_->Release();
         if (init_) init_->Release();
         RemoveExtensionRegistration();
@@ -104,7 +111,8 @@ protected:
     std::string RecordPath() const { return folder_.Join("command_line.txt"); }
 
     // A fresh menu object initialised with the selection; false when Initialize refused it.
-    bool CreateMenu(SelectionData* selection) {
+    bool CreateMenu(SelectionData* selection)
+    {
         IClassFactory* factory = nullptr;
         if (FAILED(getClassObject_(kExtensionClassId, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
             return false;
@@ -116,7 +124,8 @@ protected:
         return menu_ && SUCCEEDED(init_->Initialize(nullptr, selection, nullptr));
     }
 
-    HRESULT Invoke(LPCSTR verb, DWORD mask) {
+    HRESULT Invoke(LPCSTR verb, DWORD mask)
+    {
         CMINVOKECOMMANDINFO invocation = {};
         invocation.cbSize = sizeof invocation;
         invocation.fMask = mask;
@@ -125,7 +134,8 @@ protected:
         return menu_->InvokeCommand(&invocation);
     }
 
-    std::string RecordedCommandLine() {
+    std::string RecordedCommandLine()
+    {
         if (!WaitForFile(RecordPath(), kRecorderWait)) return "(Tagrin.exe was not started)";
         return ReadFileBytes(RecordPath());
     }
@@ -140,11 +150,13 @@ protected:
     IContextMenu* menu_ = nullptr;
 };
 
-TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain) {
+TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain)
+{
     ASSERT_EQ(S_OK, registerServer_());
     const std::string classKey = kExtensionClassKey;
     EXPECT_NE("", ClassesStringValue(classKey, nullptr));
-    EXPECT_EQ(0, lstrcmpiA(ExtensionPath().c_str(), ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
+    EXPECT_EQ(0,
+              lstrcmpiA(ExtensionPath().c_str(), ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
     EXPECT_EQ("Apartment", ClassesStringValue(classKey + "\\InprocServer32", "ThreadingModel"));
     EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFileHandlerKey, nullptr));
     EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFolderHandlerKey, nullptr));
@@ -162,7 +174,8 @@ TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain) {
     EXPECT_EQ(S_OK, unregisterServer_()) << "unregistering twice is no failure";
 }
 
-TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse) {
+TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse)
+{
     void* object = nullptr;
     EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, getClassObject_(IID_IUnknown, IID_IClassFactory, &object));
     EXPECT_EQ(nullptr, object);
@@ -187,7 +200,8 @@ TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse) {
     EXPECT_EQ(S_OK, canUnloadNow_());
 }
 
-TEST_F(TagMenuTest, AddsOneItemWithItsTextAndTheFirstId) {
+TEST_F(TagMenuTest, AddsOneItemWithItsTextAndTheFirstId)
+{
     SelectionData selection({"C:\\写真 2024\\表 紙.txt"}, true);
     ASSERT_TRUE(CreateMenu(&selection));
     const struct {
@@ -217,7 +231,8 @@ TEST_F(TagMenuTest, AddsOneItemWithItsTextAndTheFirstId) {
     }
 }
 
-TEST_F(TagMenuTest, ASelectionWithoutFilesOffersNothing) {
+TEST_F(TagMenuTest, ASelectionWithoutFilesOffersNothing)
+{
     const struct {
         const char* name;
         bool offersDrop;
@@ -238,7 +253,8 @@ TEST_F(TagMenuTest, ASelectionWithoutFilesOffersNothing) {
     }
 }
 
-TEST_F(TagMenuTest, CommandStringsNameTheVerbAndHelp) {
+TEST_F(TagMenuTest, CommandStringsNameTheVerbAndHelp)
+{
     SelectionData selection({"C:\\a.txt"}, true);
     ASSERT_TRUE(CreateMenu(&selection));
     char text[256] = {};
@@ -256,7 +272,8 @@ TEST_F(TagMenuTest, CommandStringsNameTheVerbAndHelp) {
     EXPECT_FALSE(SUCCEEDED(menu_->GetCommandString(0, GCS_VERBA, nullptr, text, 4))) << "a buffer too small";
 }
 
-TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted) {
+TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)
+{
     // 表, ソ, 能 and 予 end in the byte 0x5C.
     const std::vector<std::string> paths = {"C:\\写真 2024\\表 紙.txt", "D:\\ソフト\\能 力", "E:\\[予定] a.txt"};
     const struct {
@@ -278,7 +295,8 @@ TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted) {
     }
 }
 
-TEST_F(TagMenuTest, OtherCommandsStartNothing) {
+TEST_F(TagMenuTest, OtherCommandsStartNothing)
+{
     SelectionData selection({"C:\\a.txt"}, true);
     ASSERT_TRUE(CreateMenu(&selection));
     EXPECT_EQ(E_INVALIDARG, Invoke(MAKEINTRESOURCEA(1), 0));
@@ -288,7 +306,8 @@ TEST_F(TagMenuTest, OtherCommandsStartNothing) {
 }
 
 // Paths that make the line too long are left out; Tagrin still starts with all that fit.
-std::vector<std::string> ManyLongPaths(int count) {
+std::vector<std::string> ManyLongPaths(int count)
+{
     std::vector<std::string> paths;
     for (int i = 0; i < count; ++i) {
         char name[32];
@@ -298,7 +317,8 @@ std::vector<std::string> ManyLongPaths(int count) {
     return paths;
 }
 
-std::string ExpectedLongLine(const std::string& program, const std::vector<std::string>& paths, int* taken) {
+std::string ExpectedLongLine(const std::string& program, const std::vector<std::string>& paths, int* taken)
+{
     std::string line = "\"" + program + "\"";
     *taken = 0;
     for (const std::string& path : paths) {
@@ -309,7 +329,8 @@ std::string ExpectedLongLine(const std::string& program, const std::vector<std::
     return line;
 }
 
-TEST_F(TagMenuTest, PathsBeyondTheCommandLineLimitAreLeftOut) {
+TEST_F(TagMenuTest, PathsBeyondTheCommandLineLimitAreLeftOut)
+{
     const std::vector<std::string> paths = ManyLongPaths(300);
     SelectionData selection(paths, true);
     ASSERT_TRUE(CreateMenu(&selection));
@@ -330,7 +351,8 @@ struct BoxWatch {
     std::string text;
 };
 
-BOOL CALLBACK FindDialogWindow(HWND window, LPARAM found) {
+BOOL CALLBACK FindDialogWindow(HWND window, LPARAM found)
+{
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
     if (std::strcmp(className, "#32770") != 0) return TRUE;
@@ -338,7 +360,8 @@ BOOL CALLBACK FindDialogWindow(HWND window, LPARAM found) {
     return FALSE;
 }
 
-DWORD WINAPI CloseMessageBox(void* parameter) {
+DWORD WINAPI CloseMessageBox(void* parameter)
+{
     auto* watch = static_cast<BoxWatch*>(parameter);
     for (int tries = 0; tries < 500; ++tries) {
         Sleep(20);
@@ -356,7 +379,8 @@ DWORD WINAPI CloseMessageBox(void* parameter) {
     return 1;
 }
 
-TEST_F(TagMenuTest, TellsTheUserHowManyPathsWereLeftOut) {
+TEST_F(TagMenuTest, TellsTheUserHowManyPathsWereLeftOut)
+{
     const std::vector<std::string> paths = ManyLongPaths(300);
     SelectionData selection(paths, true);
     ASSERT_TRUE(CreateMenu(&selection));

@@ -4,7 +4,8 @@
 
 #include "res/control_ids.h"
 
-ComboWindow::ComboWindow(bool withList) {
+ComboWindow::ComboWindow(bool withList)
+{
     window_ = CreateWindowExA(0, "STATIC", "test", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT, 0, 0, 300, 200,
@@ -25,13 +26,23 @@ ComboWindow::ComboWindow(bool withList) {
     }
 }
 
-ComboWindow::~ComboWindow() { DestroyWindow(window_); }
+ComboWindow::~ComboWindow()
+{
+    DestroyWindow(window_);
+}
 
-HWND ComboWindow::Combo() const { return GetDlgItem(window_, IDC_TAG_COMBO); }
+HWND ComboWindow::Combo() const
+{
+    return GetDlgItem(window_, IDC_TAG_COMBO);
+}
 
-HWND ComboWindow::List() const { return GetDlgItem(window_, IDC_FILE_LIST); }
+HWND ComboWindow::List() const
+{
+    return GetDlgItem(window_, IDC_FILE_LIST);
+}
 
-std::vector<std::string> ComboWindow::Entries() const {
+std::vector<std::string> ComboWindow::Entries() const
+{
     std::vector<std::string> entries;
     const LRESULT count = SendMessageA(Combo(), CB_GETCOUNT, 0, 0);
     for (LRESULT index = 0; index < count; ++index) {
@@ -44,13 +55,16 @@ std::vector<std::string> ComboWindow::Entries() const {
     return entries;
 }
 
-void ComboWindow::AddEntry(const std::string& text) {
+void ComboWindow::AddEntry(const std::string& text)
+{
     SendMessageA(Combo(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::vector<std::string> MixedBoxTexts(int count, int seed) {
-    static const char* const kWords[] = {"memo", "Memo", "MEMO", "mEmO", "memo2", "Draft", "draft", "ソ", "表",
-                                         "ｍｅｍｏ", "ＭＥＭＯ", "めも", "メモ", "", "a-b", "ab", "a b", "Ab"};
+std::vector<std::string> MixedBoxTexts(int count, int seed)
+{
+    static const char* const kWords[] = {"memo",  "Memo", "MEMO", "mEmO",     "memo2",    "Draft",
+                                         "draft", "ソ",   "表",   "ｍｅｍｏ", "ＭＥＭＯ", "めも",
+                                         "メモ",  "",     "a-b",  "ab",       "a b",      "Ab"};
     std::vector<std::string> texts;
     unsigned state = static_cast<unsigned>(seed);
     for (int i = 0; i < count; ++i) {

@@ -16,7 +16,8 @@ struct LookupCase {
     std::string tag;
 };
 
-TEST(PickerEntries, AgreesWithTheComboBoxSearch) {
+TEST(PickerEntries, AgreesWithTheComboBoxSearch)
+{
     // ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte.
     const LookupCase cases[] = {
         {"same bytes", {"Memo"}, "Memo"},
@@ -43,7 +44,8 @@ TEST(PickerEntries, AgreesWithTheComboBoxSearch) {
     }
 }
 
-TEST(PickerEntries, AddPutsTheTagInTheListAndTheSet) {
+TEST(PickerEntries, AddPutsTheTagInTheListAndTheSet)
+{
     ComboWindow window;
     window.AddEntry("Memo");
     PickerEntries entries(window.Combo());
@@ -58,7 +60,8 @@ TEST(PickerEntries, AddPutsTheTagInTheListAndTheSet) {
 
 // Entries inserted at their places must stand exactly where the box's own sorted adds put them,
 // also among entries it finds equal (letter case, duplicates), whose order depends on its search.
-TEST(PickerEntries, InsertedWhereTheSortedBoxPutsThem) {
+TEST(PickerEntries, InsertedWhereTheSortedBoxPutsThem)
+{
     for (int seed : {1, 2, 3}) {
         const std::vector<std::string> texts = MixedBoxTexts(600, seed);
         ComboWindow sorted;

@@ -11,7 +11,8 @@ namespace {
 const char kSettingsName[] = "設定.ini";
 
 // Writes the settings file by hand (raw Shift-JIS bytes); nullptr leaves the folder without one.
-void PutSettings(const TempProgramFolder& folder, const char* bytes) {
+void PutSettings(const TempProgramFolder& folder, const char* bytes)
+{
     if (bytes) {
         ASSERT_TRUE(WriteFileBytes(folder.Join(kSettingsName), bytes));
     }
@@ -32,15 +33,16 @@ const BracketCase kBracketCases[] = {
     {"section without keys", "[タグ括弧]\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", "]"},
     {"keys in another section are not brackets", "[設定]\r\ntag1=x\r\naddtag1=y\r\n", "[(【（「{『<＜",
      "])】）」}』>＞", "[", "]"},
-    {"empty sets stay empty, empty add texts fall back", "[タグ括弧]\r\ntag1=\r\ntag2=\r\naddtag1=\r\naddtag2=\r\n",
-     "", "", "[", "]"},
+    {"empty sets stay empty, empty add texts fall back", "[タグ括弧]\r\ntag1=\r\ntag2=\r\naddtag1=\r\naddtag2=\r\n", "",
+     "", "[", "]"},
     {"hand-written Shift-JIS values", "[タグ括弧]\r\ntag1=【ソ\r\ntag2=】表\r\naddtag1=ソ\r\naddtag2=表\r\n", "【ソ",
      "】表", "ソ", "表"},
     {"LF-only file", "[タグ括弧]\ntag1=<\ntag2=>\naddtag1=<<\naddtag2=>>\n", "<", ">", "<<", ">>"},
     {"only one add text set", "[タグ括弧]\r\naddtag2=)\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", ")"},
 };
 
-TEST(SettingsTest, BracketSettingsAndAddBrackets) {
+TEST(SettingsTest, BracketSettingsAndAddBrackets)
+{
     for (const BracketCase& c : kBracketCases) {
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
@@ -58,7 +60,8 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets) {
     }
 }
 
-TEST(SettingsTest, LongValueIsCutTo1023Bytes) {
+TEST(SettingsTest, LongValueIsCutTo1023Bytes)
+{
     TempProgramFolder folder;
     const std::string longValue(1500, 'b');
     PutSettings(folder, ("[タグ括弧]\r\ntag1=" + longValue + "\r\n[設定]\r\next=" + longValue + "\r\n").c_str());
@@ -91,7 +94,8 @@ const IntakeCase kIntakeCases[] = {
     {"keys of the bracket section are not intake keys", "[タグ括弧]\r\next=jpg\r\nIsDir=0\r\n", "*", 1},
 };
 
-TEST(SettingsTest, IntakeSettings) {
+TEST(SettingsTest, IntakeSettings)
+{
     for (const IntakeCase& c : kIntakeCases) {
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
@@ -119,7 +123,8 @@ const SaveCase kSaveCases[] = {
     {"Shift-JIS filter", nullptr, "表;ソ", 1, 1},
 };
 
-TEST(SettingsTest, SaveIntakeSettingsReadsBackAsWritten) {
+TEST(SettingsTest, SaveIntakeSettingsReadsBackAsWritten)
+{
     for (const SaveCase& c : kSaveCases) {
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
@@ -134,7 +139,8 @@ TEST(SettingsTest, SaveIntakeSettingsReadsBackAsWritten) {
     }
 }
 
-TEST(SettingsTest, FirstCloseWritesOnlyTheIntakeSection) {
+TEST(SettingsTest, FirstCloseWritesOnlyTheIntakeSection)
+{
     TempProgramFolder folder;
     SaveIntakeSettings("*", 1);
     const std::string bytes = ReadFileBytes(folder.Join(kSettingsName));
@@ -144,7 +150,8 @@ TEST(SettingsTest, FirstCloseWritesOnlyTheIntakeSection) {
     EXPECT_EQ(std::string::npos, bytes.find("タグ括弧"));
 }
 
-TEST(SettingsTest, CloseKeepsOtherSectionsAndKeys) {
+TEST(SettingsTest, CloseKeepsOtherSectionsAndKeys)
+{
     TempProgramFolder folder;
     PutSettings(folder,
                 "[タグ括弧]\r\ntag1=【\r\ntag2=】\r\naddtag1=ソ\r\naddtag2=表\r\n"
@@ -173,7 +180,8 @@ TEST(SettingsTest, CloseKeepsOtherSectionsAndKeys) {
     EXPECT_EQ(std::string::npos, bytes.find("IsDir=0"));
 }
 
-TEST(SettingsTest, HandEditsApplyAtTheNextRead) {
+TEST(SettingsTest, HandEditsApplyAtTheNextRead)
+{
     TempProgramFolder folder;
     PutSettings(folder, "[タグ括弧]\r\naddtag1=<\r\n");
     char before[1024] = {};

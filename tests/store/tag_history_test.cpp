@@ -15,7 +15,8 @@ namespace {
 
 const char kHistoryName[] = "タグ.txt";
 
-std::vector<std::string> ReadAllLines(const std::string& path) {
+std::vector<std::string> ReadAllLines(const std::string& path)
+{
     std::vector<std::string> lines;
     std::FILE* stream = std::fopen(path.c_str(), "rt");
     if (!stream) return lines;
@@ -31,7 +32,8 @@ struct ReadCase {
     std::vector<std::string> lines;
 };
 
-TEST(TagHistoryTest, ReadHistoryLine) {
+TEST(TagHistoryTest, ReadHistoryLine)
+{
     const std::string line1022(1022, 'a');
     const std::string line2500 = std::string(1022, 'x') + std::string(1022, 'y') + std::string(456, 'z');
     // ソ (0x83 0x5C) and 表 (0x95 0x5C): a backslash as second byte is just part of the text.
@@ -41,10 +43,15 @@ TEST(TagHistoryTest, ReadHistoryLine) {
         {"no final line end", "Memo\r\nlast", {"Memo", "last"}},
         {"stray CRs before the line end", "Memo\r\r\nnext\r\n", {"Memo", "next"}},
         {"empty lines are entries", "\r\nMemo\r\n\r\n", {"", "Memo", ""}},
-        {"blanks are kept", " Memo \r\n", {" Memo ", }},
+        {"blanks are kept",
+         " Memo \r\n",
+         {
+             " Memo ",
+         }},
         {"empty file", "", {}},
         {"1022-byte line then its line end", line1022 + "\r\nnext\r\n", {line1022, "", "next"}},
-        {"2500-byte line in pieces", line2500 + "\r\n",
+        {"2500-byte line in pieces",
+         line2500 + "\r\n",
          {std::string(1022, 'x'), std::string(1022, 'y'), std::string(456, 'z')}},
     };
     for (const ReadCase& c : cases) {
@@ -62,7 +69,8 @@ struct AppendCase {
     std::string after;
 };
 
-TEST(TagHistoryTest, AppendTagToHistory) {
+TEST(TagHistoryTest, AppendTagToHistory)
+{
     const std::string tag1022(1022, 't');
     const std::string tag1100(1100, 'u');
     const AppendCase cases[] = {
@@ -81,8 +89,7 @@ TEST(TagHistoryTest, AppendTagToHistory) {
         {"Shift-JIS tags differing in the second byte", "タグ\r\n", "タバ", "タグ\r\nタバ\r\n"},
         {"1022-byte tag is found", tag1022 + "\r\n", tag1022, tag1022 + "\r\n"},
         // Longer lines are read in pieces, so such a tag is never found and is written again.
-        {"tag longer than one read is appended again", tag1100 + "\r\n", tag1100,
-         tag1100 + "\r\n" + tag1100 + "\r\n"},
+        {"tag longer than one read is appended again", tag1100 + "\r\n", tag1100, tag1100 + "\r\n" + tag1100 + "\r\n"},
     };
     for (const AppendCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,7 +102,8 @@ TEST(TagHistoryTest, AppendTagToHistory) {
     }
 }
 
-TEST(TagHistoryTest, AbsentOrEmptyTagTouchesNothing) {
+TEST(TagHistoryTest, AbsentOrEmptyTagTouchesNothing)
+{
     TempProgramFolder folder;
     AppendTagToHistory(kHistoryName, nullptr);
     AppendTagToHistory(kHistoryName, "");
@@ -106,14 +114,16 @@ TEST(TagHistoryTest, AbsentOrEmptyTagTouchesNothing) {
     EXPECT_EQ("Old", ReadFileBytes(folder.Join(kHistoryName)));
 }
 
-TEST(TagHistoryTest, RepeatedAppendsWriteEachTagOnce) {
+TEST(TagHistoryTest, RepeatedAppendsWriteEachTagOnce)
+{
     TempProgramFolder folder;
     for (const char* tag : {"Memo", "ソ", "Memo", "memo", "ソ", ".\\"}) AppendTagToHistory(".\\タグ.txt", tag);
     AppendTagToHistory(kHistoryName, "memo");
     EXPECT_EQ("Memo\r\nソ\r\nmemo\r\n.\\\r\n", ReadFileBytes(folder.Join(kHistoryName)));
 }
 
-TEST(TagHistoryTest, UnwritableFileIsLeftAsItIs) {
+TEST(TagHistoryTest, UnwritableFileIsLeftAsItIs)
+{
     TempProgramFolder folder;
     const std::string path = folder.Join(kHistoryName);
     ASSERT_TRUE(MakeFolder(path));  // a folder by that name cannot be opened for appending
@@ -127,7 +137,8 @@ struct LoadCase {
     std::vector<std::string> entries;
 };
 
-TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList) {
+TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList)
+{
     const LoadCase cases[] = {
         {"no file leaves the list empty", nullptr, {}},
         {"empty file", "", {}},
@@ -150,7 +161,8 @@ TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList) {
 }
 
 // Lines the combo box orders by its own rules (case-different, double-byte): each is offered once.
-TEST(TagHistoryTest, LoadTagHistoryOffersCaseDifferentAndShiftJisLines) {
+TEST(TagHistoryTest, LoadTagHistoryOffersCaseDifferentAndShiftJisLines)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), "表\r\nmemo\r\nソ\r\nMEMO\r\n"));
     ComboWindow window;
@@ -162,7 +174,8 @@ TEST(TagHistoryTest, LoadTagHistoryOffersCaseDifferentAndShiftJisLines) {
 }
 
 // The loaded list stands in exactly the order that adding the lines one by one to the box gives.
-TEST(TagHistoryTest, LoadTagHistoryKeepsTheSortedBoxOrder) {
+TEST(TagHistoryTest, LoadTagHistoryKeepsTheSortedBoxOrder)
+{
     for (int seed : {1, 2}) {
         TempProgramFolder folder;
         const std::vector<std::string> lines = MixedBoxTexts(500, seed);

@@ -23,7 +23,8 @@ public:
     PickerWindow() : ComboWindow(true), rows_(List()) {}
     ~PickerWindow() { ReleaseLocationIndex(List()); }
 
-    void AddRow(const std::string& location, bool excluded = false) {
+    void AddRow(const std::string& location, bool excluded = false)
+    {
         AppendFileRow(rows_, location.c_str());
         if (excluded) rows_.SetStateImage(rows_.RowCount() - 1, 2);
     }
@@ -46,7 +47,8 @@ struct CollectCase {
     std::vector<std::string> after;  // in the list's order
 };
 
-TEST(TagPickerTest, CollectListedTags) {
+TEST(TagPickerTest, CollectListedTags)
+{
     // ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte.
     const CollectCase cases[] = {
         {"no rows", nullptr, {"Old"}, {}, {"Old"}},
@@ -57,8 +59,11 @@ TEST(TagPickerTest, CollectListedTags) {
         {"empty first tag hides the rest", nullptr, {}, {{"[][Memo]a.txt", false}}, {}},
         {"name without tags", nullptr, {"Old"}, {{"report.txt", false}}, {"Old"}},
         {"Shift-JIS tags", nullptr, {}, {{"【ソ】a.txt", false}, {"[表]b.txt", false}}, {"ソ", "表"}},
-        {"brackets from the settings file", "[タグ括弧]\r\ntag1=<\r\ntag2=>\r\n", {},
-         {{"[Memo]<Draft>a.txt", false}}, {"Draft"}},
+        {"brackets from the settings file",
+         "[タグ括弧]\r\ntag1=<\r\ntag2=>\r\n",
+         {},
+         {{"[Memo]<Draft>a.txt", false}},
+         {"Draft"}},
         {"empty bracket set recognises nothing", "[タグ括弧]\r\ntag1=\r\ntag2=\r\n", {}, {{"[Memo]a.txt", false}}, {}},
     };
     for (const CollectCase& c : cases) {
@@ -75,7 +80,8 @@ TEST(TagPickerTest, CollectListedTags) {
     }
 }
 
-TEST(TagPickerTest, FolderRowGivesNoTags) {
+TEST(TagPickerTest, FolderRowGivesNoTags)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(MakeFolder(folder.Join("[Memo]folder")));
     PickerWindow window;
@@ -85,7 +91,8 @@ TEST(TagPickerTest, FolderRowGivesNoTags) {
     EXPECT_EQ(std::vector<std::string>{"Gone"}, window.Entries());
 }
 
-TEST(TagPickerTest, LaterPassAddsNoDuplicates) {
+TEST(TagPickerTest, LaterPassAddsNoDuplicates)
+{
     TempProgramFolder folder;
     PickerWindow window;
     window.AddRow(folder.Join("[Memo]a.txt"));
@@ -103,7 +110,8 @@ struct SaveCase {
     const char* after;  // nullptr: still no file
 };
 
-TEST(TagPickerTest, SavePickerToHistory) {
+TEST(TagPickerTest, SavePickerToHistory)
+{
     const SaveCase cases[] = {
         {"empty list creates no file", nullptr, {}, nullptr},
         {"only an empty entry creates no file", nullptr, {""}, nullptr},
@@ -129,7 +137,8 @@ TEST(TagPickerTest, SavePickerToHistory) {
     }
 }
 
-TEST(TagPickerTest, SaveSkipsEntriesTooLongForTheBuffer) {
+TEST(TagPickerTest, SaveSkipsEntriesTooLongForTheBuffer)
+{
     TempProgramFolder folder;
     ComboWindow window;
     const std::string longest(1023, 'y');
@@ -141,7 +150,8 @@ TEST(TagPickerTest, SaveSkipsEntriesTooLongForTheBuffer) {
 }
 
 // The run of a session: history loaded, names collected, everything handed back on close.
-TEST(TagPickerTest, HistoryGainsTheTagsOfListedNames) {
+TEST(TagPickerTest, HistoryGainsTheTagsOfListedNames)
+{
     TempProgramFolder folder;
     ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), "Old\r\n"));
     PickerWindow window;

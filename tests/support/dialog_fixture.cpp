@@ -7,18 +7,20 @@
 #include "filelist/list_view_ops.h"
 #include "support/files.h"
 
-DialogUnderTest::DialogUnderTest(const char* commandTail) {
+DialogUnderTest::DialogUnderTest(const char* commandTail)
+{
     static bool initialised = false;
     if (!initialised) {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         initialised = true;
     }
-    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
-                                 MainDialogProc, reinterpret_cast<LPARAM>(commandTail));
+    dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
+                                 reinterpret_cast<LPARAM>(commandTail));
 }
 
-DialogUnderTest::~DialogUnderTest() {
+DialogUnderTest::~DialogUnderTest()
+{
     if (dialog_ && IsWindow(dialog_)) DestroyWindow(dialog_);
     // Take the quit that the destroy posted, so it does not end the next test's drains.
     MSG msg;
@@ -26,13 +28,15 @@ DialogUnderTest::~DialogUnderTest() {
     }
 }
 
-std::string DialogUnderTest::ItemText(int id) const {
+std::string DialogUnderTest::ItemText(int id) const
+{
     char text[1024] = {};
     GetDlgItemTextA(dialog_, id, text, sizeof text);
     return text;
 }
 
-int DialogUnderTest::Close() {
+int DialogUnderTest::Close()
+{
     SendMessageA(dialog_, WM_CLOSE, 0, 0);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -42,12 +46,14 @@ int DialogUnderTest::Close() {
     return -1;
 }
 
-std::vector<std::string> ColumnTexts(HWND dialog, int column) {
+std::vector<std::string> ColumnTexts(HWND dialog, int column)
+{
     return ColumnTexts(ListViewOps::OfDialog(dialog), column);
 }
 
 ListedFiles::ListedFiles(const TempProgramFolder& program, std::initializer_list<const char*> names)
-    : folder(program.Join("files")) {
+    : folder(program.Join("files"))
+{
     MakeFolder(folder);
     for (const char* name : names) {
         WriteFileBytes(At(name), name);
@@ -55,7 +61,8 @@ ListedFiles::ListedFiles(const TempProgramFolder& program, std::initializer_list
     }
 }
 
-std::vector<std::string> ListedFiles::Locations(const std::vector<std::string>& names) const {
+std::vector<std::string> ListedFiles::Locations(const std::vector<std::string>& names) const
+{
     std::vector<std::string> locations;
     for (const std::string& name : names) locations.push_back(At(name));
     return locations;

@@ -4,14 +4,16 @@
 
 #include <cstdio>
 
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+bool WriteFileBytes(const std::string& path, const std::string& bytes)
+{
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && ok;
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileBytes(const std::string& path)
+{
     std::string bytes;
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return bytes;
@@ -22,17 +24,20 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::string& path)
+{
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool FolderExists(const std::string& path) {
+bool FolderExists(const std::string& path)
+{
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool MakeFolder(const std::string& path) {
+bool MakeFolder(const std::string& path)
+{
     if (FolderExists(path)) return true;
     // The last separator, found by walking characters: 0x5C can be a second byte.
     size_t cut = std::string::npos;
@@ -43,7 +48,8 @@ bool MakeFolder(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) || FolderExists(path);
 }
 
-bool WaitForFile(const std::string& path, DWORD milliseconds) {
+bool WaitForFile(const std::string& path, DWORD milliseconds)
+{
     const DWORD start = GetTickCount();
     for (;;) {
         if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;

@@ -6,9 +6,9 @@
 // File helpers for tests; names and contents are raw bytes (Shift-JIS in this build).
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
-bool FileExists(const std::string& path);      // a file, not a folder
+bool FileExists(const std::string& path);  // a file, not a folder
 bool FolderExists(const std::string& path);
-bool MakeFolder(const std::string& path);       // creates missing parents as well
+bool MakeFolder(const std::string& path);  // creates missing parents as well
 // Waits at most `milliseconds` for a file or folder to appear, handling this thread's messages meanwhile
 // (another process, or this thread's own windows, may be the one that makes it).
 bool WaitForFile(const std::string& path, DWORD milliseconds);

@@ -10,8 +10,8 @@ std::string BuiltProgramPath()
     return path;
 }
 
-RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail,
-                               const std::string& workFolder, bool quoted)
+RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail, const std::string& workFolder,
+                               bool quoted)
 {
     const std::string program = folder + "\\Tagrin.exe";
     if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&

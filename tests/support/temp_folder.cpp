@@ -4,7 +4,8 @@
 
 #include <cstdio>
 
-TempProgramFolder::TempProgramFolder() {
+TempProgramFolder::TempProgramFolder()
+{
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
     char current[1024] = {};
@@ -22,16 +23,19 @@ TempProgramFolder::TempProgramFolder() {
     SetCurrentDirectoryA(path_.c_str());
 }
 
-TempProgramFolder::~TempProgramFolder() {
+TempProgramFolder::~TempProgramFolder()
+{
     SetCurrentDirectoryA(previous_.c_str());
     RemoveTree(path_);
 }
 
-std::string TempProgramFolder::Join(const std::string& name) const {
+std::string TempProgramFolder::Join(const std::string& name) const
+{
     return path_ + "\\" + name;
 }
 
-void RemoveTree(const std::string& path) {
+void RemoveTree(const std::string& path)
+{
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL | (attributes & FILE_ATTRIBUTE_DIRECTORY));

@@ -1,6 +1,7 @@
 #include "support/window_input.h"
 
-void PumpMessages() {
+void PumpMessages()
+{
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
@@ -8,6 +9,7 @@ void PumpMessages() {
     }
 }
 
-void ClickButton(HWND parent, int button) {
+void ClickButton(HWND parent, int button)
+{
     SendMessageA(GetDlgItem(parent, button), BM_CLICK, 0, 0);
 }

@@ -21,7 +21,6 @@
 
 namespace {
 
-
 void Click(const DialogUnderTest& dialog, int button)
 {
     SendMessageA(dialog.Item(button), BM_CLICK, 0, 0);

@@ -24,11 +24,12 @@ namespace {
 
 // Characters of names: letters, digits, signs, brackets of both sets, and double-byte characters
 // whose second byte is '[', '\' or ']' (ー ソ ゾ 表 能), or looks like a letter (ア ヂ).
-const std::vector<std::string> kNameChars = {
-    "a", "B", "c", "x", "Z", "0", "7", "-", "_", ".", " ", "[", "]", "(", ")", "{", "}", "【", "】",
-    "「", "」", "ー", "ソ", "ゾ", "表", "能", "ア", "ヂ", "漢", "字"};
+const std::vector<std::string> kNameChars = {"a",  "B",  "c",  "x",  "Z",  "0",  "7",  "-",  "_",  ".",
+                                             " ",  "[",  "]",  "(",  ")",  "{",  "}",  "【", "】", "「",
+                                             "」", "ー", "ソ", "ゾ", "表", "能", "ア", "ヂ", "漢", "字"};
 // Characters of tags: no closing bracket (it would end the tag) and no separator.
-const std::vector<std::string> kTagChars = {"M", "e", "m", "o", "Q", "1", " ", "[", "(", "ソ", "ゾ", "ー", "表", "タ", "グ"};
+const std::vector<std::string> kTagChars = {"M", "e",  "m",  "o",  "Q",  "1",  " ", "[",
+                                            "(", "ソ", "ゾ", "ー", "表", "タ", "グ"};
 
 std::string FoldAscii(const std::string& text)
 {
