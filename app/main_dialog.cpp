@@ -19,18 +19,30 @@
 
 const char kWindowTitle[] = "Tagrin v1.0.0";
 
+// The dispatch tables keep one row a line, as they are read.
+// clang-format off
 // Scanned from the first row; the first row whose message matches is used.
 const MessageRow MessageTable[7] = {
-    {WM_DESTROY, OnDestroy},     {WM_CLOSE, OnClose},       {WM_INITDIALOG, OnInitDialog}, {WM_SIZE, OnSize},
-    {WM_DROPFILES, OnDropFiles}, {WM_NOTIFY, OnListNotify}, {WM_COMMAND, OnCommand},
+    {WM_DESTROY, OnDestroy},
+    {WM_CLOSE, OnClose},
+    {WM_INITDIALOG, OnInitDialog},
+    {WM_SIZE, OnSize},
+    {WM_DROPFILES, OnDropFiles},
+    {WM_NOTIFY, OnListNotify},
+    {WM_COMMAND, OnCommand},
 };
 
 // Each handler lives with the feature it serves; commands of other controls get default processing.
 const CommandRow CommandTable[7] = {
-    {IDC_ADD_BUTTON, OnAddButton},     {IDC_CLOSE_BUTTON, OnCloseButton},     {IDC_DELETE_BUTTON, OnDeleteButton},
-    {IDC_CLEAR_BUTTON, ClearFileList}, {IDC_CHECK_ALL_BOX, SetAllExclusions}, {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
+    {IDC_ADD_BUTTON, OnAddButton},
+    {IDC_CLOSE_BUTTON, OnCloseButton},
+    {IDC_DELETE_BUTTON, OnDeleteButton},
+    {IDC_CLEAR_BUTTON, ClearFileList},
+    {IDC_CHECK_ALL_BOX, SetAllExclusions},
+    {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
     {IDC_SEND_TO_BOX, OnSendToBox},
 };
+// clang-format on
 
 // What can start or end work: while work runs, such a message (sent from another thread or process
 // and delivered by the look at the queue) waits in the queue for the drain after the work.
