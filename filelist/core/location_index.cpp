@@ -34,7 +34,6 @@ void LocationIndex::Add(std::uint32_t key, const char* location)
         return;
     }
     ++counts_[EntryOf(key, location, ReadBackLength(location))];
-    ++size_;
 }
 
 void LocationIndex::Remove(std::uint32_t key, const char* location)
@@ -49,7 +48,6 @@ void LocationIndex::Remove(std::uint32_t key, const char* location)
     if (--found->second == 0) {
         counts_.erase(found);
     }
-    --size_;
 }
 
 bool LocationIndex::Contains(std::uint32_t key, const char* path) const
@@ -68,5 +66,4 @@ bool LocationIndex::Contains(std::uint32_t key, const char* path) const
 void LocationIndex::Clear()
 {
     counts_.clear();
-    size_ = 0;
 }

@@ -6,7 +6,7 @@
 
 // The listed locations of a file list, folded, so that the duplicate test costs the same at any row count.
 // An entry is a row's key and its location as the list reads it back (cut at 1023 bytes), folded as
-// LocationsEqual folds: Contains(key, path) is true exactly when some row has that key and a location
+// FoldLocation folds: Contains(key, path) is true exactly when some row has that key and a location
 // that compares equal to path. The list stays the store of the rows; this is derived and kept in step
 // by the model's row writers. Several rows may share an entry, so entries are counted.
 class LocationIndex {
@@ -16,10 +16,7 @@ public:
     void Remove(std::uint32_t key, const char* location);
     bool Contains(std::uint32_t key, const char* path) const;
     void Clear();
-    // Rows counted, shared entries included.
-    std::size_t Size() const { return size_; }
 
 private:
     std::unordered_map<std::string, std::size_t> counts_;
-    std::size_t size_ = 0;
 };

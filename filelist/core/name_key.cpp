@@ -1,7 +1,5 @@
 #include "filelist/core/name_key.h"
 
-#include <cstring>
-
 #include "tags/core/dbcs_text.h"
 
 std::uint32_t NameKey(const char* name)
@@ -22,14 +20,6 @@ std::uint32_t NameKey(const char* name)
         p += length;
     }
     return sum;
-}
-
-bool LocationsEqual(const char* a, const char* b)
-{
-    if (a == nullptr || b == nullptr) {
-        return false;
-    }
-    return SameTextIgnoringAsciiCase(a, std::strlen(a), b, std::strlen(b));
 }
 
 void FoldLocation(const char* location, std::string& folded)

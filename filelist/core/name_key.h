@@ -1,8 +1,8 @@
 #pragma once
 
-// The cheap key of a file name and the comparison of locations used by the duplicate test.
+// The cheap key of a file name and the folded form of a location used by the duplicate test.
 // Both fold only single-byte ASCII letters and take double-byte characters as they are,
-// so locations that compare equal always have file names with equal keys.
+// so locations with equal folded forms always have file names with equal keys.
 
 #include <cstdint>
 #include <string>
@@ -10,10 +10,7 @@
 // Sum of the bytes of name, a-z counted as A-Z, modulo 2^32. 0 for an empty or absent name.
 std::uint32_t NameKey(const char* name);
 
-// Whether two locations are the same, ignoring the case of single-byte ASCII letters.
-// Absent locations are never equal.
-bool LocationsEqual(const char* a, const char* b);
-
-// The canonical form of a location: LocationsEqual(a, b) exactly when the folded forms are
-// equal. Keys an index of listed locations. An absent location folds to the empty string.
+// The canonical form of a location: two locations are the same, ignoring the case of single-byte
+// ASCII letters, exactly when their folded forms are equal. Keys an index of listed locations.
+// An absent location folds to the empty string.
 void FoldLocation(const char* location, std::string& folded);

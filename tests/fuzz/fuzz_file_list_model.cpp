@@ -10,6 +10,7 @@
 #include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/location_oracle.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "tags/core/dbcs_text.h"
 #include "tags/core/tag_grammar.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/location_oracle.h"
 
 namespace {
 

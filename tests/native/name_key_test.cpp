@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tags/core/dbcs_text.h"
+#include "tests/support/location_oracle.h"
 #include "tests/native/sjis_chars.h"
 
 namespace {
