@@ -9,10 +9,11 @@ namespace {
 
 // The combo box keeps its texts in UTF-16 and compares them without regard to letter case; the same
 // conversion and the platform's own upper-casing (ASCII, full-width and other letters) give the key.
-std::wstring Folded(std::wstring text)
+std::wstring Folded(const std::wstring& text)
 {
-    if (!text.empty()) CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
-    return text;
+    std::wstring folded = text;
+    if (!folded.empty()) CharUpperBuffW(&folded[0], static_cast<DWORD>(folded.size()));
+    return folded;
 }
 
 }  // namespace
@@ -35,11 +36,13 @@ bool PickerEntries::Contains(const char* tag) const
     return folded_.count(Folded(BoxText(tag))) != 0;
 }
 
-void PickerEntries::Add(const char* tag)
+bool PickerEntries::Add(const char* tag)
 {
+    std::wstring text = BoxText(tag);
+    if (!folded_.insert(Folded(text)).second) return false;
     added_.push_back(tag);
-    addedTexts_.push_back(BoxText(tag));
-    folded_.insert(Folded(addedTexts_.back()));
+    addedTexts_.push_back(std::move(text));
+    return true;
 }
 
 void PickerEntries::InsertAdded()
@@ -61,7 +64,8 @@ void PickerEntries::InsertAdded()
     std::size_t nextHeld = 0;
     for (std::size_t added : byPlace) {
         while (merged.size() < places[added]) merged.push_back(std::move(held_[nextHeld++]));
-        SendMessageA(combo_, CB_INSERTSTRING, places[added], reinterpret_cast<LPARAM>(added_[added].c_str()));
+        // The box keeps UTF-16: the text converted once already goes in as it is.
+        SendMessageW(combo_, CB_INSERTSTRING, places[added], reinterpret_cast<LPARAM>(addedTexts_[added].c_str()));
         merged.push_back(std::move(addedTexts_[added]));
     }
     SendMessageA(combo_, WM_SETREDRAW, TRUE, 0);

@@ -15,8 +15,9 @@ public:
     // True when the list holds an entry equal to tag as a whole string, letter case ignored; tags
     // added but not inserted yet count.
     bool Contains(const char* tag) const;
-    // Takes tag into the set; it enters the combo box at InsertAdded.
-    void Add(const char* tag);
+    // Takes tag into the set unless the set holds it already (false then); it enters the combo box at
+    // InsertAdded. One conversion and one fold, where Contains and then Add would make two of each.
+    bool Add(const char* tag);
     // Inserts the tags added since the last call where CB_ADDSTRING, one tag after the other, would
     // have put them: the box's own search for each costs more than the rest of a collection.
     void InsertAdded();

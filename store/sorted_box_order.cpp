@@ -4,6 +4,8 @@
 #include <numeric>
 #include <string>
 
+#include "tags/core/text_buffer.h"
+
 namespace {
 
 // The box's own comparison: the user's locale, letter case ignored.
@@ -90,7 +92,12 @@ bool GroupSorted(const std::vector<std::size_t>& sorted, Text text, std::vector<
 
 std::wstring BoxText(const char* text)
 {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    // One conversion for the texts that fit a text buffer, which are all the box is given; a longer one
+    // is measured first.
+    wchar_t buffer[kTextBufferSize];
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, buffer, kTextBufferSize);
+    if (length > 0) return std::wstring(buffer, static_cast<std::size_t>(length - 1));
+    length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
     if (length <= 1) return std::wstring();
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);

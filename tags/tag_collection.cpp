@@ -10,6 +10,7 @@
 #include "filelist/list_view_ops.h"
 #include "store/picker_entries.h"
 #include "store/settings.h"
+#include "tags/core/dbcs_text.h"
 #include "tags/core/tag_grammar.h"
 #include "tags/core/text_buffer.h"
 
@@ -53,17 +54,16 @@ void CollectListedTags(HWND dialog, int firstNewRow)
     for (int row = 0; row < rows; ++row) {
         TextBuffer location = {};
         list.GetText(row, kColumnLocation, location, sizeof location);
-        const char* name = PathFindFileNameA(location);
+        const char* name = FindFileNamePart(location);
         TextBuffer tagList = {};
         const int entries = name[0] == '\0' ? 0 : ReadTagListFromName(name, tagList, opening, closing);
         // An empty first tag hides the rest of the name's tags.
-        if (entries == 0 || tagList[0] == '\0' || HoldsEveryTag(listed, tagList, entries)) continue;
+        if (entries == 0 || tagList[0] == '\0') continue;
         // A folder gives no tags. Rows the intake has just added were files a moment ago; an older
-        // row's file may have become a folder, which costs a file-system query to find out.
-        if (row < firstNewRow && PathIsDirectoryA(location)) continue;
-        ForEachTag(tagList, entries, [&](const char* tag) {
-            if (!listed.Contains(tag)) listed.Add(tag);
-        });
+        // row's file may have become a folder, which costs a file-system query to find out, and only
+        // matters when the name brings a tag the list lacks.
+        if (row < firstNewRow && (HoldsEveryTag(listed, tagList, entries) || PathIsDirectoryA(location))) continue;
+        ForEachTag(tagList, entries, [&](const char* tag) { listed.Add(tag); });
     }
     listed.InsertAdded();
 }

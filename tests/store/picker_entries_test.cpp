@@ -50,7 +50,9 @@ TEST(PickerEntries, AddPutsTheTagInTheListAndTheSet)
     window.AddEntry("Memo");
     PickerEntries entries(window.Combo());
     EXPECT_FALSE(entries.Contains("draft"));
-    entries.Add("Draft");
+    EXPECT_TRUE(entries.Add("Draft"));
+    EXPECT_FALSE(entries.Add("DRAFT"));
+    EXPECT_FALSE(entries.Add("memo"));
     EXPECT_TRUE(entries.Contains("draft"));
     EXPECT_TRUE(entries.Contains("MEMO"));
     EXPECT_EQ(std::vector<std::string>{"Memo"}, window.Entries());
@@ -66,12 +68,15 @@ TEST(PickerEntries, InsertedWhereTheSortedBoxPutsThem)
         const std::vector<std::string> texts = MixedBoxTexts(600, seed);
         ComboWindow sorted;
         ComboWindow inserted;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t i = 0; i < texts.size() / 3; ++i) {
             sorted.AddEntry(texts[i]);
-            if (i < texts.size() / 3) inserted.AddEntry(texts[i]);
+            inserted.AddEntry(texts[i]);
         }
+        // The held entries have equals among them; an added tag is taken only once.
         PickerEntries entries(inserted.Combo());
-        for (std::size_t i = texts.size() / 3; i < texts.size(); ++i) entries.Add(texts[i].c_str());
+        for (std::size_t i = texts.size() / 3; i < texts.size(); ++i) {
+            if (entries.Add(texts[i].c_str())) sorted.AddEntry(texts[i]);
+        }
         entries.InsertAdded();
         EXPECT_EQ(sorted.Entries(), inserted.Entries()) << "seed " << seed;
     }
