@@ -102,15 +102,15 @@ double TimeRemoveTag(const std::vector<std::string>& locations)
 
 // What the progress label costs a batch that ran for batchSeconds over rows rows, from its two parts timed
 // on the live dialog: the check every row makes, and one repaint of the label with its look at the queue,
-// which a batch makes once a tenth of a second after its first half second.
+// which a batch makes at every repaint interval after its quiet start.
 double ProgressShare(HWND dialog, int rows, double batchSeconds, double* checkSeconds, double* showSeconds, int* shows)
 {
     WorkProgress progress(dialog, "処理中 %u/%u");
-    Sleep(600);
+    Sleep(static_cast<DWORD>(kProgressQuietMs + 100));
     const int repaints = 20;
     double shown = 0;
     for (int i = 0; i < repaints; ++i) {
-        Sleep(110);
+        Sleep(static_cast<DWORD>(kProgressRepaintEveryMs + 10));
         double start = Seconds();
         ReportWorkProgress(static_cast<unsigned>(i), static_cast<unsigned>(rows));
         shown += Seconds() - start;
@@ -121,7 +121,9 @@ double ProgressShare(HWND dialog, int rows, double batchSeconds, double* checkSe
         ReportWorkProgress(static_cast<unsigned>(row), static_cast<unsigned>(rows));
     }
     *checkSeconds = Seconds() - start;
-    *shows = batchSeconds > 0.5 ? static_cast<int>((batchSeconds - 0.5) / 0.1) + 1 : 0;
+    const double quiet = kProgressQuietMs / 1000.0;
+    const double every = kProgressRepaintEveryMs / 1000.0;
+    *shows = batchSeconds > quiet ? static_cast<int>((batchSeconds - quiet) / every) + 1 : 0;
     return (*checkSeconds + *shows * *showSeconds) / batchSeconds;
 }
 
@@ -156,11 +158,12 @@ int main(int argc, char** argv)
     int added = 0;
     int deleted = 0;
     double add = TimeClick(dialog, IDC_ADD_BUTTON, &added);
-    double del = TimeClick(dialog, IDC_DELETE_BUTTON, &deleted);
+    // Right after the Add, so that its parts are timed in the same state of a machine whose speed drifts.
     double checks = 0;
     double show = 0;
     int shows = 0;
     double progressShare = ProgressShare(dialog, count, add, &checks, &show, &shows);
+    double del = TimeClick(dialog, IDC_DELETE_BUTTON, &deleted);
     DestroyWindow(dialog);
 
     int failures = 0;

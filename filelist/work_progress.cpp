@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr ULONGLONG kQuietMs = 500;
-constexpr ULONGLONG kRepaintEveryMs = 100;
-
 WorkProgress* running = nullptr;
 
 }  // namespace
@@ -31,7 +28,7 @@ bool WorkProgress::Running()
 void WorkProgress::Report(unsigned done, unsigned total)
 {
     const ULONGLONG now = GetTickCount64();
-    if (now - start_ < kQuietMs || now - shown_ < kRepaintEveryMs) return;
+    if (now - start_ < kProgressQuietMs || now - shown_ < kProgressRepaintEveryMs) return;
     shown_ = now;
     TextBuffer text = {};
     wsprintfA(text, format_, done, total);

@@ -1,10 +1,14 @@
 #pragma once
 #include <windows.h>
 
-// Long work (a batch of renames, an intake) runs inside a message handler. Once it has run for about
-// half a second, the count label shows how far it is, repainted alone at most about ten times a second,
-// and the thread looks at its queue without taking anything out of it, so the window is never taken
-// for hung. One piece of work at a time: an instance made while another lives shows nothing.
+// Long work (a batch of renames, an intake) runs inside a message handler. Once it has run for half a
+// second, the count label shows how far it is, repainted alone four times a second (a repaint costs a
+// millisecond or more, so this keeps the label under 2% of the work), and the thread looks at its queue
+// without taking anything out of it, so the window is never taken for hung. One piece of work at a
+// time: an instance made while another lives shows nothing.
+constexpr ULONGLONG kProgressQuietMs = 500;
+constexpr ULONGLONG kProgressRepaintEveryMs = 250;
+
 class WorkProgress {
 public:
     // format: a wsprintfA format with the count done and the total, e.g. "処理中 %u/%u".
