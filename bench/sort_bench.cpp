@@ -13,18 +13,23 @@
 
 namespace {
 
-// Shuffled names; every tenth one Shift-JIS with a 0x5C second byte (ソ).
-std::vector<std::string> ShuffledLocations(int count)
+// 0 to count - 1 in an order fixed by seed.
+std::vector<int> ShuffledNumbers(int count, std::uint32_t seed)
 {
     std::vector<int> order(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
-    std::uint32_t seed = 12345;
     for (int i = count - 1; i > 0; --i) {
         seed = seed * 1664525u + 1013904223u;
         std::swap(order[static_cast<std::size_t>(i)], order[seed % static_cast<std::uint32_t>(i + 1)]);
     }
+    return order;
+}
+
+// Shuffled names; every tenth one Shift-JIS with a 0x5C second byte (ソ).
+std::vector<std::string> ShuffledLocations(int count)
+{
     std::vector<std::string> locations;
-    for (int i : order) {
+    for (int i : ShuffledNumbers(count, 12345)) {
         char location[256];
         std::snprintf(location, sizeof location,
                       i % 10 == 0 ? "C:\\bench\\d%04d\\資料ソ_%06d.txt" : "C:\\bench\\d%04d\\report_%06d.txt", i / 100,
@@ -62,13 +67,7 @@ int CALLBACK CompareItemData(LPARAM a, LPARAM b, LPARAM)
 
 ControlFloors MeasureControlFloors(HWND list, int count)
 {
-    std::vector<int> ranks(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) ranks[static_cast<std::size_t>(i)] = i;
-    std::uint32_t seed = 54321;
-    for (int i = count - 1; i > 0; --i) {
-        seed = seed * 1664525u + 1013904223u;
-        std::swap(ranks[static_cast<std::size_t>(i)], ranks[seed % static_cast<std::uint32_t>(i + 1)]);
-    }
+    const std::vector<int> ranks = ShuffledNumbers(count, 54321);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ControlFloors floors = {};
     double start = BenchSeconds();

@@ -33,6 +33,9 @@ TEST(PickerEntries, AgreesWithTheComboBoxSearch)
         {"differs in the first byte of a pair", {"ソ"}, "表"},
         {"empty list", {}, "Memo"},
         {"among many", {"a", "b", "Draft", "Memo", "z"}, "DRAFT"},
+        {"ASCII digits and signs", {"[a-1_z]"}, "[A-1_Z]"},
+        {"ASCII backslash and tilde", {"a\\~b"}, "A\\~B"},
+        {"ASCII letters before kana", {"memoめも"}, "MEMOめも"},
     };
     for (const LookupCase& c : cases) {
         SCOPED_TRACE(c.name);
