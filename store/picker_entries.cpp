@@ -12,20 +12,7 @@ namespace {
 std::wstring Folded(const std::wstring& text)
 {
     std::wstring folded = text;
-    // The platform upper-cases ASCII text as the letters a-z alone; most tags are ASCII, and asking it
-    // costs more than the rest of a tag's lookup.
-    bool ascii = true;
-    for (wchar_t& c : folded) {
-        if (c >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-    }
-    if (!ascii) {
-        folded = text;
-        CharUpperBuffW(&folded[0], static_cast<DWORD>(folded.size()));
-    }
+    if (!folded.empty()) CharUpperBuffW(&folded[0], static_cast<DWORD>(folded.size()));
     return folded;
 }
 

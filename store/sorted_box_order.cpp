@@ -92,21 +92,16 @@ bool GroupSorted(const std::vector<std::size_t>& sorted, Text text, std::vector<
 
 std::wstring BoxText(const char* text)
 {
-    if (text == nullptr) return std::wstring();
-    // Every ANSI code page keeps the ASCII bytes as they are, so ASCII text needs no conversion call.
-    std::size_t length = 0;
-    while (text[length] != '\0' && static_cast<unsigned char>(text[length]) < 0x80) ++length;
-    if (text[length] == '\0') return std::wstring(text, text + length);
     // One conversion for the texts that fit a text buffer, which are all the box is given; a longer one
     // is measured first.
     wchar_t buffer[kTextBufferSize];
-    int converted = MultiByteToWideChar(CP_ACP, 0, text, -1, buffer, kTextBufferSize);
-    if (converted > 0) return std::wstring(buffer, static_cast<std::size_t>(converted - 1));
-    converted = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (converted <= 1) return std::wstring();
-    std::wstring wide(static_cast<std::size_t>(converted), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], converted);
-    wide.resize(static_cast<std::size_t>(converted - 1));
+    int length = MultiByteToWideChar(CP_ACP, 0, text, -1, buffer, kTextBufferSize);
+    if (length > 0) return std::wstring(buffer, static_cast<std::size_t>(length - 1));
+    length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 1) return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(static_cast<std::size_t>(length - 1));
     return wide;
 }
 
