@@ -1,6 +1,9 @@
 // The Add and Delete batches over an in-memory list, renaming real files in a temporary folder.
 #include "tags/tag_rows.h"
 
+#include <windows.h>
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,6 +16,7 @@
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/tag_commands.h"
+#include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
 
 namespace {
@@ -136,6 +140,31 @@ protected:
 };
 
 }  // namespace
+
+// The core's file-name search stands in for PathFindFileNameA wherever names are read from locations;
+// under code page 932 both must find the same name. ソ and 表 end in the byte 0x5C.
+TEST(FindFileNamePart, FindsWhatThePlatformFinds)
+{
+    const char* paths[] = {
+        "C:\\dir\\a.txt",
+        "a.txt",
+        "dir\\\x83\x5C.txt",
+        "d\\a\x83\x5C"
+        "b",
+        "\x95\x5C\\x",
+        "\x95\x5C\x83\x5C.txt",
+        "C:a.txt",
+        "dir\\",
+        "a\\\\b",
+        "a/b",
+        "\\\\server\\share",
+        "",
+        "C:\\d\\[t1][\x95\x5C]x.txt",
+    };
+    for (const char* path : paths) {
+        EXPECT_EQ(FindFileNamePart(path), PathFindFileNameA(path)) << path;
+    }
+}
 
 TEST_F(TagRowsTableTest, AddRenamesOnlyRowsWithoutTheTag)
 {
