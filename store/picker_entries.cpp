@@ -1,8 +1,5 @@
 #include "store/picker_entries.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "store/sorted_box_order.h"
 
 namespace {
@@ -40,37 +37,26 @@ bool PickerEntries::Add(const char* tag)
 {
     std::wstring text = BoxText(tag);
     if (!folded_.insert(Folded(text)).second) return false;
-    added_.push_back(tag);
     addedTexts_.push_back(std::move(text));
     return true;
 }
 
 void PickerEntries::InsertAdded()
 {
-    if (added_.empty()) return;
+    if (addedTexts_.empty()) return;
     const std::vector<std::size_t> places = SortedBoxPlaces(held_, addedTexts_);
-    std::vector<std::size_t> byPlace(added_.size());
-    std::iota(byPlace.begin(), byPlace.end(), 0);
-    std::sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
-
-    std::size_t bytes = 0;
-    for (const std::string& tag : added_) bytes += tag.size() + 1;
-    SendMessageA(combo_, CB_INITSTORAGE, added_.size(), bytes * sizeof(wchar_t));
-    // With redraw on, the list updates its scroll bar at every insert.
-    SendMessageA(combo_, WM_SETREDRAW, FALSE, 0);
-    // In rising order of place, every entry before a place is already where it belongs.
-    std::vector<std::wstring> merged;
-    merged.reserve(held_.size() + added_.size());
-    std::size_t nextHeld = 0;
-    for (std::size_t added : byPlace) {
-        while (merged.size() < places[added]) merged.push_back(std::move(held_[nextHeld++]));
-        // The box keeps UTF-16: the text converted once already goes in as it is.
-        SendMessageW(combo_, CB_INSERTSTRING, places[added], reinterpret_cast<LPARAM>(addedTexts_[added].c_str()));
-        merged.push_back(std::move(addedTexts_[added]));
+    InsertAtPlaces(combo_, addedTexts_, places);
+    // The held entries keep their order in the places the added ones left free.
+    std::vector<std::wstring> merged(held_.size() + addedTexts_.size());
+    std::vector<bool> taken(merged.size(), false);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        merged[places[i]] = std::move(addedTexts_[i]);
+        taken[places[i]] = true;
     }
-    SendMessageA(combo_, WM_SETREDRAW, TRUE, 0);
-    while (nextHeld < held_.size()) merged.push_back(std::move(held_[nextHeld++]));
+    std::size_t nextHeld = 0;
+    for (std::size_t k = 0; k < merged.size(); ++k) {
+        if (!taken[k]) merged[k] = std::move(held_[nextHeld++]);
+    }
     held_ = std::move(merged);
-    added_.clear();
     addedTexts_.clear();
 }

@@ -25,7 +25,6 @@ public:
 private:
     HWND combo_;
     std::vector<std::wstring> held_;  // the box's entries, in its order
-    std::vector<std::string> added_;
     std::vector<std::wstring> addedTexts_;
     std::unordered_set<std::wstring> folded_;
 };

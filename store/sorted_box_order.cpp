@@ -90,6 +90,23 @@ bool GroupSorted(const std::vector<std::size_t>& sorted, Text text, std::vector<
 
 }  // namespace
 
+void InsertAtPlaces(HWND combo, const std::vector<std::wstring>& texts, const std::vector<std::size_t>& places)
+{
+    if (texts.empty()) return;
+    std::vector<std::size_t> byPlace(texts.size());
+    std::iota(byPlace.begin(), byPlace.end(), 0);
+    std::sort(byPlace.begin(), byPlace.end(), [&](std::size_t a, std::size_t b) { return places[a] < places[b]; });
+    std::size_t characters = 0;
+    for (const std::wstring& text : texts) characters += text.size() + 1;
+    SendMessageW(combo, CB_INITSTORAGE, texts.size(), characters * sizeof(wchar_t));
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    // The box keeps UTF-16: the texts converted once already go in as they are.
+    for (std::size_t i : byPlace) {
+        SendMessageW(combo, CB_INSERTSTRING, places[i], reinterpret_cast<LPARAM>(texts[i].c_str()));
+    }
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+}
+
 std::wstring BoxText(const char* text)
 {
     // One conversion for the texts that fit a text buffer, which are all the box is given; a longer one

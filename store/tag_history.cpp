@@ -41,27 +41,12 @@ void LoadTagHistory(HWND dialog)
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     std::FILE* stream = std::fopen(kHistoryFile, "rt");
     if (!stream) return;
-    std::vector<std::string> lines;
     std::vector<std::wstring> texts;
     TextBuffer line = {};
-    while (ReadHistoryLine(stream, line)) {
-        lines.push_back(line);
-        texts.push_back(BoxText(line));
-    }
+    while (ReadHistoryLine(stream, line)) texts.push_back(BoxText(line));
     std::fclose(stream);
     // Added one by one, the box searches its list for every line; put in its order, each line is appended.
-    const std::vector<std::size_t> places = SortedBoxPlaces({}, texts);
-    std::vector<const char*> inOrder(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) inOrder[places[i]] = lines[i].c_str();
-    std::size_t bytes = 0;
-    for (const std::string& text : lines) bytes += text.size() + 1;
-    SendMessageA(combo, CB_INITSTORAGE, lines.size(), bytes * sizeof(wchar_t));
-    // With redraw on, the list updates its scroll bar at every insert, which costs more than the insert.
-    SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
-    for (const char* text : inOrder) {
-        SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-    }
-    SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
+    InsertAtPlaces(combo, texts, SortedBoxPlaces({}, texts));
 }
 
 namespace {
