@@ -23,15 +23,6 @@
 
 namespace {
 
-double Seconds()
-{
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // N files, perFolder to a folder; every tenth name is Shift-JIS with a 0x5C second byte.
 std::vector<std::string> MakeFiles(const std::string& root, int count, int perFolder)
 {
@@ -59,9 +50,9 @@ std::vector<std::string> MakeFiles(const std::string& root, int count, int perFo
 // Clicks a button of the dialog (the command runs, then drains) and counts the rows marked "完".
 double TimeClick(HWND dialog, int button, int* doneRows)
 {
-    double start = Seconds();
+    double start = BenchSeconds();
     SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-    double elapsed = Seconds() - start;
+    double elapsed = BenchSeconds() - start;
     ListViewOps list = ListViewOps::OfDialog(dialog);
     *doneRows = 0;
     for (int row = 0; row < list.RowCount(); ++row) {
@@ -80,24 +71,24 @@ double TimeBareMoves(const std::vector<std::string>& locations, int pass, int* f
         std::size_t slash = location.rfind('\\');
         tagged.push_back(location.substr(0, slash + 1) + "[Memo]" + location.substr(slash + 1));
     }
-    double start = Seconds();
+    double start = BenchSeconds();
     for (std::size_t i = 0; i < locations.size(); ++i) {
         BOOL moved = pass == 0 ? MoveFileA(locations[i].c_str(), tagged[i].c_str())
                                : MoveFileA(tagged[i].c_str(), locations[i].c_str());
         if (!moved) ++*failures;
     }
-    return Seconds() - start;
+    return BenchSeconds() - start;
 }
 
 // RemoveTag over every location without renaming: what reading the settings on every row would add.
 double TimeRemoveTag(const std::vector<std::string>& locations)
 {
-    double start = Seconds();
+    double start = BenchSeconds();
     for (const std::string& location : locations) {
         char out[kTextBufferSize] = {};
         RemoveTag(location.c_str(), "Memo", out);
     }
-    return Seconds() - start;
+    return BenchSeconds() - start;
 }
 
 // What the progress label costs a batch that ran for batchSeconds over rows rows, from its two parts timed
@@ -111,16 +102,16 @@ double ProgressShare(HWND dialog, int rows, double batchSeconds, double* checkSe
     double shown = 0;
     for (int i = 0; i < repaints; ++i) {
         Sleep(static_cast<DWORD>(kProgressRepaintEveryMs + 10));
-        double start = Seconds();
+        double start = BenchSeconds();
         ReportWorkProgress(static_cast<unsigned>(i), static_cast<unsigned>(rows));
-        shown += Seconds() - start;
+        shown += BenchSeconds() - start;
     }
     *showSeconds = shown / repaints;
-    double start = Seconds();
+    double start = BenchSeconds();
     for (int row = 0; row < rows; ++row) {
         ReportWorkProgress(static_cast<unsigned>(row), static_cast<unsigned>(rows));
     }
-    *checkSeconds = Seconds() - start;
+    *checkSeconds = BenchSeconds() - start;
     const double quiet = kProgressQuietMs / 1000.0;
     const double every = kProgressRepaintEveryMs / 1000.0;
     *shows = batchSeconds > quiet ? static_cast<int>((batchSeconds - quiet) / every) + 1 : 0;
