@@ -35,13 +35,13 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
 {
     HDROP drop = reinterpret_cast<HDROP>(wParam);
     UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    char extText[kTextBufferSize] = {};
+    TextBuffer extText = {};
     GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
     int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
     const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
     WorkProgress progress(dialog, "読込中 %u件");
     for (UINT index = 0; index < count; ++index) {
-        char path[kTextBufferSize] = {};
+        TextBuffer path = {};
         // A path that would not fit with its quotes is skipped rather than cut into another path.
         UINT length = DragQueryFileA(drop, index, nullptr, 0);
         if (length == 0 || length + 3 > sizeof path) {
