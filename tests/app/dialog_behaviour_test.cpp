@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -16,6 +15,7 @@
 #include "app/message_loop.h"
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
+#include "filelist/work_progress.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
 
@@ -214,8 +214,49 @@ TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox)
     }
 }
 
-// Another thread reads the count label during a long Add: its WM_GETTEXT is handled only in the batch's
-// look at the queue. A close sent the same way waits for the drain after the batch, which ends whole.
+// A long Add watched from inside, with no timer in the outcome. The batch is held at its start (when it turns
+// the list's redraw off) until its quiet time has passed, so its first row shows the progress on any machine;
+// at that first progress write the label waits until the other thread's message is in the queue, so the
+// batch's own look at the queue is what delivers it.
+struct BatchWatch {
+    WNDPROC labelProc = nullptr;
+    WNDPROC listProc = nullptr;
+    ULONGLONG armedAt = 0;
+    bool held = false;
+    std::vector<std::string> written;  // every text the label was given, in order
+    HANDLE progressWritten = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE batchOver = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ~BatchWatch()
+    {
+        CloseHandle(progressWritten);
+        CloseHandle(batchOver);
+    }
+};
+BatchWatch* watch = nullptr;
+
+LRESULT CALLBACK WatchedLabel(HWND label, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallWindowProcA(watch->labelProc, label, message, wParam, lParam);
+    if (message != WM_SETTEXT) return result;
+    watch->written.push_back(reinterpret_cast<const char*>(lParam));
+    if (watch->written.back().rfind("処理中 ", 0) == 0 && WaitForSingleObject(watch->progressWritten, 0) != 0) {
+        SetEvent(watch->progressWritten);
+        while (!(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE)) SwitchToThread();
+    }
+    return result;
+}
+
+LRESULT CALLBACK WatchedList(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETREDRAW && wParam == FALSE && watch->armedAt != 0 && !watch->held) {
+        watch->held = true;
+        while (GetTickCount64() - watch->armedAt <= kProgressQuietMs) Sleep(10);
+    }
+    return CallWindowProcA(watch->listProc, list, message, wParam, lParam);
+}
+
+// Another thread reads the count label during a long Add: its WM_GETTEXT is handled in the batch's look at
+// the queue. A close sent the same way is carried out after the batch, which ends whole.
 TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
 {
     DialogUnderTest dialog;
@@ -230,44 +271,56 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
     SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
     SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
 
-    // The first run is read; during the second, the reader also sends a close.
+    // The first run is read; during the second, the other thread sends a close instead.
     const std::string expected = "/" + std::to_string(rows);
     for (bool sendClose : {false, true}) {
-        std::atomic<bool> stop{false};
-        std::vector<std::string> seen;
+        BatchWatch batch;
+        watch = &batch;
         HWND label = dialog.Item(IDC_COUNT_LABEL);
         HWND window = dialog.Window();
+        batch.labelProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchedLabel)));
+        batch.listProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(list.Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchedList)));
+        std::string read;
         std::thread reader([&] {
-            bool closeSent = !sendClose;
-            while (!stop) {
-                char text[64] = {};
-                DWORD_PTR copied = 0;
-                if (!SendMessageTimeoutA(label, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
-                                         200, &copied))
-                    continue;
-                seen.push_back(text);
-                if (!closeSent && seen.back().rfind("処理中 ", 0) == 0) {
-                    closeSent = SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 200, &copied) != 0;
-                }
+            HANDLE either[2] = {batch.progressWritten, batch.batchOver};
+            if (WaitForMultipleObjects(2, either, FALSE, INFINITE) != WAIT_OBJECT_0) return;
+            if (sendClose) {
+                SendNotifyMessageA(window, WM_CLOSE, 0, 0);
+                return;
             }
+            char text[64] = {};
+            SendMessageA(label, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            read = text;
         });
+        batch.armedAt = GetTickCount64();
         ClickButton(window, IDC_ADD_BUTTON);
-        const bool open = IsWindow(window) != FALSE;
-        const std::string after = open ? dialog.ItemText(IDC_COUNT_LABEL) : "";
-        stop = true;
+        SetEvent(batch.batchOver);
         reader.join();
-
-        bool progressShown = false;
-        for (const std::string& text : seen) {
-            progressShown =
-                progressShown || (text.rfind("処理中 ", 0) == 0 && text.size() > expected.size() &&
-                                  text.compare(text.size() - expected.size(), expected.size(), expected) == 0);
+        const bool open = IsWindow(window) != FALSE;
+        if (open) {
+            SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(batch.labelProc));
+            SetWindowLongPtrA(list.Window(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(batch.listProc));
         }
-        EXPECT_TRUE(progressShown) << "close sent: " << sendClose;
-        // The close waited for the drain after the whole batch.
+        watch = nullptr;
+
+        auto isProgress = [&](const std::string& text) {
+            return text.rfind("処理中 ", 0) == 0 && text.size() > expected.size() &&
+                   text.compare(text.size() - expected.size(), expected.size(), expected) == 0;
+        };
+        ASSERT_TRUE(batch.held) << "the batch no longer turns the list's redraw off: hold it elsewhere";
+        ASSERT_FALSE(batch.written.empty()) << "close sent: " << sendClose;
+        EXPECT_TRUE(isProgress(batch.written.front())) << batch.written.front();
+        // The batch ended whole, with its count, before the close was carried out.
+        EXPECT_EQ("合計 20000件", batch.written.back()) << "close sent: " << sendClose;
         EXPECT_EQ(!sendClose, open);
         if (!sendClose) {
-            EXPECT_EQ("合計 20000件", after);
+            EXPECT_TRUE(isProgress(read)) << read;
+        } else {
+            MSG quit = {};
+            EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+            EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "closed twice";
         }
     }
 }

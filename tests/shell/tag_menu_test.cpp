@@ -295,14 +295,33 @@ TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)
     }
 }
 
+// How many processes this one has started, counted by a job it joins once: a process is counted the moment
+// it is created, so no wait can miss one.
+DWORD ProcessesStarted()
+{
+    static HANDLE job = [] {
+        HANDLE made = CreateJobObjectA(nullptr, nullptr);
+        AssignProcessToJobObject(made, GetCurrentProcess());
+        return made;
+    }();
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION counts = {};
+    if (!QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &counts, sizeof counts, nullptr)) return 0;
+    return counts.TotalProcesses;
+}
+
 TEST_F(TagMenuTest, OtherCommandsStartNothing)
 {
     SelectionData selection({"C:\\a.txt"}, true);
     ASSERT_TRUE(CreateMenu(&selection));
+    const DWORD before = ProcessesStarted();
+    ASSERT_NE(0u, before) << "this process is not counted by its job";
     EXPECT_EQ(E_INVALIDARG, Invoke(MAKEINTRESOURCEA(1), 0));
     EXPECT_EQ(E_INVALIDARG, Invoke("open", 0));
-    Sleep(300);
-    EXPECT_FALSE(FileExists(RecordPath()));
+    EXPECT_EQ(before, ProcessesStarted());
+    // The count does see a start: the menu's own command starts the program.
+    ASSERT_EQ(S_OK, Invoke(MAKEINTRESOURCEA(0), CMIC_MASK_FLAG_NO_UI));
+    EXPECT_LT(before, ProcessesStarted());
+    EXPECT_NE("(Tagrin.exe was not started)", RecordedCommandLine());
 }
 
 // Paths that make the line too long are left out; Tagrin still starts with all that fit.
