@@ -259,6 +259,7 @@ LRESULT CALLBACK WatchedList(HWND list, UINT message, WPARAM wParam, LPARAM lPar
 // the queue. A close sent the same way is carried out after the batch, which ends whole.
 TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
 {
+    TempProgramFolder folder;  // where the close saves
     DialogUnderTest dialog;
     ListViewOps list = ListViewOps::OfDialog(dialog.Window());
     const int rows = 20000;
