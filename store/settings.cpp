@@ -59,9 +59,10 @@ void ReadAddBrackets(TextBuffer& before, TextBuffer& after)
 void ReadIntakeSettings(TextBuffer& extText, int* recurse)
 {
     ReadString(kIntakeSection, kExtKey, kDefaultExt, extText);
-    *recurse = IsHeldBack(kSettingsFile)
-                   ? kDefaultRecurse
-                   : static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
+    *recurse =
+        IsHeldBack(kSettingsFile)
+            ? kDefaultRecurse
+            : static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
 }
 
 void SaveIntakeSettings(const char* extText, int recurse)

@@ -50,7 +50,8 @@ bool EncodeToShiftJis(const std::wstring& wide, std::string& bytes)
 {
     if (wide.empty()) return true;
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (length == 0) return false;
     bytes.assign(length, '\0');
     BOOL usedDefault = FALSE;

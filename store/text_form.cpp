@@ -57,13 +57,13 @@ TextForm DetectTextForm(const std::string& bytes)
 std::size_t MarkLength(TextForm form)
 {
     switch (form) {
-        case TextForm::Utf8WithMark:
-            return 3;
-        case TextForm::Utf16LeWithMark:
-        case TextForm::Utf16BeWithMark:
-            return 2;
-        default:
-            return 0;
+    case TextForm::Utf8WithMark:
+        return 3;
+    case TextForm::Utf16LeWithMark:
+    case TextForm::Utf16BeWithMark:
+        return 2;
+    default:
+        return 0;
     }
 }
 

@@ -11,9 +11,8 @@ bool WriteNewFile(const char* fileName, const std::string& bytes)
     HANDLE file = CreateFileA(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    bool ok = bytes.empty() ||
-              (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-               written == bytes.size());
+    bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                                written == bytes.size());
     // On the disk before it takes the old file's place.
     ok = FlushFileBuffers(file) && ok;
     return CloseHandle(file) && ok;
@@ -31,8 +30,8 @@ bool ReadWholeFile(const char* fileName, std::string& bytes)
     if (ok) {
         bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
         DWORD read = 0;
-        ok = bytes.empty() || (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) &&
-                               read == bytes.size());
+        ok = bytes.empty() ||
+             (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
     }
     CloseHandle(file);
     return ok;

@@ -116,7 +116,7 @@ TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero)
 TEST(Program, ASettingsFileShiftJisCannotSpellIsToldOfAndLeftAsItIs)
 {
     TempProgramFolder root;
-    const std::string notepad = "\xEF\xBB\xBF" u8"[タグ括弧]\r\naddtag1=한\r\n";
+    const std::string notepad = u8"\uFEFF[タグ括弧]\r\naddtag1=한\r\n";
     ASSERT_TRUE(WriteFileBytes(root.Join("設定.ini"), notepad));
     RunningProgram tagrin(root.Path(), "", root.Path());
     ASSERT_TRUE(tagrin.WaitForWindow(30000, "Tagrin")) << "no box titled Tagrin";

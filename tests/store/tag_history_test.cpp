@@ -93,9 +93,10 @@ TEST(TagHistoryTest, AppendTagToHistory)
         {"tag longer than one read is appended again", tag1100 + "\r\n", tag1100, tag1100 + "\r\n" + tag1100 + "\r\n"},
         // Start-up has made a file from Notepad Shift-JIS, so the new line is in the file's one encoding.
         {"UTF-8", u8"メモ\n", "表", "メモ\r\n表\r\n"},
-        {"UTF-8 with a mark holding the tag", "\xEF\xBB\xBF" u8"表\r\n", "表", "表\r\n"},
+        {"UTF-8 with a mark holding the tag", u8"\uFEFF表\r\n", "表", "表\r\n"},
         {"UTF-16 LE without a final line end", Utf16WithMark(u"メモ"), "表", "メモ\r\n表\r\n"},
         {"a character Shift-JIS lacks: nothing is appended", u8"한\n", "表", u8"한\n"},
+        {"no look-alike: a yen sign never becomes a backslash", u8"a¥b\n", "表", u8"a¥b\n"},
     };
     for (const AppendCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,7 +164,7 @@ TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList)
         {"last line without line end", "b\r\na", {"a", "b"}, std::nullopt, false},
         {"Shift-JIS with LF only", "表\nソ\n", {"ソ", "表"}, std::nullopt, false},
         {"UTF-8", u8"メモ\nソ表\n", {"ソ表", "メモ"}, "メモ\r\nソ表\r\n", false},
-        {"UTF-8 with a mark", "\xEF\xBB\xBF" u8"タグ\r\n", {"タグ"}, "タグ\r\n", false},
+        {"UTF-8 with a mark", u8"\uFEFFタグ\r\n", {"タグ"}, "タグ\r\n", false},
         {"UTF-16 LE", Utf16WithMark(u"表\r\nMemo\r\n"), {"Memo", "表"}, "表\r\nMemo\r\n", false},
         {"a character Shift-JIS lacks", u8"タグ\n한\n", {}, std::nullopt, true},
     };
