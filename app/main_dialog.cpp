@@ -10,6 +10,7 @@
 #include "filelist/path_intake.h"
 #include "shell/shell_integration.h"
 #include "store/settings.h"
+#include "store/shift_jis_conversion.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
 #include "app/drop_handler.h"
@@ -149,6 +150,9 @@ HWND CreateMainDialog(HINSTANCE instance, const char* commandTail)
     GetModuleFileNameA(nullptr, folder, sizeof folder - 1);
     *PathFindFileNameA(folder) = '\0';
     SetCurrentDirectoryA(folder);
+    // Before either store file is read: one saved by Notepad in UTF-8 or UTF-16 becomes Shift-JIS.
+    const std::string unreadable = ConvertStoreFilesToShiftJis();
+    if (!unreadable.empty()) MessageBoxA(nullptr, unreadable.c_str(), "Tagrin", MB_OK | MB_ICONWARNING);
 
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
                               reinterpret_cast<LPARAM>(commandTail ? commandTail : ""));

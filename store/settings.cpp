@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "store/file_names.h"
+#include "store/held_back_files.h"
 
 namespace {
 
@@ -28,6 +30,11 @@ constexpr int kDefaultRecurse = 1;
 
 void ReadString(const char* section, const char* key, const char* fallback, TextBuffer& value)
 {
+    // A file that start-up could not read gives the defaults, as a missing one does.
+    if (IsHeldBack(kSettingsFile)) {
+        std::snprintf(value, sizeof value, "%s", fallback);
+        return;
+    }
     GetPrivateProfileStringA(section, key, fallback, value, sizeof value, kSettingsFile);
 }
 
@@ -52,12 +59,16 @@ void ReadAddBrackets(TextBuffer& before, TextBuffer& after)
 void ReadIntakeSettings(TextBuffer& extText, int* recurse)
 {
     ReadString(kIntakeSection, kExtKey, kDefaultExt, extText);
-    *recurse = static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
+    *recurse =
+        IsHeldBack(kSettingsFile)
+            ? kDefaultRecurse
+            : static_cast<int>(GetPrivateProfileIntA(kIntakeSection, kRecurseKey, kDefaultRecurse, kSettingsFile));
 }
 
 void SaveIntakeSettings(const char* extText, int recurse)
 {
-    // Failed writes are ignored: the dialog closes all the same.
+    // A file in another encoding is left as it is, and failed writes are ignored: the dialog closes all the same.
+    if (!MayWriteStoreFile(kSettingsFile)) return;
     WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile);
     WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile);
 }

@@ -1,6 +1,9 @@
-set(STORE_PURE_SOURCES)
+set(STORE_PURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/text_form.cpp)
 set(STORE_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/held_back_files.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/shift_jis_conversion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picker_entries.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sorted_box_order.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_history.cpp

@@ -7,6 +7,7 @@
 
 #include "res/control_ids.h"
 #include "store/file_names.h"
+#include "store/held_back_files.h"
 #include "store/sorted_box_order.h"
 
 namespace {
@@ -39,6 +40,7 @@ void LoadTagHistory(HWND dialog)
     // Emptied first, so a missing file leaves an empty list.
     HWND combo = GetDlgItem(dialog, IDC_TAG_COMBO);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    if (IsHeldBack(kHistoryFile)) return;
     std::FILE* stream = std::fopen(kHistoryFile, "rt");
     if (!stream) return;
     std::vector<std::wstring> texts;
@@ -95,6 +97,11 @@ void HistoryAppender::Append(const char* tag)
     if (!tag || tag[0] == '\0' || openFailed_) return;
     if (!stream_) {
         lock_ = TakeHistoryLock(fileName_);
+        // Checked under the lock, where no other instance appends meanwhile.
+        if (!MayWriteStoreFile(fileName_)) {
+            openFailed_ = true;
+            return;
+        }
         stream_ = std::fopen(fileName_, "at+");
         if (!stream_) {
             openFailed_ = true;

@@ -113,6 +113,25 @@ TEST(Program, ACloseDuringStartUpStillSavesAndExitsWithZero)
     EXPECT_TRUE(FileExists(root.Join("設定.ini")));
 }
 
+TEST(Program, ASettingsFileShiftJisCannotSpellIsToldOfAndLeftAsItIs)
+{
+    TempProgramFolder root;
+    const std::string notepad = u8"\uFEFF[タグ括弧]\r\naddtag1=한\r\n";
+    ASSERT_TRUE(WriteFileBytes(root.Join("設定.ini"), notepad));
+    RunningProgram tagrin(root.Path(), "", root.Path());
+    ASSERT_TRUE(tagrin.WaitForWindow(30000, "Tagrin")) << "no box titled Tagrin";
+    // The box is found once it has its title; its text follows.
+    std::string told;
+    for (DWORD start = GetTickCount(); told.empty() && GetTickCount() - start < 30000; Sleep(5)) {
+        told = tagrin.ItemText(0xFFFF);
+    }
+    EXPECT_NE(told.find("設定.ini"), std::string::npos) << told;
+    PostMessageA(tagrin.Window(), WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
+    EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
+    EXPECT_EQ(ReadFileBytes(root.Join("設定.ini")), notepad);
+}
+
 TEST(Program, TheExecutableNeedsNoDllBesideIt)
 {
     // Static runtime: only system DLLs are imported.

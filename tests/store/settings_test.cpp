@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "store/settings.h"
+#include "store/shift_jis_conversion.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
 
@@ -10,35 +12,55 @@ namespace {
 
 const char kSettingsName[] = "設定.ini";
 
-// Writes the settings file by hand (raw Shift-JIS bytes); nullptr leaves the folder without one.
-void PutSettings(const TempProgramFolder& folder, const char* bytes)
+// Writes the settings file by hand (raw bytes); none leaves the folder without one.
+void PutSettings(const TempProgramFolder& folder, const std::optional<std::string>& bytes)
 {
     if (bytes) {
-        ASSERT_TRUE(WriteFileBytes(folder.Join(kSettingsName), bytes));
+        ASSERT_TRUE(WriteFileBytes(folder.Join(kSettingsName), *bytes));
     }
+}
+
+void PutSettings(const TempProgramFolder& folder, const char* bytes)
+{
+    PutSettings(folder, bytes ? std::optional<std::string>(bytes) : std::nullopt);
 }
 
 struct BracketCase {
     const char* name;
-    const char* ini;
+    std::optional<std::string> ini;
     const char* opening;
     const char* closing;
     const char* before;
     const char* after;
+    std::optional<std::string> converted;  // the file after start-up; none: as it was, byte for byte
+    bool heldBack;                         // start-up tells the user, and the close writes nothing
 };
 
-// ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte.
+// ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte; u8 texts are as Notepad saves them.
 const BracketCase kBracketCases[] = {
-    {"no file gives the defaults", nullptr, "[(【（「{『<＜", "])】）」}』>＞", "[", "]"},
-    {"section without keys", "[タグ括弧]\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", "]"},
+    {"no file gives the defaults", std::nullopt, "[(【（「{『<＜", "])】）」}』>＞", "[", "]", std::nullopt, false},
+    {"empty file", "", "[(【（「{『<＜", "])】）」}』>＞", "[", "]", std::nullopt, false},
+    {"section without keys", "[タグ括弧]\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", "]", std::nullopt, false},
     {"keys in another section are not brackets", "[設定]\r\ntag1=x\r\naddtag1=y\r\n", "[(【（「{『<＜",
-     "])】）」}』>＞", "[", "]"},
+     "])】）」}』>＞", "[", "]", std::nullopt, false},
     {"empty sets stay empty, empty add texts fall back", "[タグ括弧]\r\ntag1=\r\ntag2=\r\naddtag1=\r\naddtag2=\r\n", "",
-     "", "[", "]"},
+     "", "[", "]", std::nullopt, false},
     {"hand-written Shift-JIS values", "[タグ括弧]\r\ntag1=【ソ\r\ntag2=】表\r\naddtag1=ソ\r\naddtag2=表\r\n", "【ソ",
-     "】表", "ソ", "表"},
-    {"LF-only file", "[タグ括弧]\ntag1=<\ntag2=>\naddtag1=<<\naddtag2=>>\n", "<", ">", "<<", ">>"},
-    {"only one add text set", "[タグ括弧]\r\naddtag2=)\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", ")"},
+     "】表", "ソ", "表", std::nullopt, false},
+    {"LF-only ASCII file", "[タグ括弧]\ntag1=<\ntag2=>\naddtag1=<<\naddtag2=>>\n", "<", ">", "<<", ">>", std::nullopt,
+     false},
+    {"only one add text set", "[タグ括弧]\r\naddtag2=)\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[", ")", std::nullopt,
+     false},
+    {"UTF-8", u8"[タグ括弧]\naddtag1=【\naddtag2=】\n", "[(【（「{『<＜", "])】）」}』>＞", "【", "】",
+     "[タグ括弧]\r\naddtag1=【\r\naddtag2=】\r\n", false},
+    {"UTF-8 with a mark", u8"\uFEFF[タグ括弧]\r\ntag1=ソ\r\ntag2=表\r\n", "ソ", "表", "[", "]",
+     "[タグ括弧]\r\ntag1=ソ\r\ntag2=表\r\n", false},
+    {"UTF-16 LE", Utf16WithMark(u"[タグ括弧]\r\ntag1=<\r\ntag2=>\r\naddtag1=＜\r\n"), "<", ">", "＜", "]",
+     "[タグ括弧]\r\ntag1=<\r\ntag2=>\r\naddtag1=＜\r\n", false},
+    {"UTF-16 BE", Utf16WithMark(u"[タグ括弧]\naddtag2=』\n", true), "[(【（「{『<＜", "])】）」}』>＞", "[", "』",
+     "[タグ括弧]\r\naddtag2=』\r\n", false},
+    {"a character Shift-JIS lacks", u8"\uFEFF[タグ括弧]\r\naddtag1=한\r\naddtag2=】\r\n", "[(【（「{『<＜",
+     "])】）」}』>＞", "[", "]", std::nullopt, true},
 };
 
 TEST(SettingsTest, BracketSettingsAndAddBrackets)
@@ -47,6 +69,10 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets)
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
         PutSettings(folder, c.ini);
+        const std::string told = ConvertStoreFilesToShiftJis();
+        EXPECT_EQ(c.heldBack, told.find("設定.ini") != std::string::npos && told.find("ANSI") != std::string::npos);
+        const std::string onDisk = ReadFileBytes(folder.Join(kSettingsName));
+        EXPECT_EQ(c.converted.value_or(c.ini.value_or("")), onDisk);
         char opening[1024] = {};
         char closing[1024] = {};
         ReadBracketSettings(opening, closing);
@@ -57,6 +83,16 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets)
         ReadAddBrackets(before, after);
         EXPECT_STREQ(c.before, before);
         EXPECT_STREQ(c.after, after);
+
+        // The close writes Shift-JIS into a Shift-JIS file and nothing into one held back.
+        SaveIntakeSettings("表", 0);
+        char ext[1024] = {};
+        int recurse = -1;
+        ReadIntakeSettings(ext, &recurse);
+        EXPECT_STREQ(c.heldBack ? "*" : "表", ext);
+        EXPECT_EQ(c.heldBack, ReadFileBytes(folder.Join(kSettingsName)) == onDisk);
+        ReadBracketSettings(opening, closing);
+        EXPECT_STREQ(c.closing, closing);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/combo_window.h"
+#include "store/shift_jis_conversion.h"
 #include "store/tag_history.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
@@ -90,6 +91,12 @@ TEST(TagHistoryTest, AppendTagToHistory)
         {"1022-byte tag is found", tag1022 + "\r\n", tag1022, tag1022 + "\r\n"},
         // Longer lines are read in pieces, so such a tag is never found and is written again.
         {"tag longer than one read is appended again", tag1100 + "\r\n", tag1100, tag1100 + "\r\n" + tag1100 + "\r\n"},
+        // Start-up has made a file from Notepad Shift-JIS, so the new line is in the file's one encoding.
+        {"UTF-8", u8"メモ\n", "表", "メモ\r\n表\r\n"},
+        {"UTF-8 with a mark holding the tag", u8"\uFEFF表\r\n", "表", "表\r\n"},
+        {"UTF-16 LE without a final line end", Utf16WithMark(u"メモ"), "表", "メモ\r\n表\r\n"},
+        {"a character Shift-JIS lacks: nothing is appended", u8"한\n", "表", u8"한\n"},
+        {"no look-alike: a yen sign never becomes a backslash", u8"a¥b\n", "表", u8"a¥b\n"},
     };
     for (const AppendCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -97,6 +104,7 @@ TEST(TagHistoryTest, AppendTagToHistory)
         if (c.before) {
             ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), *c.before));
         }
+        ConvertStoreFilesToShiftJis();
         AppendTagToHistory(kHistoryName, c.tag.c_str());
         EXPECT_EQ(c.after, ReadFileBytes(folder.Join(kHistoryName)));
     }
@@ -129,30 +137,46 @@ TEST(TagHistoryTest, UnwritableFileIsLeftAsItIs)
     ASSERT_TRUE(MakeFolder(path));  // a folder by that name cannot be opened for appending
     AppendTagToHistory(kHistoryName, "Memo");
     EXPECT_TRUE(FolderExists(path));
+
+    // Saved again in UTF-8 after start-up, the file gets no Shift-JIS line.
+    TempProgramFolder resaved;
+    ASSERT_TRUE(WriteFileBytes(resaved.Join(kHistoryName), u8"メモ\n"));
+    AppendTagToHistory(kHistoryName, "Memo");
+    EXPECT_EQ(u8"メモ\n", ReadFileBytes(resaved.Join(kHistoryName)));
 }
 
 struct LoadCase {
     const char* name;
-    const char* bytes;  // nullptr: no file
+    std::optional<std::string> bytes;  // none: no file
     std::vector<std::string> entries;
+    std::optional<std::string> converted;  // the file after start-up; none: as it was, byte for byte
+    bool heldBack;                         // start-up tells the user
 };
 
 TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList)
 {
     const LoadCase cases[] = {
-        {"no file leaves the list empty", nullptr, {}},
-        {"empty file", "", {}},
-        {"sorted, case ignored", "b\r\nC\r\na\r\n", {"a", "b", "C"}},
-        {"duplicates and empty lines kept", "Memo\r\n\r\nMemo\r\n", {"", "Memo", "Memo"}},
-        {"blanks kept", " Memo\r\n", {" Memo"}},
-        {"last line without line end", "b\r\na", {"a", "b"}},
+        {"no file leaves the list empty", std::nullopt, {}, std::nullopt, false},
+        {"empty file", "", {}, std::nullopt, false},
+        {"sorted, case ignored", "b\r\nC\r\na\r\n", {"a", "b", "C"}, std::nullopt, false},
+        {"duplicates and empty lines kept", "Memo\r\n\r\nMemo\r\n", {"", "Memo", "Memo"}, std::nullopt, false},
+        {"blanks kept", " Memo\r\n", {" Memo"}, std::nullopt, false},
+        {"last line without line end", "b\r\na", {"a", "b"}, std::nullopt, false},
+        {"Shift-JIS with LF only", "表\nソ\n", {"ソ", "表"}, std::nullopt, false},
+        {"UTF-8", u8"メモ\nソ表\n", {"ソ表", "メモ"}, "メモ\r\nソ表\r\n", false},
+        {"UTF-8 with a mark", u8"\uFEFFタグ\r\n", {"タグ"}, "タグ\r\n", false},
+        {"UTF-16 LE", Utf16WithMark(u"表\r\nMemo\r\n"), {"Memo", "表"}, "表\r\nMemo\r\n", false},
+        {"a character Shift-JIS lacks", u8"タグ\n한\n", {}, std::nullopt, true},
     };
     for (const LoadCase& c : cases) {
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
         if (c.bytes) {
-            ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), c.bytes));
+            ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), *c.bytes));
         }
+        const std::string told = ConvertStoreFilesToShiftJis();
+        EXPECT_EQ(c.heldBack, told.find("タグ.txt") != std::string::npos && told.find("ANSI") != std::string::npos);
+        EXPECT_EQ(c.converted.value_or(c.bytes.value_or("")), ReadFileBytes(folder.Join(kHistoryName)));
         ComboWindow window;
         window.AddEntry("left over");
         LoadTagHistory(window.Window());

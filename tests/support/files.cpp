@@ -59,3 +59,14 @@ bool WaitForFile(const std::string& path, DWORD milliseconds)
         Sleep(20);
     }
 }
+
+std::string Utf16WithMark(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes;
+    for (char16_t unit : u"\xFEFF" + text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}

@@ -12,3 +12,6 @@ bool MakeFolder(const std::string& path);  // creates missing parents as well
 // Waits at most `milliseconds` for a file or folder to appear, handling this thread's messages meanwhile
 // (another process, or this thread's own windows, may be the one that makes it).
 bool WaitForFile(const std::string& path, DWORD milliseconds);
+// A text as Notepad saves it in UTF-16: the byte-order mark, then each character low byte first, or high
+// byte first when bigEndian.
+std::string Utf16WithMark(const std::u16string& text, bool bigEndian = false);
