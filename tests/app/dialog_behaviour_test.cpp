@@ -56,8 +56,9 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
 
     EXPECT_EQ(dialog.ItemText(IDC_EXT_EDIT), "txt");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_RECURSE_BOX), BST_UNCHECKED);
-    // The folder is skipped (flag 0), the .jpg fails the filter, a relative path stays relative.
-    EXPECT_EQ(ColumnTexts(dialog.Window(), 2), (std::vector<std::string>{folder.Join("a b.txt"), "rel.txt"}));
+    // The folder is skipped (flag 0), the .jpg fails the filter, a relative path is made whole.
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2),
+              (std::vector<std::string>{folder.Join("a b.txt"), folder.Join("rel.txt")}));
     EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"a b.txt", "rel.txt"}));
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_CHECK_ALL_BOX), BST_UNCHECKED);
@@ -135,7 +136,7 @@ TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList)
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 0件");
     // Cleared rows are gone from the duplicate test too: the same path comes back.
-    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"a.txt"})), 0);
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({folder.Join("a.txt")})), 0);
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
 }
 

@@ -32,7 +32,7 @@ struct Intake {
 DWORD WINAPI RunIntake(void* argument)
 {
     auto* intake = static_cast<Intake*>(argument);
-    AddPathsToList(intake->list, intake->text.c_str(), "*", 1);
+    IntakeText(intake->list, intake->text);
     return 0;
 }
 

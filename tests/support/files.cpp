@@ -59,3 +59,20 @@ bool WaitForFile(const std::string& path, DWORD milliseconds)
         Sleep(20);
     }
 }
+
+std::wstring Utf16(const std::string& bytes)
+{
+    std::wstring wide(bytes.size() + 1, L'\0');
+    const int units = MultiByteToWideChar(CP_ACP, 0, bytes.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(units > 0 ? units - 1 : 0);
+    return wide;
+}
+
+bool WriteFileWide(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    return CloseHandle(file) && ok;
+}

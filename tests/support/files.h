@@ -12,3 +12,6 @@ bool MakeFolder(const std::string& path);  // creates missing parents as well
 // Waits at most `milliseconds` for a file or folder to appear, handling this thread's messages meanwhile
 // (another process, or this thread's own windows, may be the one that makes it).
 bool WaitForFile(const std::string& path, DWORD milliseconds);
+// Code-page bytes as UTF-16, and a file made through the wide calls under a name the code page may lack.
+std::wstring Utf16(const std::string& bytes);
+bool WriteFileWide(const std::wstring& path, const std::string& bytes);
