@@ -18,6 +18,7 @@
 #include "filelist/list_view_ops.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -50,9 +51,16 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
     ASSERT_TRUE(MakeFolder(folder.Join("sub")));
     ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\inner.txt"), "x"));
     ASSERT_TRUE(WriteFileBytes(folder.Join("a b.txt"), "x"));
-    std::string tail = "\"" + folder.Join("a b.txt") + "\" " + folder.Join("sub") + " rel.txt skip.jpg";
+    std::string tail = "\"" + folder.Join("a b.txt") + "\" " + folder.Join("sub") + " rel.txt skip.jpg bad. \"bad \"";
+    MessageBoxAnswers boxes;
     DialogUnderTest dialog(tail.c_str());
     ASSERT_TRUE(dialog.Window());
+    // One box for the whole command line, naming each path left out.
+    const std::vector<std::wstring> told = boxes.Texts();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind(L"Tagrin|次の 2 件", 0), 0u) << told[0].size();
+    EXPECT_NE(told[0].find(L"\nbad.\n"), std::wstring::npos);
+    EXPECT_NE(told[0].find(L"\nbad \n"), std::wstring::npos);
 
     EXPECT_EQ(dialog.ItemText(IDC_EXT_EDIT), "txt");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_RECURSE_BOX), BST_UNCHECKED);
@@ -102,6 +110,39 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount)
     std::string again = folder.Join("MY FILE.TXT");
     SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({again})), 0);
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
+}
+
+// A drop of files the shell names in UTF-16: each path is taken as given, whatever it holds, and what cannot
+// be taken exactly is told in one box after the list, the picker and the count stand.
+TEST(MainDialog, ADropTakesEachPathExactlyAndTellsOnceWhatItLeftOut)
+{
+    TempProgramFolder folder;
+    const std::wstring d = Utf16(folder.Join("d"));
+    ASSERT_TRUE(MakeFolder(folder.Join("d")));
+    for (const wchar_t* name : {L"caf\u00e9.txt", L"cafe.txt", L"\ud55c.txt", L"[Memo]x \u8868.txt"})
+        ASSERT_TRUE(WriteFileWide(d + L"\\" + name, "x"));
+    std::vector<std::wstring> paths = {d + L"\\caf\u00e9.txt", d + L"\\[Memo]x \u8868.txt", L"cafe.txt", d + L"\\\ud55c.txt"};
+    std::wstring list;
+    for (const std::wstring& path : paths) list += path + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+
+    DialogUnderTest dialog;
+    MessageBoxAnswers boxes;
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    const std::vector<std::wstring> told = boxes.Texts();
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2), std::vector<std::string>{folder.Join("d\\[Memo]x 表.txt")});
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind(L"Tagrin|次の 3 件", 0), 0u);
+    for (const std::wstring& path : {paths[0], paths[2], paths[3]}) EXPECT_NE(told[0].find(path + L"\n"), std::wstring::npos);
+    EXPECT_EQ(
+        SendDlgItemMessageA(dialog.Window(), IDC_TAG_COMBO, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("Memo")),
+        0);
 }
 
 TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip)

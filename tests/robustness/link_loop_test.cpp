@@ -11,6 +11,7 @@
 
 #include "filelist/core/file_list_model.h"
 #include "filelist/core/memory_file_list.h"
+#include "filelist/left_out_paths.h"
 #include "filelist/path_intake.h"
 #include "support/list_texts.h"
 #include "tags/core/text_buffer.h"
@@ -58,6 +59,21 @@ TEST(LinkLoop, TheScanEndsAndListsWhatTheLinksReachWithoutALoop)
     std::sort(locations.begin(), locations.end());
     // up, up2 and self lead back into the tree; gone leads nowhere; beside leads out of it.
     EXPECT_EQ(locations, (std::vector<std::string>{"\\beside\\outside.txt", "\\sub\\f.txt", "\\top.txt"}));
+}
+
+// Names only Linux makes, scanned through drive Z:: none is listed as a path through other folders, and a
+// name the file system would read as another (a final dot or blank) is left out with its folder's files.
+TEST(LinuxNames, AScanListsOnlyNamesWindowsReadsBackAsTheyAre)
+{
+    std::string names = "Z:" TAGRIN_LINUX_NAMES;
+    std::replace(names.begin(), names.end(), '/', '\\');
+    MemoryFileList list;
+    LeftOutPaths leftOut = {};
+    IntakeText(list, "\"" + names + "\"", "*", 1, &leftOut);
+    std::vector<std::string> rows = ColumnTexts(list, kColumnLocation);
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (std::vector<std::string>{names + "\\abc", names + "\\album\\in.txt", names + "\\def"}));
+    EXPECT_EQ(leftOut.count, 6);
 }
 
 }  // namespace
