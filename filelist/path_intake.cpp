@@ -91,10 +91,11 @@ bool IsListableName(const WIN32_FIND_DATAW& entry, bool exact, LeftOutReason* re
 // One level of ScanFolder; outer holds the folders the scan is already inside.
 void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder, const FolderTrail* outer)
 {
-    char pattern[kTextBufferSize] = {};
-    wchar_t widePattern[kWideTextSize] = {};
+    // Paths of a scan stay under MAX_PATH bytes, so each level keeps its buffers small: a scan recurses.
+    char pattern[MAX_PATH] = {};
+    wchar_t widePattern[MAX_PATH] = {};
     if (!JoinPath(folder, "*.*", pattern, sizeof pattern) ||
-        MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, static_cast<int>(kWideTextSize)) == 0) {
+        MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, MAX_PATH) == 0) {
         return;
     }
     WIN32_FIND_DATAW entry;
@@ -103,8 +104,8 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
         return;
     }
     FolderTrail here = TrailStep(folder, outer);
-    char name[kTextBufferSize];
-    char path[kTextBufferSize];
+    char name[MAX_PATH];
+    char path[MAX_PATH];
     do {
         if (IsSkippedEntry(entry)) {
             continue;
@@ -116,7 +117,8 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
             continue;
         }
         LeftOutReason reason = LeftOutReason::kTooLong;
-        if (!IsListableName(entry, exact, &reason) || !JoinPath(folder, name, path, sizeof path)) {
+        if ((name[0] == '\0' && !exact) || !IsListableName(entry, exact, &reason) ||
+            !JoinPath(folder, name, path, sizeof path)) {
             NoteScannedLeftOut(intake, folder, entry.cFileName, reason);
             continue;
         }

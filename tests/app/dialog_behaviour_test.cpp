@@ -27,21 +27,25 @@ int StateImage(HWND list, int row)
     return static_cast<int>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12);
 }
 
-// A drop as the shell makes it: a DROPFILES block followed by NUL-separated paths and one more NUL.
-HDROP MakeDrop(const std::vector<std::string>& paths)
+// A drop as the shell makes it: a DROPFILES block followed by NUL-separated UTF-16 paths and one more NUL.
+HDROP MakeDrop(const std::vector<std::wstring>& paths)
 {
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) size += path.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, size);
+    std::wstring list;
+    for (const std::wstring& path : paths) list += path + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    char* cursor = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-    for (const std::string& path : paths) {
-        memcpy(cursor, path.c_str(), path.size() + 1);
-        cursor += path.size() + 1;
-    }
+    drop->fWide = TRUE;
+    memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
+}
+
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    std::vector<std::wstring> wide;
+    for (const std::string& path : paths) wide.push_back(Utf16(path));
+    return MakeDrop(wide);
 }
 
 TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
@@ -122,18 +126,9 @@ TEST(MainDialog, ADropTakesEachPathExactlyAndTellsOnceWhatItLeftOut)
     for (const wchar_t* name : {L"caf\u00e9.txt", L"cafe.txt", L"\ud55c.txt", L"[Memo]x \u8868.txt"})
         ASSERT_TRUE(WriteFileWide(d + L"\\" + name, "x"));
     std::vector<std::wstring> paths = {d + L"\\caf\u00e9.txt", d + L"\\[Memo]x \u8868.txt", L"cafe.txt", d + L"\\\ud55c.txt"};
-    std::wstring list;
-    for (const std::wstring& path : paths) list += path + L'\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-
     DialogUnderTest dialog;
     MessageBoxAnswers boxes;
-    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
     const std::vector<std::wstring> told = boxes.Texts();
     EXPECT_EQ(ColumnTexts(dialog.Window(), 2), std::vector<std::string>{folder.Join("d\\[Memo]x 表.txt")});
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");

@@ -244,6 +244,17 @@ TEST(PathIntake, NamesComeInExactlyOrAreLeftOutAndNamed)
         FormatLeftOutMessage(intake.leftOut, message, 16000);
         for (const std::wstring& path : c.leftOut) EXPECT_NE(std::wstring(message).find(path + L"\n"), std::wstring::npos);
     }
+    // Ten are named, then the count of the rest.
+    static PathIntake many;
+    ASSERT_TRUE(StartPathIntake(&many, "*", 1, start.c_str()));
+    MemoryFileList none;
+    AddPathText(none, &many, L"a. b. c. d. e. f. g. h. i. j. k. l.");
+    wchar_t message[16000] = {};
+    FormatLeftOutMessage(many.leftOut, message, 16000);
+    const std::wstring told = message;
+    EXPECT_TRUE(told.rfind(L"次の 12 件", 0) == 0 && told.find(L"\nj.\n") != std::wstring::npos &&
+                told.find(L"k.") == std::wstring::npos && told.find(L"ほか 2 件") != std::wstring::npos)
+        << told.size();
 }
 
 TEST(ListIntake, FillsTheDialogsListAndLeavesRedrawOn)
