@@ -1,5 +1,7 @@
 #include "support/window_input.h"
 
+#include "res/control_ids.h"
+
 void PumpMessages()
 {
     MSG msg;
@@ -20,8 +22,11 @@ BOOL CALLBACK FindShownBox(HWND window, LPARAM found)
 {
     wchar_t className[16] = {};
     GetClassNameW(window, className, 16);
-    // The box is found while it is still being built: only a shown one with its text is taken.
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window) || !GetDlgItem(window, 0xFFFF)) return TRUE;
+    // The box is found while it is still being built: only a shown one with its text is taken. The main
+    // dialog is a dialog too, and has texts and an OK button of its own: it is the one with the file list.
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window) || !GetDlgItem(window, 0xFFFF) ||
+        GetDlgItem(window, IDC_FILE_LIST))
+        return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
