@@ -17,7 +17,7 @@ const wchar_t* ReasonText(LeftOutReason reason)
     case LeftOutReason::kTooLong:
         return L"パスが長すぎる";
     case LeftOutReason::kUnreachable:
-        return L"パスを確かめられない";
+        return L"完全なパスにできない";
     }
     return L"";
 }

@@ -9,7 +9,7 @@ enum class LeftOutReason {
     kEndsInDotOrBlank,   // an element ending in '.' or ' ', which the platform would drop
     kForbiddenCharacter, // a character Windows does not allow in a name
     kTooLong,            // longer than the program's buffers or the file calls can take
-    kUnreachable,        // could not be made a whole path
+    kUnreachable,        // not a whole path as a drop gives one, or could not be made one
 };
 
 // The paths an intake left out: how many, and the first ten in full (UTF-16) with their reasons, for the one
