@@ -15,6 +15,7 @@
 #include "support/files.h"
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
+#include "tags/tag_rows.h"
 
 namespace {
 
@@ -244,6 +245,15 @@ TEST(PathIntake, NamesComeInExactlyOrAreLeftOutAndNamed)
         FormatLeftOutMessage(intake.leftOut, message, 16000);
         for (const std::wstring& path : c.leftOut) EXPECT_NE(std::wstring(message).find(path + L"\n"), std::wstring::npos);
     }
+    // Add over the scan's rows renames exactly the files they show.
+    static PathIntake scan;
+    ASSERT_TRUE(StartPathIntake(&scan, "*", 1, start.c_str()));
+    MemoryFileList scanned;
+    AddPathText(scanned, &scan, L"dl");
+    EXPECT_EQ(AddTagToRows(scanned, "Memo"), 4);
+    for (const wchar_t* name : {L"caf\u00e9.txt", L"[Memo]cafe.txt", L"a\u00a5b.txt", L"a\\[Memo]b.txt", L"\ud55c\uae00.txt",
+                                L"[Memo]\u8868\u30bd.txt", L"caf\u00e9\\in.txt", L"[Memo]Quarterly Report 2024.xlsx"})
+        EXPECT_NE(GetFileAttributesW((dl + L"\\" + name).c_str()), INVALID_FILE_ATTRIBUTES);
     // Ten are named, then the count of the rest.
     static PathIntake many;
     ASSERT_TRUE(StartPathIntake(&many, "*", 1, start.c_str()));
