@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-#include <cstring>
-
 #include "res/control_ids.h"
 #include "filelist/work_progress.h"
 #include "filelist/list_view.h"
@@ -14,18 +12,22 @@
 
 namespace {
 
-// Encloses a path with a blank in double quotes so that it stays one token. PathQuoteSpacesA leaves
-// paths of MAX_PATH - 3 bytes or more unquoted, which would split them into other paths.
-void QuoteIfBlank(char* path, std::size_t size)
+// Each dropped path goes in as the shell hands it over, in UTF-16, never through a text that is split again:
+// a name may hold a blank or a double quote.
+void TakeDroppedPaths(HWND dialog, HDROP drop, PathIntake* intake)
 {
-    std::size_t length = std::strlen(path);
-    if (std::strchr(path, ' ') == nullptr || length + 3 > size) {
-        return;
+    ListIntake list(dialog);
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        wchar_t path[kWideTextSize] = {};
+        const UINT length = DragQueryFileW(drop, index, path, kWideTextSize);
+        if (length == 0) continue;  // not a path at all
+        if (length >= kWideTextSize - 1) {
+            NoteLeftOut(&intake->leftOut, nullptr, path, LeftOutReason::kTooLong);
+            continue;
+        }
+        AddGivenPath(list.List(), intake, path);
     }
-    std::memmove(path + 1, path, length);
-    path[0] = '"';
-    path[length + 1] = '"';
-    path[length + 2] = '\0';
 }
 
 }  // namespace
@@ -34,25 +36,21 @@ void QuoteIfBlank(char* path, std::size_t size)
 int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
 {
     HDROP drop = reinterpret_cast<HDROP>(wParam);
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     TextBuffer extText = {};
     GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
-    int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
-    const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
-    WorkProgress progress(dialog, "読込中 %u件");
-    for (UINT index = 0; index < count; ++index) {
-        TextBuffer path = {};
-        // A path that would not fit with its quotes is skipped rather than cut into another path.
-        UINT length = DragQueryFileA(drop, index, nullptr, 0);
-        if (length == 0 || length + 3 > sizeof path) {
-            continue;
+    const int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
+    PathIntake intake;
+    {
+        const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
+        WorkProgress progress(dialog, "読込中 %u件");
+        if (StartPathIntake(&intake, extText, recurse, nullptr)) {
+            TakeDroppedPaths(dialog, drop, &intake);
         }
-        DragQueryFileA(drop, index, path, sizeof path);
-        QuoteIfBlank(path, sizeof path);
-        AddPathList(dialog, path, extText, recurse);
+        CollectListedTags(dialog, firstNewRow);
+        RefreshCountLabel(dialog);
     }
-    CollectListedTags(dialog, firstNewRow);
-    RefreshCountLabel(dialog);
     DragFinish(drop);
+    // Once, after the list, the picker and the count stand.
+    TellLeftOutPaths(dialog, intake.leftOut);
     return 1;
 }

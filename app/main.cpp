@@ -16,10 +16,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     controls.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 
-    // The tail is taken from the whole command line: the runtime's own start-up code compares its bytes as
-    // signed chars and, for an unquoted program path with Shift-JIS characters, hands over a tail that begins
-    // inside the path.
-    HWND dialog = CreateMainDialog(instance, CommandLineTail(GetCommandLineA()));
+    // The tail is taken from the whole command line as UTF-16: the ANSI one has every name converted through
+    // the code page's best fit (é as e, ¥ as '\'), which names other files, and the runtime's own start-up
+    // code cuts an unquoted program path with Shift-JIS characters in the wrong place.
+    HWND dialog = CreateMainDialog(instance, CommandLineTail(GetCommandLineW()));
     if (!dialog) {
         // Closed by input handled while it initialised: it saved and quit like any other close.
         MSG quit;

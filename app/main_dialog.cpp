@@ -7,6 +7,7 @@
 #include "filelist/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
+#include "filelist/exact_name.h"
 #include "filelist/path_intake.h"
 #include "shell/shell_integration.h"
 #include "store/settings.h"
@@ -76,9 +77,27 @@ int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result)
     return 0;
 }
 
+// The command line's intake into the list, the tags of its names into the picker and the count; the user is
+// told of the paths left out once all that stands, after the work, so the box's own loop is not held up.
+static void TakeCommandLine(HWND dialog, const StartUp& start, const char* extText, int recurse)
+{
+    PathIntake intake;
+    {
+        const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
+        WorkProgress progress(dialog, "読込中 %u件");
+        if (StartPathIntake(&intake, extText, recurse, start.startFolder)) {
+            ListIntake list(dialog);
+            AddPathText(list.List(), &intake, start.commandTail);
+        }
+        CollectListedTags(dialog, firstNewRow);
+        RefreshCountLabel(dialog);
+    }
+    TellLeftOutPaths(dialog, intake.leftOut);
+}
+
 int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
 {
-    const char* commandTail = reinterpret_cast<const char*>(lParam);
+    const StartUp start = *reinterpret_cast<const StartUp*>(lParam);
     TextBuffer extText = {};
     int recurse = 1;
     ReadIntakeSettings(extText, &recurse);
@@ -96,11 +115,7 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
     if (!IsWindow(dialog)) return 1;
 
     // The saved values, not the controls: a change in the dialog applies to the command line from the next start.
-    const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
-    WorkProgress progress(dialog, "読込中 %u件");
-    AddPathList(dialog, commandTail, extText, recurse);
-    CollectListedTags(dialog, firstNewRow);
-    RefreshCountLabel(dialog);
+    TakeCommandLine(dialog, start, extText, recurse);
     return 1;
 }
 
@@ -143,17 +158,26 @@ int OnCloseButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
     return 1;
 }
 
-HWND CreateMainDialog(HINSTANCE instance, const char* commandTail)
+HWND CreateMainDialog(HINSTANCE instance, const wchar_t* commandTail)
 {
+    // Taken before the move below: the relative paths of the command line mean the folder the user was in
+    // (when it cannot be read, the empty folder lets no path of the command line through).
+    wchar_t startFolder[kWideTextSize] = {};
+    const DWORD startLength = GetCurrentDirectoryW(kWideTextSize, startFolder);
+    const StartUp start = {commandTail ? commandTail : L"",
+                           startLength > 0 && startLength < kWideTextSize ? startFolder : L""};
+
     // Every relative file name (".\設定.ini", ".\タグ.txt", ".\ShellExt.dll") resolves beside the program.
-    TextBuffer folder = {};
-    GetModuleFileNameA(nullptr, folder, sizeof folder - 1);
-    *PathFindFileNameA(folder) = '\0';
-    SetCurrentDirectoryA(folder);
+    // Read as UTF-16: the ANSI path of a folder named with a character the code page lacks is another folder.
+    wchar_t folder[kWideTextSize] = {};
+    GetModuleFileNameW(nullptr, folder, kWideTextSize - 1);
+    *PathFindFileNameW(folder) = L'\0';
+    SetCurrentDirectoryW(folder);
     // Before either store file is read: one saved by Notepad in UTF-8 or UTF-16 becomes Shift-JIS.
     const std::string unreadable = ConvertStoreFilesToShiftJis();
     if (!unreadable.empty()) MessageBoxA(nullptr, unreadable.c_str(), "Tagrin", MB_OK | MB_ICONWARNING);
 
+    // The dialog initialises inside this call, while start lives.
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
-                              reinterpret_cast<LPARAM>(commandTail ? commandTail : ""));
+                              reinterpret_cast<LPARAM>(&start));
 }

@@ -19,6 +19,13 @@ int OnCloseButton(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* 
 // The window title, set once the dialog has initialised.
 extern const char kWindowTitle[];
 
+// What start-up hands the main dialog as its creation parameter: the command-line tail (UTF-16) and the
+// folder the program was started in, which the tail's relative paths are relative to.
+struct StartUp {
+    const wchar_t* commandTail;
+    const wchar_t* startFolder;
+};
+
 // Makes the program's folder the current directory and creates the main dialog (hidden until its
-// initialisation shows it) with the command-line tail as its creation parameter. Null on failure.
-HWND CreateMainDialog(HINSTANCE instance, const char* commandTail);
+// initialisation shows it) with the command-line tail. Null on failure.
+HWND CreateMainDialog(HINSTANCE instance, const wchar_t* commandTail);

@@ -112,7 +112,7 @@ HWND CreateShownDialog()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    return CreateMainDialog(GetModuleHandleA(nullptr), "");
+    return CreateMainDialog(GetModuleHandleA(nullptr), L"");
 }
 
 void PaintNow(HWND window)
@@ -254,15 +254,20 @@ int main(int argc, char** argv)
     unsigned walked = Walk(root);
     double walkSeconds = Seconds(start, Now());
 
-    std::string text = "\"" + root + "\"";
+    wchar_t text[MAX_PATH + 2] = {};
+    MultiByteToWideChar(CP_ACP, 0, root.c_str(), -1, text, MAX_PATH);
     // The same intake into an in-memory table: what the scan and the model cost without the control.
+    static PathIntake intake;
     MemoryFileList memory;
     start = Now();
-    AddPathsToList(memory, text.c_str(), "*", 1);
+    if (StartPathIntake(&intake, "*", 1, nullptr)) AddGivenPath(memory, &intake, text);
     double memorySeconds = Seconds(start, Now());
 
     start = Now();
-    AddPathList(window, text.c_str(), "*", 1);
+    if (StartPathIntake(&intake, "*", 1, nullptr)) {
+        ListIntake listIntake(window);
+        AddGivenPath(listIntake.List(), &intake, text);
+    }
     double intakeSeconds = Seconds(start, Now());
     PaintNow(window);
     double paintedSeconds = Seconds(start, Now());
@@ -283,7 +288,7 @@ int main(int argc, char** argv)
     int listed = list.RowCount();
     std::printf("files walked %u, rows listed %d\n", walked, listed);
     std::printf("FindFirstFileA walk : %8.3f s\n", walkSeconds);
-    std::printf("AddPathList intake  : %8.3f s (%.3f s with the repaint)\n", intakeSeconds, paintedSeconds);
+    std::printf("dialog intake       : %8.3f s (%.3f s with the repaint)\n", intakeSeconds, paintedSeconds);
     std::printf("ratio intake / walk : %8.2f\n", walkSeconds > 0 ? intakeSeconds / walkSeconds : 0.0);
     std::printf("in-memory intake    : %8.3f s (%d rows)\n", memorySeconds, memory.RowCount());
     std::printf("sort by name        : %8.3f s\n", sortSeconds);

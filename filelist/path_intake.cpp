@@ -3,12 +3,14 @@
 #include <shlwapi.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "res/control_ids.h"
 #include "filelist/work_progress.h"
 #include "filelist/core/command_line.h"
 #include "filelist/core/ext_filter.h"
 #include "filelist/core/file_list_model.h"
+#include "filelist/exact_name.h"
 #include "filelist/folder_trail.h"
 #include "filelist/list_view_ops.h"
 #include "tags/core/dbcs_text.h"
@@ -49,9 +51,9 @@ bool JoinPath(const char* folder, const char* name, char* out, std::size_t outSi
     return true;
 }
 
-bool IsSkippedEntry(const WIN32_FIND_DATAA& entry)
+bool IsSkippedEntry(const WIN32_FIND_DATAW& entry)
 {
-    return entry.cFileName[0] == '.' || (entry.dwFileAttributes & kSkippedAttributes) != 0;
+    return entry.cFileName[0] == L'.' || (entry.dwFileAttributes & kSkippedAttributes) != 0;
 }
 
 void AddFileIfNew(FileListOps& list, const char* path)
@@ -62,95 +64,202 @@ void AddFileIfNew(FileListOps& list, const char* path)
     }
 }
 
-void AddOnePath(FileListOps& list, const char* path, const char* filter, int recurse)
+// A scanned entry left out, shown under its folder's full path.
+void NoteScannedLeftOut(PathIntake* intake, const char* folder, const wchar_t* name, LeftOutReason reason)
 {
-    if (PathIsDirectoryA(path)) {
-        if (recurse != 0) {
-            ScanFolder(list, path, filter);
-        }
-        return;
+    wchar_t wideFolder[kWideTextSize] = {};
+    int length = MultiByteToWideChar(CP_ACP, 0, folder, -1, wideFolder, static_cast<int>(kWideTextSize));
+    if (length > 1 && wideFolder[length - 2] == L'\\') wideFolder[length - 2] = L'\0';
+    NoteLeftOut(&intake->leftOut, wideFolder, name, reason);
+}
+
+// Whether a scanned name can be listed as it stands; reason says why not.
+bool IsListableName(const WIN32_FIND_DATAW& entry, bool exact, LeftOutReason* reason)
+{
+    if (!exact) {
+        *reason = LeftOutReason::kUnspellable;
+    } else if (HasForbiddenNameCharacter(entry.cFileName)) {
+        *reason = LeftOutReason::kForbiddenCharacter;
+    } else if (HasElementEndingInDotOrBlank(entry.cFileName)) {
+        *reason = LeftOutReason::kEndsInDotOrBlank;
+    } else {
+        return true;
     }
-    // A path that names nothing is listed as well: its rename fails later and shows it.
-    if (MatchExtFilter(filter, path)) {
-        AddFileIfNew(list, path);
-    }
+    return false;
 }
 
 // One level of ScanFolder; outer holds the folders the scan is already inside.
-void ScanFolderWithin(FileListOps& list, const char* folder, const char* filter, const FolderTrail* outer)
+void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder, const FolderTrail* outer)
 {
-    char pattern[kTextBufferSize] = {};
-    if (!JoinPath(folder, "*.*", pattern, sizeof pattern)) {
+    // Paths of a scan stay under MAX_PATH bytes, so each level keeps its buffers small: a scan recurses.
+    char pattern[MAX_PATH] = {};
+    wchar_t widePattern[MAX_PATH] = {};
+    if (!JoinPath(folder, "*.*", pattern, sizeof pattern) ||
+        MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, MAX_PATH) == 0) {
         return;
     }
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA(pattern, &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(widePattern, &entry);
     if (find == INVALID_HANDLE_VALUE) {
         return;
     }
     FolderTrail here = TrailStep(folder, outer);
-    char path[kTextBufferSize];
+    char name[MAX_PATH];
+    char path[MAX_PATH];
     do {
         if (IsSkippedEntry(entry)) {
             continue;
         }
         bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (!isFolder && !MatchExtFilter(filter, entry.cFileName)) {
+        bool exact = ToExactCodePage(entry.cFileName, name, sizeof name);
+        // Spelt with '?' for what the code page lacks, the name still shows the extension the filter judges.
+        if (!isFolder && !MatchExtFilter(intake->filter, name)) {
             continue;
         }
-        if (!JoinPath(folder, entry.cFileName, path, sizeof path)) {
+        LeftOutReason reason = LeftOutReason::kTooLong;
+        if ((name[0] == '\0' && !exact) || !IsListableName(entry, exact, &reason) ||
+            !JoinPath(folder, name, path, sizeof path)) {
+            NoteScannedLeftOut(intake, folder, entry.cFileName, reason);
             continue;
         }
         if (isFolder) {
             // A linked folder is searched like any other, unless it leads back into this scan.
             bool linked = (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
             if (!linked || !LeadsBackIntoTrail(path, &here)) {
-                ScanFolderWithin(list, path, filter, &here);
+                ScanFolderWithin(list, intake, path, &here);
             }
         } else {
             AddFileIfNew(list, path);
         }
-    } while (FindNextFileA(find, &entry));
+    } while (FindNextFileW(find, &entry));
     FindClose(find);
+}
+
+// GetFullPathNameW resolves against the current directory, which start-up has moved to the program's
+// folder: a path of the command line is resolved in the folder the program was started in. Nothing
+// runs between the two moves. A short (8.3) element is expanded; a path that names nothing stays as made.
+bool MakeWhole(const wchar_t* given, const wchar_t* startFolder, wchar_t* out, DWORD outSize)
+{
+    wchar_t here[kWideTextSize] = {};
+    if (startFolder != nullptr) {
+        DWORD length = GetCurrentDirectoryW(kWideTextSize, here);
+        if (length == 0 || length >= kWideTextSize || !SetCurrentDirectoryW(startFolder)) {
+            return false;
+        }
+    }
+    DWORD length = GetFullPathNameW(given, outSize, out, nullptr);
+    if (startFolder != nullptr) {
+        SetCurrentDirectoryW(here);
+    }
+    if (length == 0 || length >= outSize) {
+        return false;
+    }
+    wchar_t longPath[kWideTextSize] = {};
+    DWORD longLength = GetLongPathNameW(out, longPath, kWideTextSize);
+    if (longLength > 0 && longLength < kWideTextSize && longLength < outSize) {
+        std::wmemcpy(out, longPath, longLength + 1);
+    }
+    return true;
+}
+
+// The shell drops whole paths. One that is not (relative, or with "." or ".." elements, as a Linux name
+// holding a backslash looks under Wine) would name another file than the one dropped.
+bool IsWholeAlready(const wchar_t* given)
+{
+    wchar_t full[kWideTextSize] = {};
+    const DWORD length = GetFullPathNameW(given, kWideTextSize, full, nullptr);
+    return length > 0 && length < kWideTextSize && std::wcscmp(full, given) == 0;
+}
+
+void AddExactPath(FileListOps& list, PathIntake* intake, const char* path)
+{
+    if (PathIsDirectoryA(path)) {
+        if (intake->recurse != 0) {
+            ScanFolder(list, intake, path);
+        }
+        return;
+    }
+    if (MatchExtFilter(intake->filter, path)) {
+        AddFileIfNew(list, path);
+    }
+}
+
+// A token too long for the buffer is left out whole (cut, it could name another file); the message shows
+// its beginning.
+void NoteLongToken(PathIntake* intake, const wchar_t* from, const wchar_t* to)
+{
+    while (from < to && (*from == L'"' || (*from >= 1 && *from <= 0x20))) ++from;
+    wchar_t start[kWideTextSize] = {};
+    std::size_t length = static_cast<std::size_t>(to - from);
+    std::wmemcpy(start, from, length < kWideTextSize - 1 ? length : kWideTextSize - 1);
+    NoteLeftOut(&intake->leftOut, nullptr, start, LeftOutReason::kTooLong);
 }
 
 }  // namespace
 
-void ScanFolder(FileListOps& list, const char* folder, const char* filter)
+void ScanFolder(FileListOps& list, PathIntake* intake, const char* folder)
 {
-    ScanFolderWithin(list, folder, filter, nullptr);
+    ScanFolderWithin(list, intake, folder, nullptr);
 }
 
-void AddPathsToList(FileListOps& list, const char* text, const char* extText, int recurse)
+bool StartPathIntake(PathIntake* intake, const char* extText, int recurse, const wchar_t* startFolder)
 {
-    if (text == nullptr || text[0] == '\0') {
+    intake->recurse = recurse;
+    intake->startFolder = startFolder;
+    intake->leftOut.count = 0;
+    return BuildExtFilter(extText, intake->filter, sizeof intake->filter) != 0;
+}
+
+void AddGivenPath(FileListOps& list, PathIntake* intake, const wchar_t* given)
+{
+    if (given == nullptr || given[0] == L'\0') {
         return;
     }
-    // A filter that cannot be built whole would take other files than the text names: take none.
-    char filter[kTextBufferSize + 2] = {};
-    if (BuildExtFilter(extText, filter, sizeof filter) == 0) {
+    // Checked as given: making the path whole drops the dots and blanks.
+    if (HasElementEndingInDotOrBlank(given)) {
+        NoteLeftOut(&intake->leftOut, nullptr, given, LeftOutReason::kEndsInDotOrBlank);
         return;
     }
-    char token[kTextBufferSize];
+    wchar_t whole[kWideTextSize] = {};
+    if ((intake->startFolder == nullptr && !IsWholeAlready(given)) ||
+        !MakeWhole(given, intake->startFolder, whole, kWideTextSize)) {
+        NoteLeftOut(&intake->leftOut, nullptr, given, LeftOutReason::kUnreachable);
+        return;
+    }
+    char path[kTextBufferSize] = {};
+    if (!ToExactCodePage(whole, path, sizeof path)) {
+        NoteLeftOut(&intake->leftOut, nullptr, whole,
+                    path[0] == '\0' ? LeftOutReason::kTooLong : LeftOutReason::kUnspellable);
+        return;
+    }
+    AddExactPath(list, intake, path);
+}
+
+void AddPathText(FileListOps& list, PathIntake* intake, const wchar_t* text)
+{
+    if (text == nullptr) {
+        return;
+    }
+    wchar_t token[kWideTextSize];
     bool fits = false;
-    for (const char* next = NextPathToken(text, token, sizeof token, &fits); next != nullptr;
-         next = NextPathToken(next, token, sizeof token, &fits)) {
-        // A token too long for the buffer is skipped: cut, it could name another file.
+    const wchar_t* from = text;
+    for (const wchar_t* next = NextPathToken(from, token, kWideTextSize, &fits); next != nullptr;
+         from = next, next = NextPathToken(from, token, kWideTextSize, &fits)) {
         if (fits) {
-            AddOnePath(list, token, filter, recurse);
+            AddGivenPath(list, intake, token);
+        } else {
+            NoteLongToken(intake, from, next);
         }
     }
 }
 
-void AddPathList(HWND dialog, const char* text, const char* extText, int recurse)
+ListIntake::ListIntake(HWND dialog) : list_(ListViewOps::OfDialog(dialog))
 {
-    if (text == nullptr || text[0] == '\0') {
-        return;
-    }
-    ListViewOps list = ListViewOps::OfDialog(dialog);
-    // Nothing is painted until the handler returns anyway; with redraw on, every insert costs a repaint.
-    SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
-    AddPathsToList(list, text, extText, recurse);
-    SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list.Window(), nullptr, TRUE);
+    SendMessageA(list_.Window(), WM_SETREDRAW, FALSE, 0);
+}
+
+ListIntake::~ListIntake()
+{
+    SendMessageA(list_.Window(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_.Window(), nullptr, TRUE);
 }

@@ -10,5 +10,7 @@ set(FILELIST_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/row_colour.cpp
     ${CMAKE_CURRENT_LIST_DIR}/folder_trail.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/exact_name.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/left_out_paths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_intake.cpp
     ${CMAKE_CURRENT_LIST_DIR}/work_progress.cpp)

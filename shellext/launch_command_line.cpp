@@ -1,42 +1,42 @@
 #include "shellext/launch_command_line.h"
 
-#include <cstring>
+#include <cwchar>
 
 namespace {
 
 // Appends `prefix` and the quoted text when the result still leaves room for the NUL.
-bool AppendQuoted(LaunchCommandLine* line, const char* prefix, const char* text)
+bool AppendQuoted(LaunchCommandLine* line, const wchar_t* prefix, const wchar_t* text)
 {
-    const std::size_t prefixLength = std::strlen(prefix);
-    const std::size_t textLength = std::strlen(text);
+    const std::size_t prefixLength = std::wcslen(prefix);
+    const std::size_t textLength = std::wcslen(text);
     const std::size_t needed = prefixLength + textLength + 2;
     if (needed >= kCommandLineLimit - line->length) return false;
-    char* end = line->text + line->length;
-    std::memcpy(end, prefix, prefixLength);
+    wchar_t* end = line->text + line->length;
+    std::wmemcpy(end, prefix, prefixLength);
     end += prefixLength;
-    *end++ = '"';
-    std::memcpy(end, text, textLength);
+    *end++ = L'"';
+    std::wmemcpy(end, text, textLength);
     end += textLength;
-    *end++ = '"';
-    *end = '\0';
+    *end++ = L'"';
+    *end = L'\0';
     line->length += needed;
     return true;
 }
 
 }  // namespace
 
-bool StartLaunchCommandLine(LaunchCommandLine* line, const char* programPath)
+bool StartLaunchCommandLine(LaunchCommandLine* line, const wchar_t* programPath)
 {
-    line->text[0] = '\0';
+    line->text[0] = L'\0';
     line->length = 0;
     line->pathCount = 0;
     line->leftOut = 0;
-    return AppendQuoted(line, "", programPath);
+    return AppendQuoted(line, L"", programPath);
 }
 
-bool AppendLaunchPath(LaunchCommandLine* line, const char* path)
+bool AppendLaunchPath(LaunchCommandLine* line, const wchar_t* path)
 {
-    if (line->length == 0 || !AppendQuoted(line, " ", path)) {
+    if (line->length == 0 || !AppendQuoted(line, L" ", path)) {
         ++line->leftOut;
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <new>
 
 #include "shellext/module.h"
@@ -15,15 +16,19 @@ namespace {
 const char kMenuText[] = "タグの追加(&T)";
 const char kHelpText[] = "選択したファイルとフォルダを Tagrin で開きます";
 const char kVerb[] = "tagrin.addtag";
-const char kProgramName[] = "Tagrin.exe";
+const wchar_t kProgramName[] = L"Tagrin.exe";
+
+// Paths are handled in UTF-16: the ANSI forms convert names through the code page's best fit (é as e,
+// ¥ as '\'), and the program would be handed other files than the ones selected.
+using WidePath = wchar_t[kTextBufferSize];
 
 // The full path of Tagrin.exe in the folder this extension was loaded from.
-bool GetProgramPath(char* buffer, DWORD size)
+bool GetProgramPath(wchar_t* buffer, DWORD size)
 {
-    DWORD length = GetModuleFileNameA(g_module, buffer, size);
+    DWORD length = GetModuleFileNameW(g_module, buffer, size);
     if (length == 0 || length >= size) return false;
-    if (!PathRemoveFileSpecA(buffer)) return false;
-    return PathAppendA(buffer, kProgramName) != FALSE;
+    if (!PathRemoveFileSpecW(buffer)) return false;
+    return PathAppendW(buffer, kProgramName) != FALSE;
 }
 
 // Copies an ANSI text into the caller's buffer, as ANSI or as UTF-16 as the request asks.
@@ -112,21 +117,21 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
     HDROP drop = static_cast<HDROP>(medium.hGlobal);
 
     LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine;
-    TextBuffer programPath = {};
+    WidePath programPath = {};
     HRESULT result = E_FAIL;
     if (line == nullptr) {
         result = E_OUTOFMEMORY;
-    } else if (GetProgramPath(programPath, sizeof programPath) && StartLaunchCommandLine(line, programPath)) {
-        const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    } else if (GetProgramPath(programPath, kTextBufferSize) && StartLaunchCommandLine(line, programPath)) {
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
-            TextBuffer path = {};
-            const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+            WidePath path = {};
+            const UINT length = DragQueryFileW(drop, i, nullptr, 0);
             if (length == 0) continue;  // not a path at all
-            if (length >= sizeof path) {
+            if (length >= kTextBufferSize) {
                 CountLaunchPathLeftOut(line);
                 continue;
             }
-            DragQueryFileA(drop, i, path, sizeof path);
+            DragQueryFileW(drop, i, path, kTextBufferSize);
             AppendLaunchPath(line, path);
         }
         if (line->pathCount > 0) {
@@ -158,20 +163,20 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation)
     if (invocation == nullptr || !IsOurVerb(invocation)) return E_INVALIDARG;
     if (commandLine_ == nullptr) return E_UNEXPECTED;
 
-    TextBuffer programPath = {};
-    if (!GetProgramPath(programPath, sizeof programPath)) return E_FAIL;
-    TextBuffer programFolder = {};
-    std::memcpy(programFolder, programPath, sizeof programFolder);
-    PathRemoveFileSpecA(programFolder);
+    WidePath programPath = {};
+    if (!GetProgramPath(programPath, kTextBufferSize)) return E_FAIL;
+    WidePath programFolder = {};
+    std::wmemcpy(programFolder, programPath, kTextBufferSize);
+    PathRemoveFileSpecW(programFolder);
 
-    // CreateProcessA may write into the command line, so it gets a copy.
+    // CreateProcessW may write into the command line, so it gets a copy.
     LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine(*commandLine_);
     if (line == nullptr) return E_OUTOFMEMORY;
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     const BOOL started =
-        CreateProcessA(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr, programFolder, &startup, &process);
+        CreateProcessW(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr, programFolder, &startup, &process);
     const DWORD error = GetLastError();
     delete line;
     if (!started) return HRESULT_FROM_WIN32(error);

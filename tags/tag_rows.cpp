@@ -23,11 +23,20 @@ std::size_t NamePartOffset(const char* location)
     return static_cast<std::size_t>(PathFindFileNameA(location) - location);
 }
 
-// The rename itself: only a safe new name is handed to MoveFileA, which fails rather than
+// Whether the file calls can reach location: at most MAX_PATH - 1 characters. A longer name would be
+// made, and then neither deleted from nor renamed again.
+bool IsReachable(const char* location)
+{
+    const int units = MultiByteToWideChar(CP_ACP, 0, location, -1, nullptr, 0);
+    return units > 0 && units <= MAX_PATH;
+}
+
+// The rename itself: only a safe, reachable new name is handed to MoveFileA, which fails rather than
 // replace an existing file. The row shows the outcome. Returns 1 when the file was renamed.
 int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* newLocation, std::size_t nameOffset)
 {
-    if (!IsSafeNewFileName(newLocation + nameOffset) || !MoveFileA(oldLocation, newLocation)) {
+    if (!IsSafeNewFileName(newLocation + nameOffset) || !IsReachable(newLocation) ||
+        !MoveFileA(oldLocation, newLocation)) {
         SetResultMark(list, row, kResultFailed);
         return 0;
     }

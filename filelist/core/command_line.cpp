@@ -1,47 +1,55 @@
 #include "filelist/core/command_line.h"
 
-#include <cstring>
+#include <cwchar>
 
-// Byte-wise scanning is safe for Shift-JIS here: neither the separators (0x01-0x20)
-// nor '"' (0x22) can be the second byte of a double-byte character.
-const char* NextPathToken(const char* text, char* token, std::size_t tokenSize, bool* fits)
+namespace {
+
+// The blanks between paths: the units 0x01-0x20 (wchar_t is signed on some hosts).
+bool IsBlankUnit(wchar_t unit)
+{
+    return unit >= 1 && unit <= 0x20;
+}
+
+}  // namespace
+
+const wchar_t* NextPathToken(const wchar_t* text, wchar_t* token, std::size_t tokenSize, bool* fits)
 {
     if (text == nullptr || token == nullptr || tokenSize == 0) {
         return nullptr;
     }
-    const char* p = text;
-    while (*p != '\0' && static_cast<unsigned char>(*p) <= 0x20) {
+    const wchar_t* p = text;
+    while (*p != L'\0' && IsBlankUnit(*p)) {
         ++p;
     }
-    if (*p == '\0') {
+    if (*p == L'\0') {
         return nullptr;
     }
-    const char* start = p;
-    const char* end = nullptr;
-    const char* resume = nullptr;
-    if (*p == '"') {
+    const wchar_t* start = p;
+    const wchar_t* end = nullptr;
+    const wchar_t* resume = nullptr;
+    if (*p == L'"') {
         ++start;
-        end = std::strchr(start, '"');
+        end = std::wcschr(start, L'"');
         if (end == nullptr) {
-            end = start + std::strlen(start);
+            end = start + std::wcslen(start);
             resume = end;
         } else {
             resume = end + 1;
         }
     } else {
-        end = std::strchr(start, ' ');
+        end = std::wcschr(start, L' ');
         if (end == nullptr) {
-            end = start + std::strlen(start);
+            end = start + std::wcslen(start);
         }
         resume = end;
     }
     std::size_t length = static_cast<std::size_t>(end - start);
     bool tokenFits = length < tokenSize;
     if (tokenFits) {
-        std::memcpy(token, start, length);
-        token[length] = '\0';
+        std::wmemcpy(token, start, length);
+        token[length] = L'\0';
     } else {
-        token[0] = '\0';
+        token[0] = L'\0';
     }
     if (fits != nullptr) {
         *fits = tokenFits;
@@ -50,27 +58,27 @@ const char* NextPathToken(const char* text, char* token, std::size_t tokenSize, 
 }
 
 // The program path is not a path token: an unquoted one ends at any blank, not just at a space.
-const char* CommandLineTail(const char* commandLine)
+const wchar_t* CommandLineTail(const wchar_t* commandLine)
 {
     if (commandLine == nullptr) {
-        return "";
+        return L"";
     }
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(commandLine);
-    if (*p == '"') {
+    const wchar_t* p = commandLine;
+    if (*p == L'"') {
         ++p;
-        while (*p != '\0' && *p != '"') {
+        while (*p != L'\0' && *p != L'"') {
             ++p;
         }
-        if (*p == '"') {
+        if (*p == L'"') {
             ++p;
         }
     } else {
-        while (*p > 0x20) {
+        while (*p != L'\0' && !IsBlankUnit(*p)) {
             ++p;
         }
     }
-    while (*p != '\0' && *p <= 0x20) {
+    while (*p != L'\0' && IsBlankUnit(*p)) {
         ++p;
     }
-    return reinterpret_cast<const char*>(p);
+    return p;
 }

@@ -122,6 +122,7 @@ bool IsSafeNewFileName(const char* name)
         return false;
     }
     bool hasNonBlank = false;
+    const char* last = name;
     for (const char* p = name; *p != '\0'; p += CharLengthAt(p)) {
         // Lead bytes are 0x81 and above, so these bytes here are whole characters.
         if (*p == '\\' || *p == '/' || *p == ':') {
@@ -130,6 +131,8 @@ bool IsSafeNewFileName(const char* name)
         if (BlankLengthAt(p) == 0) {
             hasNonBlank = true;
         }
+        last = p;
     }
-    return hasNonBlank;
+    // The file system drops a final dot or blank: the file would not be called what its row shows.
+    return hasNonBlank && *last != '.' && *last != ' ';
 }

@@ -27,6 +27,6 @@ bool ComposeTaggedName(const char* before, const char* tag, const char* after, c
 int RemoveTagFromName(char* name, const char* tag, const char* opening, const char* closing);
 
 // Whether name may be given to a file by a rename inside its folder: not empty, not made of
-// blanks only, and without a '\', '/' or ':' character (which could move the file elsewhere or
-// address a stream).
+// blanks only, without a '\', '/' or ':' character (which could move the file elsewhere or
+// address a stream), and not ending in a '.' or ' ' (which the file system drops).
 bool IsSafeNewFileName(const char* name);

@@ -18,6 +18,7 @@
 #include "filelist/work_progress.h"
 #include "support/dialog_fixture.h"
 #include "support/files.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -26,21 +27,25 @@ int StateImage(HWND list, int row)
     return static_cast<int>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12);
 }
 
-// A drop as the shell makes it: a DROPFILES block followed by NUL-separated paths and one more NUL.
-HDROP MakeDrop(const std::vector<std::string>& paths)
+// A drop as the shell makes it: a DROPFILES block followed by NUL-separated UTF-16 paths and one more NUL.
+HDROP MakeDrop(const std::vector<std::wstring>& paths)
 {
-    size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) size += path.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GHND, size);
+    std::wstring list;
+    for (const std::wstring& path : paths) list += path + L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    char* cursor = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-    for (const std::string& path : paths) {
-        memcpy(cursor, path.c_str(), path.size() + 1);
-        cursor += path.size() + 1;
-    }
+    drop->fWide = TRUE;
+    memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(memory);
     return static_cast<HDROP>(memory);
+}
+
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    std::vector<std::wstring> wide;
+    for (const std::string& path : paths) wide.push_back(Utf16(path));
+    return MakeDrop(wide);
 }
 
 TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
@@ -50,14 +55,22 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
     ASSERT_TRUE(MakeFolder(folder.Join("sub")));
     ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\inner.txt"), "x"));
     ASSERT_TRUE(WriteFileBytes(folder.Join("a b.txt"), "x"));
-    std::string tail = "\"" + folder.Join("a b.txt") + "\" " + folder.Join("sub") + " rel.txt skip.jpg";
+    std::string tail = "\"" + folder.Join("a b.txt") + "\" " + folder.Join("sub") + " rel.txt skip.jpg bad. \"bad \"";
+    MessageBoxAnswers boxes;
     DialogUnderTest dialog(tail.c_str());
     ASSERT_TRUE(dialog.Window());
+    // One box for the whole command line, naming each path left out.
+    const std::vector<std::wstring> told = boxes.Texts();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind(L"Tagrin|次の 2 件", 0), 0u) << told[0].size();
+    EXPECT_NE(told[0].find(L"\nbad.\n"), std::wstring::npos);
+    EXPECT_NE(told[0].find(L"\nbad \n"), std::wstring::npos);
 
     EXPECT_EQ(dialog.ItemText(IDC_EXT_EDIT), "txt");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_RECURSE_BOX), BST_UNCHECKED);
-    // The folder is skipped (flag 0), the .jpg fails the filter, a relative path stays relative.
-    EXPECT_EQ(ColumnTexts(dialog.Window(), 2), (std::vector<std::string>{folder.Join("a b.txt"), "rel.txt"}));
+    // The folder is skipped (flag 0), the .jpg fails the filter, a relative path is made whole.
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2),
+              (std::vector<std::string>{folder.Join("a b.txt"), folder.Join("rel.txt")}));
     EXPECT_EQ(ColumnTexts(dialog.Window(), 1), (std::vector<std::string>{"a b.txt", "rel.txt"}));
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_CHECK_ALL_BOX), BST_UNCHECKED);
@@ -103,6 +116,30 @@ TEST(MainDialog, ADropUsesTheControlsAsTheyStandAndRefreshesTheCount)
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 2件");
 }
 
+// A drop of files the shell names in UTF-16: each path is taken as given, whatever it holds, and what cannot
+// be taken exactly is told in one box after the list, the picker and the count stand.
+TEST(MainDialog, ADropTakesEachPathExactlyAndTellsOnceWhatItLeftOut)
+{
+    TempProgramFolder folder;
+    const std::wstring d = Utf16(folder.Join("d"));
+    ASSERT_TRUE(MakeFolder(folder.Join("d")));
+    for (const wchar_t* name : {L"caf\u00e9.txt", L"cafe.txt", L"\ud55c.txt", L"[Memo]x \u8868.txt"})
+        ASSERT_TRUE(WriteFileWide(d + L"\\" + name, "x"));
+    std::vector<std::wstring> paths = {d + L"\\caf\u00e9.txt", d + L"\\[Memo]x \u8868.txt", L"cafe.txt", d + L"\\\ud55c.txt"};
+    DialogUnderTest dialog;
+    MessageBoxAnswers boxes;
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0);
+    const std::vector<std::wstring> told = boxes.Texts();
+    EXPECT_EQ(ColumnTexts(dialog.Window(), 2), std::vector<std::string>{folder.Join("d\\[Memo]x 表.txt")});
+    EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind(L"Tagrin|次の 3 件", 0), 0u);
+    for (const std::wstring& path : {paths[0], paths[2], paths[3]}) EXPECT_NE(told[0].find(path + L"\n"), std::wstring::npos);
+    EXPECT_EQ(
+        SendDlgItemMessageA(dialog.Window(), IDC_TAG_COMBO, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("Memo")),
+        0);
+}
+
 TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip)
 {
     TempProgramFolder folder;
@@ -135,7 +172,7 @@ TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList)
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 0);
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 0件");
     // Cleared rows are gone from the duplicate test too: the same path comes back.
-    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({"a.txt"})), 0);
+    SendMessageA(dialog.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({folder.Join("a.txt")})), 0);
     EXPECT_EQ(dialog.ItemText(IDC_COUNT_LABEL), "合計 1件");
 }
 

@@ -27,11 +27,18 @@ TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose)
     ASSERT_TRUE(WriteFileBytes(workFolder + "\\docs\\two.txt", "c"));
 
     // A quoted path with blanks, a folder (searched by default) and a relative path, which resolves
-    // against the program folder, not the working directory.
+    // against the working directory, not the program folder, where start-up moves.
+    ASSERT_TRUE(WriteFileBytes(workFolder + "\\relative.txt", "d"));
+    ASSERT_TRUE(WriteFileBytes(programFolder + "\\relative.txt", "e"));
     const std::string arguments = "\"" + workFolder + "\\My Docs.txt\" " + workFolder + "\\docs relative.txt";
     RunningProgram tagrin(programFolder, arguments, workFolder);
     ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
     EXPECT_EQ(tagrin.ItemText(IDC_COUNT_LABEL), "合計 4件");
+    HWND edit = FindWindowExA(tagrin.Item(IDC_TAG_COMBO), nullptr, "Edit", nullptr);
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Memo"));
+    tagrin.PressKey(edit, VK_RETURN);
+    EXPECT_TRUE(WaitForFile(workFolder + "\\[Memo]relative.txt", 20000));
+    EXPECT_TRUE(FileExists(programFolder + "\\relative.txt"));
 
     EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
     EXPECT_TRUE(FileExists(programFolder + "\\設定.ini"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "support/files.h"
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
+#include "tags/tag_rows.h"
 
 namespace {
 
@@ -23,11 +25,18 @@ std::vector<std::string> Sorted(std::vector<std::string> texts)
     return texts;
 }
 
+// The rows of an intake, those under the current directory (where relative paths resolve) shown relative to it.
 std::vector<std::string> Intake(const std::string& text, const char* ext = "*", int recurse = 1)
 {
     MemoryFileList list;
-    AddPathsToList(list, text.c_str(), ext, recurse);
-    return ColumnTexts(list, kColumnLocation);
+    IntakeText(list, text, ext, recurse);
+    char here[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, here);
+    const std::string prefix = std::string(here) + "\\";
+    std::vector<std::string> rows;
+    for (const std::string& row : ColumnTexts(list, kColumnLocation))
+        rows.push_back(row.compare(0, prefix.size(), prefix) == 0 ? row.substr(prefix.size()) : row);
+    return rows;
 }
 
 void Touch(const std::string& path)
@@ -41,7 +50,7 @@ std::wstring Wide(const std::string& ascii)
     return L"\\\\?\\" + std::wstring(ascii.begin(), ascii.end());
 }
 
-TEST(AddPathsToList, TokensOfTheTextBecomeRowsAsWritten)
+TEST(PathIntake, TokensOfTheTextBecomeRowsAsWritten)
 {
     TempProgramFolder folder;
     std::string longToken(1100, 'x');
@@ -66,7 +75,7 @@ TEST(AddPathsToList, TokensOfTheTextBecomeRowsAsWritten)
     }
 }
 
-TEST(AddPathsToList, FilterDecidesByExtension)
+TEST(PathIntake, FilterDecidesByExtension)
 {
     TempProgramFolder folder;
     const std::string text = "a.TXT b.jpg README c.txt.bak";
@@ -93,7 +102,7 @@ TEST(AddPathsToList, FilterDecidesByExtension)
     }
 }
 
-TEST(AddPathsToList, FoldersAreScannedOnlyWhenAsked)
+TEST(PathIntake, FoldersAreScannedOnlyWhenAsked)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(MakeFolder("docs\\sub"));
@@ -103,9 +112,9 @@ TEST(AddPathsToList, FoldersAreScannedOnlyWhenAsked)
     EXPECT_EQ(Sorted(Intake("docs", "*", 1)), (std::vector<std::string>{"docs\\a.txt", "docs\\sub\\b.txt"}));
     EXPECT_EQ(Sorted(Intake("docs\\ \"docs\\sub\"", "*", 1)),
               (std::vector<std::string>{"docs\\a.txt", "docs\\sub\\b.txt"}));
-    // A path already listed in another letter case adds nothing.
+    // A path is listed under the names on disk, and once.
     EXPECT_EQ(Sorted(Intake("DOCS\\A.TXT docs", "*", 1)),
-              (std::vector<std::string>{"DOCS\\A.TXT", "docs\\sub\\b.txt"}));
+              (std::vector<std::string>{"docs\\a.txt", "docs\\sub\\b.txt"}));
 }
 
 TEST(ScanFolder, SkipsHiddenAndDotEntriesButSearchesAHiddenFolderGivenItself)
@@ -187,23 +196,94 @@ TEST(ScanFolder, SkipsEntriesWhosePathWouldNotFit)
         ASSERT_NE(file, INVALID_HANDLE_VALUE) << path.size();
         CloseHandle(file);
     }
-    EXPECT_EQ(Intake(root), std::vector<std::string>{root + "\\" + fits});
+    EXPECT_EQ(Intake(root), std::vector<std::string>{"deep\\" + fits});
     EXPECT_EQ((root + "\\" + fits).size(), static_cast<std::size_t>(MAX_PATH - 1));
 }
 
-TEST(AddPathList, FillsTheDialogsListAndLeavesRedrawOn)
+// Names made through the wide calls: only what the code page spells exactly is listed, and a listed row
+// names no other file. What is left out is named in the message, each with its reason.
+TEST(PathIntake, NamesComeInExactlyOrAreLeftOutAndNamed)
+{
+    TempProgramFolder folder;
+    const std::wstring dl = Utf16(folder.Join("dl"));
+    ASSERT_TRUE(MakeFolder(folder.Join("dl\\a")) && MakeFolder(folder.Join("dl\\sub")));
+    ASSERT_TRUE(CreateDirectoryW((dl + L"\\caf\u00e9").c_str(), nullptr));
+    for (const wchar_t* name : {L"caf\u00e9.txt", L"cafe.txt", L"a\u00a5b.txt", L"a\\b.txt", L"\ud55c\uae00.txt",
+                                L"\u8868\u30bd.txt", L"caf\u00e9\\in.txt", L"Quarterly Report 2024.xlsx"})
+        ASSERT_TRUE(WriteFileWide(dl + L"\\" + name, "x"));
+    wchar_t shortName[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW((dl + L"\\Quarterly Report 2024.xlsx").c_str(), shortName, MAX_PATH), 0u);
+    ASSERT_EQ(std::wstring(shortName).find(L"Quarterly"), std::wstring::npos) << "no short name was made";
+    const std::string hyoSo = "dl\\\x95\x5C\x83\x5C.txt";  // 表ソ: both end in the byte '\\'
+    struct Case {
+        std::wstring text;
+        std::vector<std::string> rows;
+        std::vector<std::wstring> leftOut;
+    };
+    const std::vector<Case> cases = {
+        {L"dl", {"dl\\Quarterly Report 2024.xlsx", "dl\\a\\b.txt", "dl\\cafe.txt", hyoSo},
+         {dl + L"\\a\u00a5b.txt", dl + L"\\caf\u00e9", dl + L"\\caf\u00e9.txt", dl + L"\\\ud55c\uae00.txt"}},
+        {L"dl\\caf\u00e9.txt dl\\cafe.txt", {"dl\\cafe.txt"}, {dl + L"\\caf\u00e9.txt"}},
+        {L"dl\\a\u00a5b.txt", {}, {dl + L"\\a\u00a5b.txt"}},
+        {L"dl\\caf\u00e9", {}, {dl + L"\\caf\u00e9"}},
+        {L"\"dl\\\ud55c\uae00.txt\"", {}, {dl + L"\\\ud55c\uae00.txt"}},
+        {L"dl\\abc. dl\\def\\..\\cafe.txt \"dl\\sub \\x.txt\"", {"dl\\cafe.txt"}, {L"dl\\abc.", L"dl\\sub \\x.txt"}},
+        {shortName, {"dl\\Quarterly Report 2024.xlsx"}, {}},
+        {L"dl\\\u8868\u30bd.txt", {hyoSo}, {}},
+    };
+    const std::wstring start = Utf16(folder.Path());
+    for (const Case& c : cases) {
+        MemoryFileList list;
+        static PathIntake intake;
+        ASSERT_TRUE(StartPathIntake(&intake, "*", 1, start.c_str()));
+        AddPathText(list, &intake, c.text.c_str());
+        std::vector<std::string> rows;
+        for (const std::string& row : ColumnTexts(list, kColumnLocation)) rows.push_back(row.substr(folder.Path().size() + 1));
+        EXPECT_EQ(Sorted(rows), c.rows) << Sorted(rows).size();
+        EXPECT_EQ(intake.leftOut.count, static_cast<int>(c.leftOut.size()));
+        wchar_t message[16000] = {};
+        FormatLeftOutMessage(intake.leftOut, message, 16000);
+        for (const std::wstring& path : c.leftOut) EXPECT_NE(std::wstring(message).find(path + L"\n"), std::wstring::npos);
+    }
+    // Add over the scan's rows renames exactly the files they show.
+    static PathIntake scan;
+    ASSERT_TRUE(StartPathIntake(&scan, "*", 1, start.c_str()));
+    MemoryFileList scanned;
+    AddPathText(scanned, &scan, L"dl");
+    EXPECT_EQ(AddTagToRows(scanned, "Memo"), 4);
+    for (const wchar_t* name : {L"caf\u00e9.txt", L"[Memo]cafe.txt", L"a\u00a5b.txt", L"a\\[Memo]b.txt", L"\ud55c\uae00.txt",
+                                L"[Memo]\u8868\u30bd.txt", L"caf\u00e9\\in.txt", L"[Memo]Quarterly Report 2024.xlsx"})
+        EXPECT_NE(GetFileAttributesW((dl + L"\\" + name).c_str()), INVALID_FILE_ATTRIBUTES);
+    // Ten are named, then the count of the rest.
+    static PathIntake many;
+    ASSERT_TRUE(StartPathIntake(&many, "*", 1, start.c_str()));
+    MemoryFileList none;
+    AddPathText(none, &many, L"a. b. c. d. e. f. g. h. i. j. k. l.");
+    wchar_t message[16000] = {};
+    FormatLeftOutMessage(many.leftOut, message, 16000);
+    const std::wstring told = message;
+    EXPECT_TRUE(told.rfind(L"次の 12 件", 0) == 0 && told.find(L"\nj.\n") != std::wstring::npos &&
+                told.find(L"k.") == std::wstring::npos && told.find(L"ほか 2 件") != std::wstring::npos)
+        << told.size();
+}
+
+TEST(ListIntake, FillsTheDialogsListAndLeavesRedrawOn)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(MakeFolder("docs"));
     Touch("docs\\a.txt");
     Touch("docs\\b.jpg");
     ListWindow window(true);
-    AddPathList(window.Dialog(), "docs \"missing file.txt\"", "txt", 1);
-    AddPathList(window.Dialog(), "DOCS\\A.txt", "txt", 1);
-    AddPathList(window.Dialog(), nullptr, "txt", 1);
+    const std::wstring start = Utf16(folder.Path());
+    for (const wchar_t* text : {L"docs \"missing file.txt\"", L"DOCS\\A.txt", L""}) {
+        static PathIntake intake;
+        ASSERT_TRUE(StartPathIntake(&intake, "txt", 1, start.c_str()));
+        ListIntake list(window.Dialog());
+        AddPathText(list.List(), &intake, text);
+    }
     ListViewOps list(window.List());
     EXPECT_EQ(Sorted(ColumnTexts(list, kColumnLocation)),
-              (std::vector<std::string>{"docs\\a.txt", "missing file.txt"}));
+              (std::vector<std::string>{folder.Join("docs\\a.txt"), folder.Join("missing file.txt")}));
     EXPECT_TRUE(IsWindowVisible(window.List()));
     EXPECT_TRUE(GetWindowLongA(window.List(), GWL_STYLE) & WS_VISIBLE);
 }

@@ -1,7 +1,7 @@
 // Tokens are pieces of the text that fit their buffer (or are reported as not fitting and left
 // empty), and the scan always moves forward to the end of the text.
 #include <cstdint>
-#include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -16,29 +16,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the token buffer size, so short buffers and skipped tokens are common.
     std::size_t tokenSize = 1 + data[0] % 16;
     std::string text = SplitInput(data + 1, size - 1, 1)[0];
-    std::vector<char> textBuffer = ExactCopy(text);
-    std::vector<char> token(tokenSize, 'Z');
+    std::vector<wchar_t> textBuffer = ExactWideCopy(text);
+    std::vector<wchar_t> token(tokenSize, L'Z');
 
-    const char* begin = textBuffer.data();
-    const char* end = begin + text.size();
-    const char* previous = begin;
+    const wchar_t* begin = textBuffer.data();
+    const wchar_t* end = begin + text.size();
+    const wchar_t* previous = begin;
     bool fits = false;
-    for (const char* next = NextPathToken(begin, token.data(), tokenSize, &fits); next != nullptr;
+    for (const wchar_t* next = NextPathToken(begin, token.data(), tokenSize, &fits); next != nullptr;
          next = NextPathToken(next, token.data(), tokenSize, &fits)) {
         Require(next > previous && next <= end);
-        std::size_t length = strnlen(token.data(), tokenSize);
+        std::size_t length = wcsnlen(token.data(), tokenSize);
         Require(length < tokenSize);
         if (fits) {
-            std::string piece(previous, next);
-            Require(piece.find(token.data()) != std::string::npos);
+            std::wstring piece(previous, next);
+            Require(piece.find(token.data()) != std::wstring::npos);
         } else {
             Require(length == 0);
             Require(static_cast<std::size_t>(next - previous) >= tokenSize);
         }
         previous = next;
     }
-    for (const char* p = previous; p < end; ++p) {
-        Require(static_cast<unsigned char>(*p) <= 0x20);
+    for (const wchar_t* p = previous; p < end; ++p) {
+        Require(*p <= 0x20);
     }
     return 0;
 }

@@ -10,12 +10,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::string text = SplitInput(data, size, 1)[0];
-    std::vector<char> buffer = ExactCopy(text);
-    const char* begin = buffer.data();
-    const char* end = begin + text.size();
-    const char* tail = CommandLineTail(begin);
+    std::vector<wchar_t> buffer = ExactWideCopy(text);
+    const wchar_t* begin = buffer.data();
+    const wchar_t* end = begin + text.size();
+    const wchar_t* tail = CommandLineTail(begin);
     Require(tail >= begin && tail <= end);
-    Require(tail == end || static_cast<unsigned char>(*tail) > 0x20);
+    Require(tail == end || *tail > 0x20);
 
     const std::size_t skipped = static_cast<std::size_t>(tail - begin);
     std::size_t pathEnd = 0;

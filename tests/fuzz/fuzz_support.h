@@ -40,3 +40,11 @@ inline std::vector<char> ExactCopy(const std::string& text, std::size_t extra = 
     std::memcpy(buffer.data(), text.data(), text.size());
     return buffer;
 }
+
+// The same as UTF-16-like units, one per byte: the command line reaches the program as UTF-16.
+inline std::vector<wchar_t> ExactWideCopy(const std::string& text)
+{
+    std::vector<wchar_t> buffer(text.size() + 1, L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) buffer[i] = static_cast<unsigned char>(text[i]);
+    return buffer;
+}

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cwchar>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,16 +14,31 @@ namespace {
 
 using Tokens = std::vector<std::pair<std::string, bool>>;
 
+// The command line comes as UTF-16: each byte of a table text becomes one unit, so the bytes 0x81 and up
+// stand for units above the blanks.
+std::wstring Widen(const std::string& bytes)
+{
+    std::wstring wide;
+    for (char byte : bytes) wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(byte)));
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide)
+{
+    return std::string(wide.begin(), wide.end());
+}
+
 // Every token of a text, with whether it fitted, as the intake would see them.
-Tokens Split(const char* text, std::size_t tokenSize)
+Tokens Split(const char* bytes, std::size_t tokenSize)
 {
     Tokens tokens;
-    std::vector<char> token(tokenSize, 'Z');
+    const std::wstring text = Widen(bytes);
+    std::vector<wchar_t> token(tokenSize, L'Z');
     bool fits = false;
-    for (const char* p = NextPathToken(text, token.data(), tokenSize, &fits); p != nullptr;
+    for (const wchar_t* p = NextPathToken(text.c_str(), token.data(), tokenSize, &fits); p != nullptr;
          p = NextPathToken(p, token.data(), tokenSize, &fits)) {
-        tokens.emplace_back(std::string(token.data()), fits);
-        if (tokens.size() > std::strlen(text) + 1) {
+        tokens.emplace_back(Narrow(token.data()), fits);
+        if (tokens.size() > text.size() + 1) {
             ADD_FAILURE() << "the scan does not advance";
             break;
         }
@@ -67,27 +82,27 @@ TEST(NextPathToken, SplitsAsTheCommandLineIsWritten)
 
 TEST(NextPathToken, NeverWritesPastTheTokenBuffer)
 {
-    char token[8];
-    std::memset(token, 'Z', sizeof token);
+    wchar_t token[8];
+    std::wmemset(token, L'Z', 8);
     bool fits = true;
-    const char* rest = NextPathToken("abcdefgh", token, 4, &fits);
+    const wchar_t* rest = NextPathToken(L"abcdefgh", token, 4, &fits);
     EXPECT_FALSE(fits);
-    EXPECT_STREQ(rest, "");
-    EXPECT_EQ(token[0], '\0');
-    for (std::size_t i = 4; i < sizeof token; ++i) {
-        EXPECT_EQ(token[i], 'Z') << i;
+    EXPECT_EQ(*rest, L'\0');
+    EXPECT_EQ(token[0], L'\0');
+    for (std::size_t i = 4; i < 8; ++i) {
+        EXPECT_EQ(token[i], L'Z') << i;
     }
 }
 
 TEST(NextPathToken, AbsentArgumentsGiveNoToken)
 {
-    char token[4];
+    wchar_t token[4];
     bool fits = false;
-    EXPECT_EQ(NextPathToken(nullptr, token, sizeof token, &fits), nullptr);
-    EXPECT_EQ(NextPathToken("a", nullptr, sizeof token, &fits), nullptr);
-    EXPECT_EQ(NextPathToken("a", token, 0, &fits), nullptr);
-    EXPECT_NE(NextPathToken("a", token, sizeof token, nullptr), nullptr);
-    EXPECT_STREQ(token, "a");
+    EXPECT_EQ(NextPathToken(nullptr, token, 4, &fits), nullptr);
+    EXPECT_EQ(NextPathToken(L"a", nullptr, 4, &fits), nullptr);
+    EXPECT_EQ(NextPathToken(L"a", token, 0, &fits), nullptr);
+    EXPECT_NE(NextPathToken(L"a", token, 4, nullptr), nullptr);
+    EXPECT_EQ(std::wstring(token), L"a");
 }
 
 struct TailCase {
@@ -98,7 +113,7 @@ struct TailCase {
 TEST(CommandLineTail, SkipsTheProgramPathAsTheStartUpCodeDoes)
 {
     const TailCase cases[] = {
-        // Unquoted, with Shift-JIS lead bytes (0x81 and up) that a signed compare took for blanks.
+        // Unquoted, with units above 0x80 that a signed compare took for blanks.
         {"C:\\" SJ_TSU SJ_CHOON SJ_RU "\\Tagrin.exe a.txt", "a.txt"},
         {"C:\\" SJ_SO SJ_HYO "\\Tagrin.exe\t \"D:\\My Docs\\x.txt\"", "\"D:\\My Docs\\x.txt\""},
         {"\"C:\\My Tools\\" SJ_TSU SJ_CHOON SJ_RU "\\Tagrin.exe\" a.txt b.txt", "a.txt b.txt"},
@@ -112,9 +127,10 @@ TEST(CommandLineTail, SkipsTheProgramPathAsTheStartUpCodeDoes)
         {" a.txt", "a.txt"},
     };
     for (const TailCase& c : cases) {
-        EXPECT_STREQ(CommandLineTail(c.commandLine), c.tail) << c.commandLine;
+        const std::wstring commandLine = Widen(c.commandLine);
+        EXPECT_EQ(Narrow(CommandLineTail(commandLine.c_str())), c.tail) << c.commandLine;
     }
-    EXPECT_STREQ(CommandLineTail(nullptr), "");
+    EXPECT_EQ(std::wstring(CommandLineTail(nullptr)), L"");
 }
 
 }  // namespace

@@ -241,6 +241,7 @@ TEST(IsSafeNewFileName, StaysInItsFolder)
         {"a/b", false},   {"a.txt:stream", false},    {"\x81\\", true},  // one double-byte character whose second byte
                                                                          // is 0x5C
         {"\x81/", false},                                                // a lone lead byte before a real slash
+        {"report.", false},  {"a.txt ", false},  {SJ_SO ".", false},     {".profile", true},
     };
     for (const SafeCase& c : cases) {
         EXPECT_EQ(IsSafeNewFileName(c.name), c.expected) << c.name;

@@ -35,15 +35,15 @@ struct TextCase {
 
 TEST(CommandLine, ShapesOfTextGiveTheRowsTheyName)
 {
-    std::string lone = "C:\\a.txt \x81";
     const TextCase cases[] = {
         {"unbalanced quote runs to the end", "\"C:\\My Docs\\a.txt C:\\b.txt", {"C:\\My Docs\\a.txt C:\\b.txt"}},
         {"quote inside a token belongs to it",
          "C:\\a\"b.txt \"C:\\c.txt\"\"C:\\d.txt\"",
          {"C:\\a\"b.txt", "C:\\c.txt", "C:\\d.txt"}},
-        {"lone lead byte at the end", lone, {"C:\\a.txt", "\x81"}},
-        {"lone lead byte ending a path", "C:\\a.txt\x81", {"C:\\a.txt\x81"}},
-        {"only blanks and quotes", " \t\r\n \"", {""}},
+        {"an element ending in a dot", "C:\\dir.\\a.txt C:\\b.txt", {"C:\\b.txt"}},
+        {"a name ending in a blank", "\"C:\\a.txt \" C:\\b.txt.", {}},
+        {"dot elements resolve", "C:\\x\\..\\.\\b.txt", {"C:\\b.txt"}},
+        {"only blanks and quotes name nothing", " \t\r\n \"", {}},
         {"259 bytes", PathOfLength(259), {PathOfLength(259)}},
         {"260 bytes", PathOfLength(260), {PathOfLength(260)}},
         {"1023 bytes", PathOfLength(1023), {PathOfLength(1023)}},
@@ -51,7 +51,7 @@ TEST(CommandLine, ShapesOfTextGiveTheRowsTheyName)
     };
     for (const TextCase& c : cases) {
         MemoryFileList list;
-        AddPathsToList(list, c.text.c_str(), "*", 1);
+        IntakeText(list, c.text);
         EXPECT_EQ(ColumnTexts(list, kColumnLocation), c.rows) << c.what;
     }
 }

@@ -11,7 +11,9 @@
 
 #include "filelist/core/file_list_model.h"
 #include "filelist/core/memory_file_list.h"
+#include "filelist/left_out_paths.h"
 #include "filelist/path_intake.h"
+#include "support/files.h"
 #include "support/list_texts.h"
 #include "tags/core/text_buffer.h"
 
@@ -32,7 +34,7 @@ struct Intake {
 DWORD WINAPI RunIntake(void* argument)
 {
     auto* intake = static_cast<Intake*>(argument);
-    AddPathsToList(intake->list, intake->text.c_str(), "*", 1);
+    IntakeText(intake->list, intake->text);
     return 0;
 }
 
@@ -58,6 +60,29 @@ TEST(LinkLoop, TheScanEndsAndListsWhatTheLinksReachWithoutALoop)
     std::sort(locations.begin(), locations.end());
     // up, up2 and self lead back into the tree; gone leads nowhere; beside leads out of it.
     EXPECT_EQ(locations, (std::vector<std::string>{"\\beside\\outside.txt", "\\sub\\f.txt", "\\top.txt"}));
+}
+
+// Names only Linux makes, scanned through drive Z:: none is listed as a path through other folders, and a
+// name the file system would read as another (a final dot or blank) is left out with its folder's files.
+TEST(LinuxNames, AScanListsOnlyNamesWindowsReadsBackAsTheyAre)
+{
+    std::string names = "Z:" TAGRIN_LINUX_NAMES;
+    std::replace(names.begin(), names.end(), '/', '\\');
+    MemoryFileList list;
+    LeftOutPaths leftOut = {};
+    IntakeText(list, "\"" + names + "\"", "*", 1, &leftOut);
+    std::vector<std::string> rows = ColumnTexts(list, kColumnLocation);
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (std::vector<std::string>{names + "\\abc", names + "\\album\\in.txt", names + "\\def"}));
+    EXPECT_EQ(leftOut.count, 6);
+    // Dropped, a name holding a double quote is one row; one holding backslashes looks like a path through
+    // other folders and is left out.
+    static PathIntake drop;
+    ASSERT_TRUE(StartPathIntake(&drop, "*", 1, nullptr));
+    MemoryFileList dropped;
+    for (const char* name : {"\\q\"uote.txt", "\\x\\..\\..\\victim.txt"}) AddGivenPath(dropped, &drop, Utf16(names + name).c_str());
+    EXPECT_EQ(ColumnTexts(dropped, kColumnLocation), std::vector<std::string>{names + "\\q\"uote.txt"});
+    EXPECT_EQ(drop.leftOut.count, 1);
 }
 
 }  // namespace

@@ -16,19 +16,19 @@ std::unique_ptr<LaunchCommandLine> NewLine()
 TEST(LaunchCommandLineTest, QuotesEveryPathAndSeparatesThemByOneBlank)
 {
     auto line = NewLine();
-    ASSERT_TRUE(StartLaunchCommandLine(line.get(), "C:\\ツール\\Tagrin.exe"));
-    // 表, ソ, 能 and 予 end in the byte 0x5C; blanks and brackets stay as they are inside the quotes.
-    const char* paths[] = {"C:\\写真 2024\\表 紙.txt", "D:\\ソフト\\能 力", "E:\\[予定] a.txt", "F:\\"};
-    for (const char* path : paths) EXPECT_TRUE(AppendLaunchPath(line.get(), path));
-    const std::string expected =
-        "\"C:\\ツール\\Tagrin.exe\" \"C:\\写真 2024\\表 紙.txt\" \"D:\\ソフト\\能 力\" \"E:\\[予定] a.txt\" \"F:\\\"";
+    ASSERT_TRUE(StartLaunchCommandLine(line.get(), L"C:\\ツール\\Tagrin.exe"));
+    // Blanks, brackets and names the code page lacks (é, ¥) stay as they are inside the quotes.
+    const wchar_t* paths[] = {L"C:\\写真 2024\\表 紙.txt", L"D:\\caf\u00e9\\a\u00a5b", L"E:\\[予定] a.txt", L"F:\\"};
+    for (const wchar_t* path : paths) EXPECT_TRUE(AppendLaunchPath(line.get(), path));
+    const std::wstring expected =
+        L"\"C:\\ツール\\Tagrin.exe\" \"C:\\写真 2024\\表 紙.txt\" \"D:\\caf\u00e9\\a\u00a5b\" \"E:\\[予定] a.txt\" \"F:\\\"";
     EXPECT_EQ(expected, line->text);
     EXPECT_EQ(expected.size(), line->length);
     EXPECT_EQ(4, line->pathCount);
     EXPECT_EQ(0, line->leftOut);
 }
 
-// The line with its NUL must stay within 32767 characters: 32766 bytes of text fit, 32767 do not.
+// The line with its NUL must stay within 32767 characters: 32766 of text fit, 32767 do not.
 TEST(LaunchCommandLineTest, TakesPathsUpToTheLimitAndCountsTheRest)
 {
     const struct {
@@ -37,11 +37,11 @@ TEST(LaunchCommandLineTest, TakesPathsUpToTheLimitAndCountsTheRest)
     } cases[] = {{32766 - 10 - 3, true}, {32766 - 10 - 2, false}};
     for (const auto& c : cases) {
         auto line = NewLine();
-        ASSERT_TRUE(StartLaunchCommandLine(line.get(), "C:\\T.exe"));  // 10 bytes with its quotes
-        const std::string path(c.pathLength, 'a');
+        ASSERT_TRUE(StartLaunchCommandLine(line.get(), L"C:\\T.exe"));  // 10 characters with its quotes
+        const std::wstring path(c.pathLength, L'a');
         EXPECT_EQ(c.fits, AppendLaunchPath(line.get(), path.c_str())) << c.pathLength;
         EXPECT_EQ(c.fits ? 32766u : 10u, line->length);
-        EXPECT_EQ(c.fits ? 32766u : 10u, std::string(line->text).size());
+        EXPECT_EQ(c.fits ? 32766u : 10u, std::wstring(line->text).size());
         EXPECT_EQ(c.fits ? 1 : 0, line->pathCount);
         EXPECT_EQ(c.fits ? 0 : 1, line->leftOut);
     }
@@ -50,25 +50,25 @@ TEST(LaunchCommandLineTest, TakesPathsUpToTheLimitAndCountsTheRest)
 TEST(LaunchCommandLineTest, AShorterPathAfterOneThatDidNotFitIsStillTaken)
 {
     auto line = NewLine();
-    ASSERT_TRUE(StartLaunchCommandLine(line.get(), "C:\\T.exe"));
-    const std::string longPath(30000, 'a');
+    ASSERT_TRUE(StartLaunchCommandLine(line.get(), L"C:\\T.exe"));
+    const std::wstring longPath(30000, L'a');
     EXPECT_TRUE(AppendLaunchPath(line.get(), longPath.c_str()));
     EXPECT_FALSE(AppendLaunchPath(line.get(), longPath.c_str()));
-    EXPECT_TRUE(AppendLaunchPath(line.get(), "C:\\b.txt"));
+    EXPECT_TRUE(AppendLaunchPath(line.get(), L"C:\\b.txt"));
     CountLaunchPathLeftOut(line.get());
     EXPECT_EQ(2, line->pathCount);
     EXPECT_EQ(2, line->leftOut);
-    EXPECT_EQ("\"C:\\b.txt\"", std::string(line->text).substr(line->length - 10));
+    EXPECT_EQ(L"\"C:\\b.txt\"", std::wstring(line->text).substr(line->length - 10));
 }
 
 TEST(LaunchCommandLineTest, AProgramPathThatLeavesNoRoomTakesNoPaths)
 {
     auto line = NewLine();
-    const std::string program(32765, 'p');
+    const std::wstring program(32765, L'p');
     EXPECT_FALSE(StartLaunchCommandLine(line.get(), program.c_str()));
     EXPECT_EQ(0u, line->length);
-    EXPECT_STREQ("", line->text);
-    EXPECT_FALSE(AppendLaunchPath(line.get(), "a"));
+    EXPECT_EQ(L'\0', line->text[0]);
+    EXPECT_FALSE(AppendLaunchPath(line.get(), L"a"));
     EXPECT_EQ(0, line->pathCount);
     EXPECT_EQ(1, line->leftOut);
 }

@@ -13,6 +13,7 @@
 #include "shell_test_support.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -21,9 +22,11 @@ const DWORD kRecorderWait = 15000;
 // The least a selection needs: CF_HDROP data with ANSI paths, or no data at all.
 class SelectionData final : public IDataObject {
 public:
-    SelectionData(std::vector<std::string> paths, bool offersDrop) : paths_(std::move(paths)), offersDrop_(offersDrop)
+    SelectionData(const std::vector<std::string>& paths, bool offersDrop) : offersDrop_(offersDrop)
     {
+        for (const std::string& path : paths) paths_.push_back(Utf16(path));
     }
+    SelectionData(std::vector<std::wstring> paths, bool offersDrop) : paths_(std::move(paths)), offersDrop_(offersDrop) {}
 
     STDMETHODIMP QueryInterface(REFIID id, void** object) override
     {
@@ -41,16 +44,17 @@ public:
     STDMETHODIMP GetData(FORMATETC* format, STGMEDIUM* medium) override
     {
         if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-        std::string list;
-        for (const std::string& path : paths_) list += path + '\0';
-        list += '\0';
-        // GHND zero-fills: the extra byte ends an empty list with its second NUL.
-        HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() + 1);
+        // UTF-16, as the shell hands a selection over.
+        std::wstring list;
+        for (const std::wstring& path : paths_) list += path + L'\0';
+        list += L'\0';
+        // GHND zero-fills: the extra unit ends an empty list with its second NUL.
+        HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t));
         if (memory == nullptr) return E_OUTOFMEMORY;
         auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
         drop->pFiles = sizeof(DROPFILES);
-        drop->fWide = FALSE;
-        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+        drop->fWide = TRUE;
+        std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
         GlobalUnlock(memory);
         medium->tymed = TYMED_HGLOBAL;
         medium->hGlobal = memory;
@@ -71,7 +75,7 @@ public:
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 
 private:
-    std::vector<std::string> paths_;
+    std::vector<std::wstring> paths_;
     bool offersDrop_;
 };
 
@@ -134,10 +138,20 @@ protected:
         return menu_->InvokeCommand(&invocation);
     }
 
+    std::wstring RecordedWideCommandLine()
+    {
+        if (!WaitForFile(RecordPath(), kRecorderWait)) return L"(Tagrin.exe was not started)";
+        const std::string bytes = ReadFileBytes(RecordPath());
+        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    }
+    // In code-page bytes, for the paths the code page spells.
     std::string RecordedCommandLine()
     {
-        if (!WaitForFile(RecordPath(), kRecorderWait)) return "(Tagrin.exe was not started)";
-        return ReadFileBytes(RecordPath());
+        const std::wstring wide = RecordedWideCommandLine();
+        std::string bytes(wide.size() * 2 + 1, '\0');
+        bytes.resize(WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, &bytes[0], static_cast<int>(bytes.size()), nullptr,
+                                         nullptr) - 1);
+        return bytes;
     }
 
     TempProgramFolder folder_;
@@ -238,7 +252,7 @@ TEST_F(TagMenuTest, ASelectionWithoutFilesOffersNothing)
         bool offersDrop;
     } cases[] = {{"no file data", false}, {"an empty file list", true}};
     for (const auto& c : cases) {
-        SelectionData selection({}, c.offersDrop);
+        SelectionData selection(std::vector<std::wstring>{}, c.offersDrop);
         EXPECT_FALSE(CreateMenu(&selection)) << c.name;
         ASSERT_NE(nullptr, menu_);
         HMENU popup = CreatePopupMenu();
@@ -293,6 +307,12 @@ TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)
         menu_ = nullptr;
         init_ = nullptr;
     }
+    // Names the code page cannot spell reach the program exactly, never as their best-fit look-alikes.
+    DeleteFileA(RecordPath().c_str());
+    SelectionData exact(std::vector<std::wstring>{L"C:\\caf\u00e9.txt", L"C:\\a\u00a5b.txt"}, true);
+    ASSERT_TRUE(CreateMenu(&exact));
+    ASSERT_EQ(S_OK, Invoke(MAKEINTRESOURCEA(0), 0));
+    EXPECT_EQ(L"\"" + Utf16(ProgramPath()) + L"\" \"C:\\caf\u00e9.txt\" \"C:\\a\u00a5b.txt\"", RecordedWideCommandLine());
 }
 
 // How many processes this one has started, counted by a job it joins once: a process is counted the moment
@@ -341,7 +361,8 @@ std::string ExpectedLongLine(const std::string& program, const std::vector<std::
     std::string line = "\"" + program + "\"";
     *taken = 0;
     for (const std::string& path : paths) {
-        if (line.size() + path.size() + 3 > 32766) break;
+        // The limit counts UTF-16 characters: 表 is one.
+        if (Utf16(line).size() + Utf16(path).size() + 3 > 32766) break;
         line += " \"" + path + "\"";
         ++*taken;
     }
@@ -359,43 +380,9 @@ TEST_F(TagMenuTest, PathsBeyondTheCommandLineLimitAreLeftOut)
     const std::string recorded = RecordedCommandLine();
     EXPECT_GT(taken, 100);
     EXPECT_LT(taken, 300);
-    EXPECT_LE(recorded.size(), 32766u);
+    EXPECT_LE(Utf16(recorded).size(), 32766u);
     EXPECT_EQ(expected.size(), recorded.size());
     EXPECT_TRUE(expected == recorded);
-}
-
-// Watches for the message box that the extension shows on this thread, keeps its text and closes it.
-struct BoxWatch {
-    DWORD threadId;
-    std::string text;
-};
-
-BOOL CALLBACK FindDialogWindow(HWND window, LPARAM found)
-{
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-DWORD WINAPI CloseMessageBox(void* parameter)
-{
-    auto* watch = static_cast<BoxWatch*>(parameter);
-    for (int tries = 0; tries < 500; ++tries) {
-        Sleep(20);
-        HWND box = nullptr;
-        EnumThreadWindows(watch->threadId, FindDialogWindow, reinterpret_cast<LPARAM>(&box));
-        // The box is found while it is still being built: wait until it shows its text.
-        if (box == nullptr || !IsWindowVisible(box)) continue;
-        char text[1024] = {};
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        if (text[0] == '\0') continue;
-        watch->text = text;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        return 0;
-    }
-    return 1;
 }
 
 TEST_F(TagMenuTest, TellsTheUserHowManyPathsWereLeftOut)
@@ -406,15 +393,12 @@ TEST_F(TagMenuTest, TellsTheUserHowManyPathsWereLeftOut)
     int taken = 0;
     ExpectedLongLine(ProgramPath(), paths, &taken);
 
-    BoxWatch watch = {GetCurrentThreadId(), ""};
-    HANDLE watcher = CreateThread(nullptr, 0, CloseMessageBox, &watch, 0, nullptr);
-    ASSERT_NE(nullptr, watcher);
+    MessageBoxAnswers boxes;
     EXPECT_EQ(S_OK, Invoke(MAKEINTRESOURCEA(0), 0));
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(watcher, 15000));
-    CloseHandle(watcher);
-    const std::string leftOut = std::to_string(300 - taken) + " 個";
-    EXPECT_NE(std::string::npos, watch.text.find(leftOut)) << watch.text;
-    EXPECT_NE(std::string::npos, watch.text.find("300 個")) << watch.text;
+    const std::vector<std::wstring> texts = boxes.Texts();
+    ASSERT_EQ(1u, texts.size());
+    EXPECT_NE(std::wstring::npos, texts[0].find(std::to_wstring(300 - taken) + L" 個"));
+    EXPECT_NE(std::wstring::npos, texts[0].find(L"300 個"));
     EXPECT_NE("(Tagrin.exe was not started)", RecordedCommandLine());
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "res/control_ids.h"
 #include "app/main_dialog.h"
 #include "filelist/list_view_ops.h"
@@ -15,8 +17,14 @@ DialogUnderTest::DialogUnderTest(const char* commandTail)
         InitCommonControlsEx(&controls);
         initialised = true;
     }
+    // As start-up hands it over: the tail in UTF-16, relative paths relative to the current directory.
+    std::wstring tail(commandTail ? std::strlen(commandTail) + 1 : 1, L'\0');
+    if (commandTail) MultiByteToWideChar(CP_ACP, 0, commandTail, -1, &tail[0], static_cast<int>(tail.size()));
+    wchar_t here[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, here);
+    const StartUp start = {tail.c_str(), here};
     dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
-                                 reinterpret_cast<LPARAM>(commandTail));
+                                 reinterpret_cast<LPARAM>(&start));
 }
 
 DialogUnderTest::~DialogUnderTest()

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // File helpers for tests; names and contents are raw bytes (Shift-JIS in this build).
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
@@ -15,3 +16,8 @@ bool WaitForFile(const std::string& path, DWORD milliseconds);
 // A text as Notepad saves it in UTF-16: the byte-order mark, then each character low byte first, or high
 // byte first when bigEndian.
 std::string Utf16WithMark(const std::u16string& text, bool bigEndian = false);
+// Code-page bytes as UTF-16, and a file made through the wide calls under a name the code page may lack.
+std::wstring Utf16(const std::string& bytes);
+bool WriteFileWide(const std::wstring& path, const std::string& bytes);
+// The names in a folder (no "." and ".."), sorted, as code-page bytes.
+std::vector<std::string> FolderNames(const std::string& folder);

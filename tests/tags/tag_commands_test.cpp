@@ -17,6 +17,7 @@
 #include "support/dialog_fixture.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
+#include "support/window_input.h"
 #include "tags/core/text_buffer.h"
 
 namespace {
@@ -79,6 +80,53 @@ TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
         }
     }
     EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "x\r\n");
+}
+
+// A tag is written exactly as typed or not at all: refused before any rename, with one box saying why.
+TEST(TagCommands, ATagThatCouldNotBeWrittenAndReadBackIsRefusedBeforeAnyRename)
+{
+    TempProgramFolder program;
+    ListedFiles files(program, {"a.txt", "[a]b.txt"});
+    DialogUnderTest dialog(files.tail.c_str());
+    const std::vector<std::string> names = FolderNames(files.folder);
+    const struct {
+        const wchar_t* tag;
+        const wchar_t* why;
+    } cases[] = {
+        {L"caf\u00e9", L"Shift-JIS"},      {L"a]b", L"tag1, tag2"},     {L"【重要】", L"tag1, tag2"},
+        {L"(draft)", L"tag1, tag2"},       {L"a\\b", L"ファイル名に"}, {L" x? ", L"ファイル名に"},
+        {L"\u301c", L"Shift-JIS"},
+    };
+    for (const auto& c : cases) {
+        for (int button : {IDC_ADD_BUTTON, IDC_DELETE_BUTTON}) {
+            SetDlgItemTextW(dialog.Window(), IDC_TAG_COMBO, c.tag);
+            MessageBoxAnswers boxes;
+            Click(dialog, button);
+            const std::vector<std::wstring> told = boxes.Texts();
+            ASSERT_EQ(told.size(), 1u);
+            EXPECT_NE(told[0].find(c.tag), std::wstring::npos);
+            EXPECT_NE(told[0].find(c.why), std::wstring::npos);
+            EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(2, ""));
+            EXPECT_EQ(FolderNames(files.folder), names);
+        }
+    }
+    EXPECT_FALSE(FileExists(program.Join("タグ.txt")));
+}
+
+// A name the file system would change (a final dot) or a path the file calls cannot reach is never made.
+TEST(TagCommands, ARenameThatWouldLeaveANameOutOfReachFails)
+{
+    TempProgramFolder program;
+    const std::string folder = program.Join("files");
+    const std::string longName = std::string(255 - folder.size() - 1 - 4, 'n') + ".txt";  // a path of 255
+    ListedFiles files(program, {"report.[Memo]", "[Memo]ok.txt", longName.c_str()});
+    DialogUnderTest dialog(files.tail.c_str());
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+    Click(dialog, IDC_DELETE_BUTTON);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完", ""}));
+    Click(dialog, IDC_ADD_BUTTON);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "完", "失敗"}));
+    EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"[Memo]ok.txt", longName, "report.[Memo]"}));
 }
 
 // Records whether the Add button was enabled when a message queued before the batch was handled.

@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+
+#include "filelist/exact_name.h"
+
+// Why an intake did not list a path the user gave or a scan met.
+enum class LeftOutReason {
+    kUnspellable,        // a character the code page cannot spell exactly
+    kEndsInDotOrBlank,   // an element ending in '.' or ' ', which the platform would drop
+    kForbiddenCharacter, // a character Windows does not allow in a name
+    kTooLong,            // longer than the program's buffers or the file calls can take
+    kUnreachable,        // not a whole path as a drop gives one, or could not be made one
+};
+
+// The paths an intake left out: how many, and the first ten in full (UTF-16) with their reasons, for the one
+// message the user gets after the intake.
+constexpr int kLeftOutShown = 10;
+struct LeftOutPaths {
+    int count;
+    wchar_t paths[kLeftOutShown][kWideTextSize];
+    LeftOutReason reasons[kLeftOutShown];
+};
+
+// Counts a path as left out and keeps it while fewer than ten are kept; a path too long to keep is cut with
+// an ellipsis. folder, when not null, goes in front of path with a separator.
+void NoteLeftOut(LeftOutPaths* leftOut, const wchar_t* folder, const wchar_t* path, LeftOutReason reason);
+
+// The message that tells the user what was left out and why (empty when nothing was).
+void FormatLeftOutMessage(const LeftOutPaths& leftOut, wchar_t* out, std::size_t outSize);
+
+// One warning box owned by dialog when anything was left out.
+void TellLeftOutPaths(HWND dialog, const LeftOutPaths& leftOut);
