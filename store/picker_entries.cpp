@@ -1,62 +1,60 @@
 #include "store/picker_entries.h"
 
-#include "store/sorted_box_order.h"
+#include <vector>
+
+#include "tags/core/text_buffer.h"
 
 namespace {
 
-// The combo box keeps its texts in UTF-16 and compares them without regard to letter case; the same
-// conversion and the platform's own upper-casing (ASCII, full-width and other letters) give the key.
-std::wstring Folded(const std::wstring& text)
+// Reads the entry at index as the box keeps it (UTF-16); false when there is none.
+bool ReadBoxEntry(HWND combo, LRESULT index, std::vector<wchar_t>& text)
 {
-    std::wstring folded = text;
-    if (!folded.empty()) CharUpperBuffW(&folded[0], static_cast<DWORD>(folded.size()));
-    return folded;
+    const LRESULT length = index < 0 ? CB_ERR : SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return false;
+    text.assign(static_cast<std::size_t>(length) + 1, L'\0');
+    return SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())) != CB_ERR;
 }
 
 }  // namespace
 
-PickerEntries::PickerEntries(HWND combo) : combo_(combo)
+PickerEntries::PickerEntries(HWND combo)
+    : combo_(combo), locale_(static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0)))
 {
-    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-        std::vector<wchar_t> text(static_cast<std::size_t>(length == CB_ERR ? 0 : length) + 1, L'\0');
-        // An entry that cannot be read still holds its place in the list.
-        if (length != CB_ERR) SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        held_.push_back(text.data());
-        folded_.insert(Folded(text.data()));
-    }
+    // With redraw on, the list updates its scroll bar at every insert, which costs more than the insert.
+    SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
 }
 
-bool PickerEntries::Contains(const char* tag) const
+PickerEntries::~PickerEntries()
 {
-    return folded_.count(Folded(BoxText(tag))) != 0;
+    SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
+}
+
+bool PickerEntries::Contains(const char* tag)
+{
+    return held_.count(tag) != 0 || !Insert(tag, false);
 }
 
 bool PickerEntries::Add(const char* tag)
 {
-    std::wstring text = BoxText(tag);
-    if (!folded_.insert(Folded(text)).second) return false;
-    addedTexts_.push_back(std::move(text));
-    return true;
+    return held_.count(tag) == 0 && Insert(tag, true);
 }
 
-void PickerEntries::InsertAdded()
+// The box puts a new entry among its equals, so the same tag, if held, stands right beside it: one of the
+// two neighbours decides, by the comparison the box sorts with. A tag already held is taken out again, which
+// leaves the box as it was. keep: whether a tag new to the box stays in it. Returns whether the tag was new.
+bool PickerEntries::Insert(const char* tag, bool keep)
 {
-    if (addedTexts_.empty()) return;
-    const std::vector<std::size_t> places = SortedBoxPlaces(held_, addedTexts_);
-    InsertAtPlaces(combo_, addedTexts_, places);
-    // The held entries keep their order in the places the added ones left free.
-    std::vector<std::wstring> merged(held_.size() + addedTexts_.size());
-    std::vector<bool> taken(merged.size(), false);
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        merged[places[i]] = std::move(addedTexts_[i]);
-        taken[places[i]] = true;
+    wchar_t text[kTextBufferSize] = {};
+    if (MultiByteToWideChar(CP_ACP, 0, tag, -1, text, kTextBufferSize) == 0) return false;
+    const LRESULT index = SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    if (index < 0) return false;
+    bool same = false;
+    std::vector<wchar_t> entry;
+    for (LRESULT beside : {index - 1, index + 1}) {
+        same = same || (ReadBoxEntry(combo_, beside, entry) &&
+                        CompareStringW(locale_, NORM_IGNORECASE, entry.data(), -1, text, -1) == CSTR_EQUAL);
     }
-    std::size_t nextHeld = 0;
-    for (std::size_t k = 0; k < merged.size(); ++k) {
-        if (!taken[k]) merged[k] = std::move(held_[nextHeld++]);
-    }
-    held_ = std::move(merged);
-    addedTexts_.clear();
+    if (same || !keep) SendMessageW(combo_, CB_DELETESTRING, index, 0);
+    if (same || keep) held_.insert(tag);
+    return !same;
 }

@@ -3,28 +3,29 @@
 
 #include <string>
 #include <unordered_set>
-#include <vector>
 
-// The entries of the tag combo box, held folded as the combo box's whole-string search folds them, so
-// that a collection pass looks each tag up in a hash set instead of scanning the whole list for it.
+// The entries of the tag combo box during one collection pass. The box itself is the store: a new tag goes in
+// with CB_ADDSTRING, and whether the box already holds the same tag is decided by the box's own comparison
+// (its locale, letter case ignored) against the entries beside the place it took. A pass costs a few control
+// calls for each tag it meets for the first time, whatever the size of the box.
 class PickerEntries {
 public:
-    // Reads every entry of the combo box once.
+    // Turns the box's redraw off for the pass; the destructor turns it on again.
     explicit PickerEntries(HWND combo);
+    ~PickerEntries();
+    PickerEntries(const PickerEntries&) = delete;
+    PickerEntries& operator=(const PickerEntries&) = delete;
 
-    // True when the list holds an entry equal to tag as a whole string, letter case ignored; tags
-    // added but not inserted yet count.
-    bool Contains(const char* tag) const;
-    // Takes tag into the set unless the set holds it already (false then); it enters the combo box at
-    // InsertAdded. One conversion and one fold, where Contains and then Add would make two of each.
+    // True when the box holds the same tag.
+    bool Contains(const char* tag);
+    // Puts tag into the box unless the box holds the same tag (false then).
     bool Add(const char* tag);
-    // Inserts the tags added since the last call where CB_ADDSTRING, one tag after the other, would
-    // have put them: the box's own search for each costs more than the rest of a collection.
-    void InsertAdded();
 
 private:
+    bool Insert(const char* tag, bool keep);
+
     HWND combo_;
-    std::vector<std::wstring> held_;  // the box's entries, in its order
-    std::vector<std::wstring> addedTexts_;
-    std::unordered_set<std::wstring> folded_;
+    LCID locale_;
+    // The tags met in this pass that the box holds now, as given: met again, they cost no control call.
+    std::unordered_set<std::string> held_;
 };

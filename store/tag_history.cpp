@@ -7,7 +7,6 @@
 
 #include "res/control_ids.h"
 #include "store/file_names.h"
-#include "store/sorted_box_order.h"
 
 namespace {
 
@@ -41,12 +40,24 @@ void LoadTagHistory(HWND dialog)
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     std::FILE* stream = std::fopen(kHistoryFile, "rt");
     if (!stream) return;
-    std::vector<std::wstring> texts;
+    std::vector<std::string> lines;
+    std::size_t bytes = 0;
     TextBuffer line = {};
-    while (ReadHistoryLine(stream, line)) texts.push_back(BoxText(line));
+    while (ReadHistoryLine(stream, line)) {
+        lines.push_back(line);
+        bytes += lines.back().size() + 1;
+    }
     std::fclose(stream);
-    // Added one by one, the box searches its list for every line; put in its order, each line is appended.
-    InsertAtPlaces(combo, texts, SortedBoxPlaces({}, texts));
+    // The box sorts each line in as it comes; its storage is taken at once, and with redraw on the list would
+    // update its scroll bar at every line, which costs more than the line.
+    SendMessageW(combo, CB_INITSTORAGE, lines.size(), bytes * sizeof(wchar_t));
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    for (const std::string& text : lines) {
+        wchar_t wide[kTextBufferSize];
+        if (MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, kTextBufferSize) == 0) continue;
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide));
+    }
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
 }
 
 namespace {
