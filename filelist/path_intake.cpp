@@ -91,6 +91,8 @@ void ScanFolderWithin(FileListOps& list, const char* folder, const char* filter,
     FolderTrail here = TrailStep(folder, outer);
     char path[kTextBufferSize];
     do {
+        // Entries that bring no row (filtered out, already listed) take time as well.
+        ReportWorkProgress(static_cast<unsigned>(list.RowCount()), 0);
         if (IsSkippedEntry(entry)) {
             continue;
         }
