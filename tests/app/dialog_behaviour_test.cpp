@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "res/control_ids.h"
@@ -173,24 +174,33 @@ TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt)
     EXPECT_TRUE(EqualRect(&frame, &still));
 }
 
+// The end of the session saves as a close does: the process may end as soon as it is answered.
 TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
-    ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
-    DialogUnderTest dialog("[Old]x.txt");
-    SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt;jpg");
-    EXPECT_EQ(dialog.Close(), 0);
-    EXPECT_FALSE(IsWindow(dialog.Window()));
+    for (bool endOfSession : {false, true}) {
+        SCOPED_TRACE(endOfSession ? "end of session" : "close");
+        TempProgramFolder folder;
+        ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
+        ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
+        DialogUnderTest dialog("[Old]x.txt");
+        SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt;jpg");
+        if (endOfSession) {
+            EXPECT_NE(SendMessageA(dialog.Window(), WM_QUERYENDSESSION, 0, 0), 0);
+            SendMessageA(dialog.Window(), WM_ENDSESSION, TRUE, 0);
+        } else {
+            EXPECT_EQ(dialog.Close(), 0);
+        }
+        EXPECT_FALSE(IsWindow(dialog.Window()));
 
-    char value[1024] = {};
-    GetPrivateProfileStringA("設定", "ext", "", value, sizeof value, ".\\設定.ini");
-    EXPECT_STREQ(value, "txt;jpg");
-    GetPrivateProfileStringA("設定", "IsDir", "", value, sizeof value, ".\\設定.ini");
-    EXPECT_STREQ(value, "1") << "any nonzero value is written back as 1";
-    GetPrivateProfileStringA("タグ括弧", "tag1", "", value, sizeof value, ".\\設定.ini");
-    EXPECT_STREQ(value, "[") << "the other section is kept";
-    EXPECT_EQ(ReadFileBytes(folder.Join("タグ.txt")), "Old\r\n");
+        char value[1024] = {};
+        GetPrivateProfileStringA("設定", "ext", "", value, sizeof value, ".\\設定.ini");
+        EXPECT_STREQ(value, "txt;jpg");
+        GetPrivateProfileStringA("設定", "IsDir", "", value, sizeof value, ".\\設定.ini");
+        EXPECT_STREQ(value, "1") << "any nonzero value is written back as 1";
+        GetPrivateProfileStringA("タグ括弧", "tag1", "", value, sizeof value, ".\\設定.ini");
+        EXPECT_STREQ(value, "[") << "the other section is kept";
+        EXPECT_EQ(ReadFileBytes(folder.Join("タグ.txt")), "Old\r\n");
+    }
 }
 
 TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox)
@@ -269,6 +279,111 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
         if (!sendClose) {
             EXPECT_EQ("合計 20000件", after);
         }
+    }
+}
+
+// A message sent to the dialog while work runs, delivered from inside the work as its look at the queue
+// delivers one: the list's redraw is turned off once the work has begun. Records whether anything sent
+// was put back into the queue.
+struct SentDuringWork {
+    WNDPROC listProc = nullptr;
+    void (*send)(HWND dialog, const ListedFiles& files) = nullptr;
+    const ListedFiles* files = nullptr;
+    bool requeued = false;
+};
+SentDuringWork sentDuringWork;
+
+LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETREDRAW && wParam == FALSE && sentDuringWork.send) {
+        HWND dialog = GetParent(list);
+        std::exchange(sentDuringWork.send, nullptr)(dialog, *sentDuringWork.files);
+        MSG queued;
+        for (UINT held : {WM_CLOSE, WM_COMMAND, WM_DROPFILES}) {
+            sentDuringWork.requeued =
+                sentDuringWork.requeued || PeekMessageA(&queued, dialog, held, held, PM_NOREMOVE) != FALSE;
+        }
+    }
+    return CallWindowProcA(sentDuringWork.listProc, list, message, wParam, lParam);
+}
+
+struct GateCase {
+    const char* name;
+    bool workIsDrop;  // the work: a drop of d.txt, or an Add of "Memo" to the listed a.txt and b.txt
+    void (*send)(HWND dialog, const ListedFiles& files);
+    bool closes;
+    std::vector<std::string> names;  // the list after the work, when still open
+};
+
+// Work commands sent meanwhile are dropped, a close is carried out once right after the work, a drop's
+// files are listed right after it; the work itself ends whole.
+TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
+{
+    const GateCase cases[] = {
+        {"a close", false, [](HWND dialog, const ListedFiles&) { SendMessageA(dialog, WM_CLOSE, 0, 0); }, true, {}},
+        {"the Close button",
+         false,
+         [](HWND dialog, const ListedFiles&) { SendMessageA(GetDlgItem(dialog, IDC_CLOSE_BUTTON), BM_CLICK, 0, 0); },
+         true,
+         {}},
+        {"a click on Delete",
+         false,
+         [](HWND dialog, const ListedFiles&) { SendMessageA(GetDlgItem(dialog, IDC_DELETE_BUTTON), BM_CLICK, 0, 0); },
+         false,
+         {"[Memo]a.txt", "[Memo]b.txt"}},
+        {"a click on clear",
+         false,
+         [](HWND dialog, const ListedFiles&) { SendMessageA(GetDlgItem(dialog, IDC_CLEAR_BUTTON), BM_CLICK, 0, 0); },
+         false,
+         {"[Memo]a.txt", "[Memo]b.txt"}},
+        {"a drop",
+         false,
+         [](HWND dialog, const ListedFiles& files) {
+             SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("c.txt")})), 0);
+         },
+         false,
+         {"[Memo]a.txt", "[Memo]b.txt", "c.txt"}},
+        {"a query whether the session may end",
+         false,
+         [](HWND dialog, const ListedFiles&) {
+             EXPECT_EQ(0, SendMessageA(dialog, WM_QUERYENDSESSION, 0, 0)) << "not while work runs";
+         },
+         false,
+         {"[Memo]a.txt", "[Memo]b.txt"}},
+        {"a drop during a drop",
+         true,
+         [](HWND dialog, const ListedFiles& files) {
+             SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("c.txt")})), 0);
+         },
+         false,
+         {"a.txt", "b.txt", "d.txt", "c.txt"}},
+    };
+    for (const GateCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        ListedFiles files(folder, {"a.txt", "b.txt", "c.txt", "d.txt"});
+        const std::string tail = "\"" + files.At("a.txt") + "\" \"" + files.At("b.txt") + "\"";
+        DialogUnderTest dialog(tail.c_str());
+        HWND window = dialog.Window();
+        SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
+        sentDuringWork = {reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog.Item(IDC_FILE_LIST), GWLP_WNDPROC,
+                                                                      reinterpret_cast<LONG_PTR>(SendWhenWorkBegins))),
+                          c.send, &files, false};
+        if (c.workIsDrop) {
+            SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("d.txt")})), 0);
+        } else {
+            ClickButton(window, IDC_ADD_BUTTON);
+        }
+        EXPECT_EQ(nullptr, sentDuringWork.send) << "sent during the work";
+        EXPECT_FALSE(sentDuringWork.requeued);
+        EXPECT_EQ(c.workIsDrop, FileExists(files.At("a.txt")));
+        EXPECT_EQ(!c.workIsDrop, FileExists(files.At("[Memo]b.txt"))) << "the batch ends whole";
+        EXPECT_EQ(c.closes, !IsWindow(window));
+        if (!c.closes) {
+            EXPECT_EQ(c.names, ColumnTexts(window, kColumnName));
+        }
+        MSG quit;
+        EXPECT_EQ(c.closes, PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
     }
 }
 
