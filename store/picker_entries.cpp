@@ -1,10 +1,14 @@
 #include "store/picker_entries.h"
 
-#include <vector>
+#include <algorithm>
+#include <cwchar>
 
 #include "tags/core/text_buffer.h"
 
 namespace {
+
+// A probe costs a handful of messages and a search inside the box: about as much as reading 64 entries.
+constexpr std::size_t kProbeCostInReads = 64;
 
 // Reads the entry at index as the box keeps it (UTF-16); false when there is none.
 bool ReadBoxEntry(HWND combo, LRESULT index, std::vector<wchar_t>& text)
@@ -15,11 +19,23 @@ bool ReadBoxEntry(HWND combo, LRESULT index, std::vector<wchar_t>& text)
     return SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())) != CB_ERR;
 }
 
+// The tag as the box keeps it; false when it cannot be converted.
+bool BoxText(const char* tag, wchar_t (&text)[kTextBufferSize])
+{
+    return MultiByteToWideChar(CP_ACP, 0, tag, -1, text, kTextBufferSize) != 0;
+}
+
 }  // namespace
 
-PickerEntries::PickerEntries(HWND combo)
+PickerEntries::PickerEntries(HWND combo, std::size_t tagsToMeet)
     : combo_(combo), locale_(static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0)))
 {
+    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    readWhole_ = tagsToMeet * kProbeCostInReads > static_cast<std::size_t>(count > 0 ? count : 0);
+    std::vector<wchar_t> entry;
+    for (LRESULT index = 0; readWhole_ && index < count; ++index) {
+        if (ReadBoxEntry(combo, index, entry)) keys_.insert(SortKey(entry.data()));
+    }
     // With redraw on, the list updates its scroll bar at every insert, which costs more than the insert.
     SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
 }
@@ -29,23 +45,43 @@ PickerEntries::~PickerEntries()
     SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
 }
 
+std::string PickerEntries::SortKey(const wchar_t* text) const
+{
+    char key[8192];
+    const int length = LCMapStringW(locale_, LCMAP_SORTKEY | NORM_IGNORECASE, text, -1, reinterpret_cast<wchar_t*>(key),
+                                    static_cast<int>(sizeof key));
+    return std::string(key, static_cast<std::size_t>(length));
+}
+
 bool PickerEntries::Contains(const char* tag)
 {
-    return held_.count(tag) != 0 || !Insert(tag, false);
+    if (met_.count(tag) != 0) return true;
+    wchar_t text[kTextBufferSize];
+    // A tag that cannot be converted cannot be offered: taken as held.
+    if (!BoxText(tag, text)) return true;
+    const bool held = readWhole_ ? keys_.count(SortKey(text)) != 0 : !Probe(text, false);
+    if (held) met_.insert(tag);
+    return held;
 }
 
 bool PickerEntries::Add(const char* tag)
 {
-    return held_.count(tag) == 0 && Insert(tag, true);
+    if (met_.count(tag) != 0) return false;
+    wchar_t text[kTextBufferSize];
+    if (!BoxText(tag, text)) return false;
+    met_.insert(tag);
+    if (!readWhole_) return Probe(text, true);
+    std::string key = SortKey(text);
+    if (!keys_.insert(key).second) return false;
+    added_.emplace_back(std::move(key), text);
+    return true;
 }
 
 // The box puts a new entry among its equals, so the same tag, if held, stands right beside it: one of the
-// two neighbours decides, by the comparison the box sorts with. A tag already held is taken out again, which
-// leaves the box as it was. keep: whether a tag new to the box stays in it. Returns whether the tag was new.
-bool PickerEntries::Insert(const char* tag, bool keep)
+// two neighbours decides. A tag already held is taken out again, which leaves the box as it was. keep:
+// whether a tag new to the box stays in it. Returns whether the tag was new.
+bool PickerEntries::Probe(const wchar_t* text, bool keep)
 {
-    wchar_t text[kTextBufferSize] = {};
-    if (MultiByteToWideChar(CP_ACP, 0, tag, -1, text, kTextBufferSize) == 0) return false;
     const LRESULT index = SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     if (index < 0) return false;
     bool same = false;
@@ -55,6 +91,16 @@ bool PickerEntries::Insert(const char* tag, bool keep)
                         CompareStringW(locale_, NORM_IGNORECASE, entry.data(), -1, text, -1) == CSTR_EQUAL);
     }
     if (same || !keep) SendMessageW(combo_, CB_DELETESTRING, index, 0);
-    if (same || keep) held_.insert(tag);
     return !same;
+}
+
+void PickerEntries::InsertAdded(const std::function<void()>& step)
+{
+    // In sorted order each tag lands after the ones before it, and the box moves fewer entries aside.
+    std::sort(added_.begin(), added_.end());
+    for (const auto& tag : added_) {
+        step();
+        SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tag.second.c_str()));
+    }
+    added_.clear();
 }

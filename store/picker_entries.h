@@ -1,31 +1,43 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
-// The entries of the tag combo box during one collection pass. The box itself is the store: a new tag goes in
-// with CB_ADDSTRING, and whether the box already holds the same tag is decided by the box's own comparison
-// (its locale, letter case ignored) against the entries beside the place it took. A pass costs a few control
-// calls for each tag it meets for the first time, whatever the size of the box.
+// The entries of the tag combo box during one collection pass. "The same tag" is what the box's own
+// comparison (its locale, letter case ignored) finds equal, and new tags go in with CB_ADDSTRING, so the box
+// sorts them itself. A pass that meets few tags against a large box asks the box about each: the tag is
+// added, and the same tag, if held, stands right beside the place the box gave it. A pass that meets many
+// reads the box once and looks each tag up by the comparison's sort key, which is equal exactly when the
+// comparison finds two texts equal.
 class PickerEntries {
 public:
-    // Turns the box's redraw off for the pass; the destructor turns it on again.
-    explicit PickerEntries(HWND combo);
+    // tagsToMeet: about how many tags the pass will look up. Turns the box's redraw off for the pass; the
+    // destructor turns it on again.
+    PickerEntries(HWND combo, std::size_t tagsToMeet);
     ~PickerEntries();
     PickerEntries(const PickerEntries&) = delete;
     PickerEntries& operator=(const PickerEntries&) = delete;
 
-    // True when the box holds the same tag.
+    // True when the box holds the same tag, or will once the added tags are inserted.
     bool Contains(const char* tag);
-    // Puts tag into the box unless the box holds the same tag (false then).
+    // Takes tag for the box unless the box holds the same tag (false then).
     bool Add(const char* tag);
+    // Puts the tags taken since the last call into the box, in their sorted order, calling step before each.
+    void InsertAdded(const std::function<void()>& step);
 
 private:
-    bool Insert(const char* tag, bool keep);
+    bool Probe(const wchar_t* text, bool keep);
+    std::string SortKey(const wchar_t* text) const;
 
     HWND combo_;
     LCID locale_;
-    // The tags met in this pass that the box holds now, as given: met again, they cost no control call.
-    std::unordered_set<std::string> held_;
+    bool readWhole_;
+    // The tags met in this pass that the box holds (or will), as given: met again, they cost nothing.
+    std::unordered_set<std::string> met_;
+    // Read once: the sort keys of the box's entries and of the tags taken.
+    std::unordered_set<std::string> keys_;
+    std::vector<std::pair<std::string, std::wstring>> added_;
 };
