@@ -34,8 +34,14 @@ PickerEntries::PickerEntries(HWND combo, std::size_t tagsToMeet)
     readWhole_ = tagsToMeet * kProbeCostInReads > static_cast<std::size_t>(count > 0 ? count : 0);
     std::vector<wchar_t> entry;
     for (LRESULT index = 0; readWhole_ && index < count; ++index) {
-        if (ReadBoxEntry(combo, index, entry)) keys_.insert(SortKey(entry.data()));
+        if (!ReadBoxEntry(combo, index, entry)) continue;
+        heldKeys_.push_back(SortKey(entry.data()));
+        keys_.insert(heldKeys_.back());
     }
+    // The box sorted its entries by the comparison; when their keys stand in the same order, the place of a
+    // new tag among them is known without asking the box.
+    placesKnown_ = readWhole_ && heldKeys_.size() == static_cast<std::size_t>(count) &&
+                   std::is_sorted(heldKeys_.begin(), heldKeys_.end());
     // With redraw on, the list updates its scroll bar at every insert, which costs more than the insert.
     SendMessageW(combo_, WM_SETREDRAW, FALSE, 0);
 }
@@ -96,11 +102,17 @@ bool PickerEntries::Probe(const wchar_t* text, bool keep)
 
 void PickerEntries::InsertAdded(const std::function<void()>& step)
 {
-    // In sorted order each tag lands after the ones before it, and the box moves fewer entries aside.
     std::sort(added_.begin(), added_.end());
-    for (const auto& tag : added_) {
+    // A new tag is never the same as a held one, so it goes after every held entry below it and every new
+    // tag before it; where the places are not known, the box's own search finds them.
+    for (std::size_t i = 0; i < added_.size(); ++i) {
         step();
-        SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tag.second.c_str()));
+        const auto below = std::lower_bound(heldKeys_.begin(), heldKeys_.end(), added_[i].first);
+        const WPARAM place = placesKnown_ ? static_cast<WPARAM>(below - heldKeys_.begin()) + i : 0;
+        SendMessageW(combo_, placesKnown_ ? CB_INSERTSTRING : CB_ADDSTRING, place,
+                     reinterpret_cast<LPARAM>(added_[i].second.c_str()));
     }
+    // The held keys no longer list the box: later tags are placed by the box.
+    placesKnown_ = false;
     added_.clear();
 }

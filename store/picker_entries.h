@@ -37,7 +37,9 @@ private:
     bool readWhole_;
     // The tags met in this pass that the box holds (or will), as given: met again, they cost nothing.
     std::unordered_set<std::string> met_;
-    // Read once: the sort keys of the box's entries and of the tags taken.
+    // Read once: the sort keys of the box's entries and of the tags taken, and the box's keys in its order.
     std::unordered_set<std::string> keys_;
+    std::vector<std::string> heldKeys_;
+    bool placesKnown_;
     std::vector<std::pair<std::string, std::wstring>> added_;
 };
