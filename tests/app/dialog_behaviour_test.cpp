@@ -282,81 +282,55 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
     }
 }
 
-// A message sent to the dialog while work runs, delivered from inside the work as its look at the queue
-// delivers one: the list's redraw is turned off once the work has begun. Records whether anything sent
-// was put back into the queue.
-struct SentDuringWork {
-    WNDPROC listProc = nullptr;
-    void (*send)(HWND dialog, const ListedFiles& files) = nullptr;
-    const ListedFiles* files = nullptr;
-    bool requeued = false;
-};
-SentDuringWork sentDuringWork;
-
-LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_SETREDRAW && wParam == FALSE && sentDuringWork.send) {
-        HWND dialog = GetParent(list);
-        std::exchange(sentDuringWork.send, nullptr)(dialog, *sentDuringWork.files);
-        MSG queued;
-        for (UINT held : {WM_CLOSE, WM_COMMAND, WM_DROPFILES}) {
-            sentDuringWork.requeued =
-                sentDuringWork.requeued || PeekMessageA(&queued, dialog, held, held, PM_NOREMOVE) != FALSE;
-        }
-    }
-    return CallWindowProcA(sentDuringWork.listProc, list, message, wParam, lParam);
-}
-
 struct GateCase {
     const char* name;
     bool workIsDrop;  // the work: a drop of d.txt, or an Add of "Memo" to the listed a.txt and b.txt
-    void (*send)(HWND dialog, const ListedFiles& files);
+    UINT message;     // sent to the dialog during the work (a drop brings c.txt) ...
+    int button;       // ... or, when not 0, a click on this button
     bool closes;
     std::vector<std::string> names;  // the list after the work, when still open
 };
 
+// Sends the case's message once the work has begun (the list's redraw goes off), as the work's look at
+// the queue would deliver it; records the answer and whether anything went back into the queue.
+struct SentDuringWork {
+    WNDPROC listProc;
+    const GateCase* sending;
+    const ListedFiles* files;
+    LRESULT answer;
+    bool requeued;
+} sentDuringWork;
+
+LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SentDuringWork& at = sentDuringWork;
+    if (message == WM_SETREDRAW && wParam == FALSE && at.sending) {
+        HWND dialog = GetParent(list);
+        const GateCase& c = *std::exchange(at.sending, nullptr);
+        const WPARAM drop = c.message == WM_DROPFILES ? reinterpret_cast<WPARAM>(MakeDrop({at.files->At("c.txt")})) : 0;
+        at.answer = c.button != 0 ? SendMessageA(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0)
+                                  : SendMessageA(dialog, c.message, drop, 0);
+        MSG queued;
+        for (UINT held : {WM_CLOSE, WM_COMMAND, WM_DROPFILES}) {
+            at.requeued = at.requeued || PeekMessageA(&queued, dialog, held, held, PM_NOREMOVE) != FALSE;
+        }
+    }
+    return CallWindowProcA(at.listProc, list, message, wParam, lParam);
+}
+
 // Work commands sent meanwhile are dropped, a close is carried out once right after the work, a drop's
-// files are listed right after it; the work itself ends whole.
+// files are listed right after it, the session may not end meanwhile; the work itself ends whole.
 TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
 {
+    const std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]b.txt"};
     const GateCase cases[] = {
-        {"a close", false, [](HWND dialog, const ListedFiles&) { SendMessageA(dialog, WM_CLOSE, 0, 0); }, true, {}},
-        {"the Close button",
-         false,
-         [](HWND dialog, const ListedFiles&) { SendMessageA(GetDlgItem(dialog, IDC_CLOSE_BUTTON), BM_CLICK, 0, 0); },
-         true,
-         {}},
-        {"a click on Delete",
-         false,
-         [](HWND dialog, const ListedFiles&) { SendMessageA(GetDlgItem(dialog, IDC_DELETE_BUTTON), BM_CLICK, 0, 0); },
-         false,
-         {"[Memo]a.txt", "[Memo]b.txt"}},
-        {"a click on clear",
-         false,
-         [](HWND dialog, const ListedFiles&) { SendMessageA(GetDlgItem(dialog, IDC_CLEAR_BUTTON), BM_CLICK, 0, 0); },
-         false,
-         {"[Memo]a.txt", "[Memo]b.txt"}},
-        {"a drop",
-         false,
-         [](HWND dialog, const ListedFiles& files) {
-             SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("c.txt")})), 0);
-         },
-         false,
-         {"[Memo]a.txt", "[Memo]b.txt", "c.txt"}},
-        {"a query whether the session may end",
-         false,
-         [](HWND dialog, const ListedFiles&) {
-             EXPECT_EQ(0, SendMessageA(dialog, WM_QUERYENDSESSION, 0, 0)) << "not while work runs";
-         },
-         false,
-         {"[Memo]a.txt", "[Memo]b.txt"}},
-        {"a drop during a drop",
-         true,
-         [](HWND dialog, const ListedFiles& files) {
-             SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("c.txt")})), 0);
-         },
-         false,
-         {"a.txt", "b.txt", "d.txt", "c.txt"}},
+        {"a close", false, WM_CLOSE, 0, true, {}},
+        {"the Close button", false, 0, IDC_CLOSE_BUTTON, true, {}},
+        {"a click on Delete", false, 0, IDC_DELETE_BUTTON, false, tagged},
+        {"a click on clear", false, 0, IDC_CLEAR_BUTTON, false, tagged},
+        {"a drop", false, WM_DROPFILES, 0, false, {"[Memo]a.txt", "[Memo]b.txt", "c.txt"}},
+        {"a query whether the session may end", false, WM_QUERYENDSESSION, 0, false, tagged},
+        {"a drop during a drop", true, WM_DROPFILES, 0, false, {"a.txt", "b.txt", "d.txt", "c.txt"}},
     };
     for (const GateCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -368,14 +342,15 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
         sentDuringWork = {reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog.Item(IDC_FILE_LIST), GWLP_WNDPROC,
                                                                       reinterpret_cast<LONG_PTR>(SendWhenWorkBegins))),
-                          c.send, &files, false};
+                          &c, &files, 1, false};
         if (c.workIsDrop) {
             SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("d.txt")})), 0);
         } else {
             ClickButton(window, IDC_ADD_BUTTON);
         }
-        EXPECT_EQ(nullptr, sentDuringWork.send) << "sent during the work";
+        EXPECT_EQ(nullptr, sentDuringWork.sending) << "sent during the work";
         EXPECT_FALSE(sentDuringWork.requeued);
+        EXPECT_TRUE(c.message != WM_QUERYENDSESSION || sentDuringWork.answer == 0) << "no end while work runs";
         EXPECT_EQ(c.workIsDrop, FileExists(files.At("a.txt")));
         EXPECT_EQ(!c.workIsDrop, FileExists(files.At("[Memo]b.txt"))) << "the batch ends whole";
         EXPECT_EQ(c.closes, !IsWindow(window));
