@@ -68,9 +68,9 @@ int main(int argc, char** argv)
         HWND combo = GetDlgItem(dialog, IDC_TAG_COMBO);
         start = BenchSeconds();
         {
-            PickerEntries picker(combo, 10);
+            PickerEntries picker(combo, 10, [] {});
             for (int i = 0; i < 10; ++i) picker.Add(("more" + std::to_string(i)).c_str());
-            picker.InsertAdded([] {});
+            picker.InsertAdded();
         }
         const double tenTags = BenchSeconds() - start;
         // The floor: ten more texts put straight into the box.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 #include "tags/core/text_buffer.h"
 
@@ -27,13 +28,14 @@ bool BoxText(const char* tag, wchar_t (&text)[kTextBufferSize])
 
 }  // namespace
 
-PickerEntries::PickerEntries(HWND combo, std::size_t tagsToMeet)
-    : combo_(combo), locale_(static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0)))
+PickerEntries::PickerEntries(HWND combo, std::size_t tagsToMeet, std::function<void()> step)
+    : combo_(combo), locale_(static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0))), step_(std::move(step))
 {
     const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
     readWhole_ = tagsToMeet * kProbeCostInReads > static_cast<std::size_t>(count > 0 ? count : 0);
     std::vector<wchar_t> entry;
     for (LRESULT index = 0; readWhole_ && index < count; ++index) {
+        step_();
         if (!ReadBoxEntry(combo, index, entry)) continue;
         heldKeys_.push_back(SortKey(entry.data()));
         keys_.insert(heldKeys_.back());
@@ -100,13 +102,13 @@ bool PickerEntries::Probe(const wchar_t* text, bool keep)
     return !same;
 }
 
-void PickerEntries::InsertAdded(const std::function<void()>& step)
+void PickerEntries::InsertAdded()
 {
     std::sort(added_.begin(), added_.end());
     // A new tag is never the same as a held one, so it goes after every held entry below it and every new
     // tag before it; where the places are not known, the box's own search finds them.
     for (std::size_t i = 0; i < added_.size(); ++i) {
-        step();
+        step_();
         const auto below = std::lower_bound(heldKeys_.begin(), heldKeys_.end(), added_[i].first);
         const WPARAM place = placesKnown_ ? static_cast<WPARAM>(below - heldKeys_.begin()) + i : 0;
         SendMessageW(combo_, placesKnown_ ? CB_INSERTSTRING : CB_ADDSTRING, place,

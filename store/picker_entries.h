@@ -14,9 +14,10 @@
 // comparison finds two texts equal.
 class PickerEntries {
 public:
-    // tagsToMeet: about how many tags the pass will look up. Turns the box's redraw off for the pass; the
-    // destructor turns it on again.
-    PickerEntries(HWND combo, std::size_t tagsToMeet);
+    // tagsToMeet: about how many tags the pass will look up. step is called before each entry read and
+    // each tag inserted, so that long work can look at its queue. Turns the box's redraw off for the pass;
+    // the destructor turns it on again.
+    PickerEntries(HWND combo, std::size_t tagsToMeet, std::function<void()> step);
     ~PickerEntries();
     PickerEntries(const PickerEntries&) = delete;
     PickerEntries& operator=(const PickerEntries&) = delete;
@@ -25,8 +26,8 @@ public:
     bool Contains(const char* tag);
     // Takes tag for the box unless the box holds the same tag (false then).
     bool Add(const char* tag);
-    // Puts the tags taken since the last call into the box, in their sorted order, calling step before each.
-    void InsertAdded(const std::function<void()>& step);
+    // Puts the tags taken since the last call into the box, in their sorted order.
+    void InsertAdded();
 
 private:
     bool Probe(const wchar_t* text, bool keep);
@@ -34,6 +35,7 @@ private:
 
     HWND combo_;
     LCID locale_;
+    std::function<void()> step_;
     bool readWhole_;
     // The tags met in this pass that the box holds (or will), as given: met again, they cost nothing.
     std::unordered_set<std::string> met_;

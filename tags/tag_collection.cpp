@@ -49,7 +49,8 @@ void CollectListedTags(HWND dialog, int firstNewRow)
     ListViewOps list = ListViewOps::OfDialog(dialog);
     const int rows = list.RowCount();
     if (rows == 0) return;
-    PickerEntries listed(GetDlgItem(dialog, IDC_TAG_COMBO), static_cast<std::size_t>(rows));
+    PickerEntries listed(GetDlgItem(dialog, IDC_TAG_COMBO), static_cast<std::size_t>(rows),
+                         [rows] { ReportWorkProgress(static_cast<unsigned>(rows), 0); });
     // Excluded rows count as well: their names are still names the user has seen.
     for (int row = 0; row < rows; ++row) {
         // A pass over rows that bring nothing new still looks at the queue as it goes.
@@ -67,5 +68,5 @@ void CollectListedTags(HWND dialog, int firstNewRow)
         if (row < firstNewRow && (HoldsEveryTag(listed, tagList, entries) || PathIsDirectoryA(location))) continue;
         ForEachTag(tagList, entries, [&](const char* tag) { listed.Add(tag); });
     }
-    listed.InsertAdded([rows] { ReportWorkProgress(static_cast<unsigned>(rows), 0); });
+    listed.InsertAdded();
 }

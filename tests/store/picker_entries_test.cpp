@@ -48,7 +48,7 @@ TEST(PickerEntries, AgreesWithTheComboBoxSearch)
             const bool found = SendMessageA(window.Combo(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                             reinterpret_cast<LPARAM>(c.tag.c_str())) != CB_ERR;
             const std::vector<std::string> before = window.Entries();
-            EXPECT_EQ(found, PickerEntries(window.Combo(), tagsToMeet).Contains(c.tag.c_str()));
+            EXPECT_EQ(found, PickerEntries(window.Combo(), tagsToMeet, [] {}).Contains(c.tag.c_str()));
             EXPECT_EQ(before, window.Entries()) << "a question leaves the box as it was";
         }
     }
@@ -60,14 +60,14 @@ TEST(PickerEntries, AddPutsANewTagInTheBoxOnce)
         SCOPED_TRACE(tagsToMeet);
         ComboWindow window;
         window.AddEntry("Memo");
-        PickerEntries entries(window.Combo(), tagsToMeet);
+        PickerEntries entries(window.Combo(), tagsToMeet, [] {});
         EXPECT_FALSE(entries.Contains("draft"));
         EXPECT_TRUE(entries.Add("Draft"));
         EXPECT_FALSE(entries.Add("DRAFT"));
         EXPECT_FALSE(entries.Add("memo"));
         EXPECT_TRUE(entries.Contains("draft"));
         EXPECT_TRUE(entries.Contains("MEMO"));
-        entries.InsertAdded([] {});
+        entries.InsertAdded();
         EXPECT_EQ((std::vector<std::string>{"Draft", "Memo"}), window.Entries());
     }
 }
@@ -86,11 +86,11 @@ TEST(PickerEntries, InsertedWhereTheSortedBoxPutsThem)
             inserted.AddEntry(texts[i]);
         }
         // The held entries have equals among them; an added tag is taken only once.
-        PickerEntries entries(inserted.Combo(), tagsToMeet);
+        PickerEntries entries(inserted.Combo(), tagsToMeet, [] {});
         for (std::size_t i = texts.size() / 3; i < texts.size(); ++i) {
             if (entries.Add(texts[i].c_str())) sorted.AddEntry(texts[i]);
         }
-        entries.InsertAdded([] {});
+        entries.InsertAdded();
         EXPECT_EQ(sorted.Entries(), inserted.Entries()) << "seed " << seed;
     }
 }
