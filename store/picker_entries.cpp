@@ -37,7 +37,7 @@ PickerEntries::PickerEntries(HWND combo, std::size_t tagsToMeet, std::function<v
     for (LRESULT index = 0; readWhole_ && index < count; ++index) {
         step_();
         if (!ReadBoxEntry(combo, index, entry)) continue;
-        heldKeys_.push_back(SortKey(entry.data()));
+        heldKeys_.push_back(BoxSortKey(locale_, entry.data()));
         keys_.insert(heldKeys_.back());
     }
     // The box sorted its entries by the comparison; when their keys stand in the same order, the place of a
@@ -53,12 +53,13 @@ PickerEntries::~PickerEntries()
     SendMessageW(combo_, WM_SETREDRAW, TRUE, 0);
 }
 
-std::string PickerEntries::SortKey(const wchar_t* text) const
+std::string BoxSortKey(LCID locale, const wchar_t* text)
 {
     char key[8192];
-    const int length = LCMapStringW(locale_, LCMAP_SORTKEY | NORM_IGNORECASE, text, -1, reinterpret_cast<wchar_t*>(key),
+    const int length = LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, text, -1, reinterpret_cast<wchar_t*>(key),
                                     static_cast<int>(sizeof key));
-    return std::string(key, static_cast<std::size_t>(length));
+    if (length > 0) return std::string(key, static_cast<std::size_t>(length));
+    return std::string(reinterpret_cast<const char*>(text), std::wcslen(text) * sizeof(wchar_t));
 }
 
 bool PickerEntries::Contains(const char* tag)
@@ -67,7 +68,7 @@ bool PickerEntries::Contains(const char* tag)
     wchar_t text[kTextBufferSize];
     // A tag that cannot be converted cannot be offered: taken as held.
     if (!BoxText(tag, text)) return true;
-    const bool held = readWhole_ ? keys_.count(SortKey(text)) != 0 : !Probe(text, false);
+    const bool held = readWhole_ ? keys_.count(BoxSortKey(locale_, text)) != 0 : !Probe(text, false);
     if (held) met_.insert(tag);
     return held;
 }
@@ -79,7 +80,7 @@ bool PickerEntries::Add(const char* tag)
     if (!BoxText(tag, text)) return false;
     met_.insert(tag);
     if (!readWhole_) return Probe(text, true);
-    std::string key = SortKey(text);
+    std::string key = BoxSortKey(locale_, text);
     if (!keys_.insert(key).second) return false;
     added_.emplace_back(std::move(key), text);
     return true;

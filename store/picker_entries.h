@@ -31,7 +31,6 @@ public:
 
 private:
     bool Probe(const wchar_t* text, bool keep);
-    std::string SortKey(const wchar_t* text) const;
 
     HWND combo_;
     LCID locale_;
@@ -45,3 +44,8 @@ private:
     bool placesKnown_;
     std::vector<std::pair<std::string, std::wstring>> added_;
 };
+
+// The sort key of text under the box's comparison (locale, letter case ignored): two keys are equal exactly
+// when the comparison finds the texts equal, and they order as it does. A key too long for the buffer is
+// the text itself, the same only as itself.
+std::string BoxSortKey(LCID locale, const wchar_t* text);

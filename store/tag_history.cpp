@@ -8,6 +8,7 @@
 
 #include "res/control_ids.h"
 #include "store/file_names.h"
+#include "store/picker_entries.h"
 
 namespace {
 
@@ -43,13 +44,7 @@ bool SortAsTheBox(HWND combo, std::vector<std::wstring>& texts)
 {
     const LCID locale = static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0));
     std::vector<std::pair<std::string, std::size_t>> keys(texts.size());
-    std::vector<char> key(8192);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const int length = LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, texts[i].c_str(), -1,
-                                        reinterpret_cast<wchar_t*>(key.data()), static_cast<int>(key.size()));
-        if (length == 0) return false;
-        keys[i] = {std::string(key.data(), static_cast<std::size_t>(length)), i};
-    }
+    for (std::size_t i = 0; i < texts.size(); ++i) keys[i] = {BoxSortKey(locale, texts[i].c_str()), i};
     std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::wstring> sorted;
     sorted.reserve(texts.size());
