@@ -14,6 +14,7 @@
 #include "store/shift_jis_conversion.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
+#include "app/busy_gate.h"
 #include "app/drop_handler.h"
 #include "app/tag_buttons.h"
 #include "tags/tag_collection.h"
@@ -24,9 +25,11 @@ const char kWindowTitle[] = "Tagrin v1.0.0";
 // The dispatch tables keep one row a line, as they are read.
 // clang-format off
 // Scanned from the first row; the first row whose message matches is used.
-const MessageRow MessageTable[7] = {
+const MessageRow MessageTable[9] = {
     {WM_DESTROY, OnDestroy},
     {WM_CLOSE, OnClose},
+    {WM_QUERYENDSESSION, OnQueryEndSession},
+    {WM_ENDSESSION, OnEndSession},
     {WM_INITDIALOG, OnInitDialog},
     {WM_SIZE, OnSize},
     {WM_DROPFILES, OnDropFiles},
@@ -46,25 +49,20 @@ const CommandRow CommandTable[7] = {
 };
 // clang-format on
 
-// What can start or end work: while work runs, such a message (sent from another thread or process
-// and delivered by the look at the queue) waits in the queue for the drain after the work.
-static bool WaitsForRunningWork(UINT message)
-{
-    return message == WM_COMMAND || message == WM_CLOSE || message == WM_DROPFILES;
-}
-
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (WaitsForRunningWork(message) && WorkProgress::Running()) {
-        PostMessageA(dialog, message, wParam, lParam);
-        return 1;
-    }
+    // A message that would start or end work while work runs is held or dropped; see busy_gate.h.
+    if (HoldForRunningWork(message, wParam)) return 1;
     INT_PTR result = 1;
+    int handled = 0;
     for (const MessageRow& row : MessageTable) {
         if (row.message != message) continue;
-        return row.handler(dialog, wParam, lParam, &result) ? result : 0;
+        handled = row.handler(dialog, wParam, lParam, &result);
+        break;
     }
-    return 0;
+    // The work this handler ran may have held a close or a drop: they are carried out now.
+    if (!WorkProgress::Running()) RunHeldWork(dialog);
+    return handled ? result : 0;
 }
 
 int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result)
@@ -119,19 +117,49 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
     return 1;
 }
 
-int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*)
+namespace {
+
+// What a close keeps of the session: the picker's entries in the history, the filter and the recursion flag.
+void SaveSession(HWND dialog)
 {
     TextBuffer extText = {};
     GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
     const int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
     SavePickerToHistory(dialog);
     SaveIntakeSettings(extText, recurse);
+}
+
+}  // namespace
+
+int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*)
+{
+    SaveSession(dialog);
     DestroyWindow(dialog);
     return 0;
 }
 
+// Asked whether the session may end: not while work runs, which would stop half done and unsaved.
+int OnQueryEndSession(HWND dialog, WPARAM, LPARAM, INT_PTR*)
+{
+    if (!WorkProgress::Running()) return 0;
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, FALSE);
+    return 1;
+}
+
+// The session ends, and the process with it as soon as this returns: the session is saved now, as a close
+// saves it. Without work running the dialog closes as well, so that nothing saves a second time; with work
+// running (an end that was forced), the work still holds the dialog.
+int OnEndSession(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
+{
+    if (wParam == FALSE) return 1;
+    SaveSession(dialog);
+    if (!WorkProgress::Running()) DestroyWindow(dialog);
+    return 1;
+}
+
 int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*)
 {
+    ForgetHeldWork();
     ReleaseLocationIndex(GetDlgItem(dialog, IDC_FILE_LIST));
     PostQuitMessage(0);
     return 0;

@@ -107,6 +107,8 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
     char name[MAX_PATH];
     char path[MAX_PATH];
     do {
+        // Entries that bring no row (filtered out, already listed) take time as well.
+        ReportWorkProgress(static_cast<unsigned>(list.RowCount()), 0);
         if (IsSkippedEntry(entry)) {
             continue;
         }

@@ -1,11 +1,13 @@
 #pragma once
 #include <windows.h>
 
-// Long work (a batch of renames, an intake) runs inside a message handler. Once it has run for half a
-// second, the count label shows how far it is, repainted alone four times a second (a repaint costs a
-// millisecond or more, so this keeps the label under 2% of the work), and the thread looks at its queue
-// without taking anything out of it, so the window is never taken for hung. One piece of work at a
-// time: an instance made while another lives shows nothing.
+// Long work (a batch of renames, an intake, a tag collection) runs inside a message handler and reports
+// every step it takes, whether or not the step brings something. Twenty times a second the thread looks at
+// its queue without taking anything out of it, so the window is never taken for hung and messages sent
+// to it are answered. Once the work has run for half a second, the count label shows how far it is,
+// repainted alone four times a second (a repaint costs a millisecond or more, so this keeps the label
+// under 2% of the work). One piece of work at a time: an instance made while another lives shows nothing.
+constexpr ULONGLONG kQueueLookEveryMs = 50;
 constexpr ULONGLONG kProgressQuietMs = 500;
 constexpr ULONGLONG kProgressRepaintEveryMs = 250;
 
@@ -28,6 +30,7 @@ private:
     const char* format_;
     bool active_;
     ULONGLONG start_;
+    ULONGLONG looked_;
     ULONGLONG shown_ = 0;
 };
 

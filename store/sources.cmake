@@ -5,6 +5,5 @@ set(STORE_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/shift_jis_conversion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picker_entries.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/sorted_box_order.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_history.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_picker.cpp)

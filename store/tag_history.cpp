@@ -1,5 +1,6 @@
 #include "store/tag_history.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -8,7 +9,7 @@
 #include "res/control_ids.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
-#include "store/sorted_box_order.h"
+#include "store/picker_entries.h"
 
 namespace {
 
@@ -35,6 +36,30 @@ bool ReadHistoryLine(std::FILE* stream, TextBuffer& buffer)
     return ReadLine(stream, buffer, &endedWithLineEnd);
 }
 
+namespace {
+
+// Sorts texts as the box sorts (its locale, letter case ignored), equal texts in the order given. The sort
+// keys of that comparison order texts as the comparison does at a fraction of its cost; the comparison of
+// each neighbour pair confirms the order. False when it does not hold.
+bool SortAsTheBox(HWND combo, std::vector<std::wstring>& texts)
+{
+    const LCID locale = static_cast<LCID>(SendMessageW(combo, CB_GETLOCALE, 0, 0));
+    std::vector<std::pair<std::string, std::size_t>> keys(texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) keys[i] = {BoxSortKey(locale, texts[i].c_str()), i};
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::wstring> sorted;
+    sorted.reserve(texts.size());
+    for (const auto& entry : keys) sorted.push_back(std::move(texts[entry.second]));
+    texts = std::move(sorted);
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        const int order = CompareStringW(locale, NORM_IGNORECASE, texts[i - 1].c_str(), -1, texts[i].c_str(), -1);
+        if (order != CSTR_LESS_THAN && order != CSTR_EQUAL) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void LoadTagHistory(HWND dialog)
 {
     // Emptied first, so a missing file leaves an empty list.
@@ -44,11 +69,25 @@ void LoadTagHistory(HWND dialog)
     std::FILE* stream = std::fopen(kHistoryFile, "rt");
     if (!stream) return;
     std::vector<std::wstring> texts;
+    std::size_t characters = 0;
     TextBuffer line = {};
-    while (ReadHistoryLine(stream, line)) texts.push_back(BoxText(line));
+    wchar_t wide[kTextBufferSize];
+    while (ReadHistoryLine(stream, line)) {
+        if (MultiByteToWideChar(CP_ACP, 0, line, -1, wide, kTextBufferSize) == 0) continue;
+        texts.emplace_back(wide);
+        characters += texts.back().size() + 1;
+    }
     std::fclose(stream);
-    // Added one by one, the box searches its list for every line; put in its order, each line is appended.
-    InsertAtPlaces(combo, texts, SortedBoxPlaces({}, texts));
+    // Added one by one, the box searches its list for every line and moves the entries after its place; in
+    // its order, every line is appended. With redraw on, the list would update its scroll bar at every line.
+    const bool sorted = SortAsTheBox(combo, texts);
+    SendMessageW(combo, CB_INITSTORAGE, texts.size(), characters * sizeof(wchar_t));
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    for (const std::wstring& text : texts) {
+        SendMessageW(combo, sorted ? CB_INSERTSTRING : CB_ADDSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
 }
 
 namespace {

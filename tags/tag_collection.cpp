@@ -8,6 +8,7 @@
 #include "res/control_ids.h"
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
+#include "filelist/work_progress.h"
 #include "store/picker_entries.h"
 #include "store/settings.h"
 #include "tags/core/dbcs_text.h"
@@ -29,7 +30,7 @@ void ForEachTag(const char* tagList, int entries, Take take)
     }
 }
 
-bool HoldsEveryTag(const PickerEntries& listed, const char* tagList, int entries)
+bool HoldsEveryTag(PickerEntries& listed, const char* tagList, int entries)
 {
     bool all = true;
     ForEachTag(tagList, entries, [&](const char* tag) { all = all && listed.Contains(tag); });
@@ -48,10 +49,12 @@ void CollectListedTags(HWND dialog, int firstNewRow)
     ListViewOps list = ListViewOps::OfDialog(dialog);
     const int rows = list.RowCount();
     if (rows == 0) return;
-    // One read of the whole list per pass; a search of the list for every tag would grow with rows x entries.
-    PickerEntries listed(GetDlgItem(dialog, IDC_TAG_COMBO));
+    PickerEntries listed(GetDlgItem(dialog, IDC_TAG_COMBO), static_cast<std::size_t>(rows),
+                         [rows] { ReportWorkProgress(static_cast<unsigned>(rows), 0); });
     // Excluded rows count as well: their names are still names the user has seen.
     for (int row = 0; row < rows; ++row) {
+        // A pass over rows that bring nothing new still looks at the queue as it goes.
+        ReportWorkProgress(static_cast<unsigned>(rows), 0);
         TextBuffer location = {};
         list.GetText(row, kColumnLocation, location, sizeof location);
         const char* name = FindFileNamePart(location);

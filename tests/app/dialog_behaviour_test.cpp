@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "res/control_ids.h"
@@ -210,24 +211,33 @@ TEST(MainDialog, ResizingMovesOnlyTheListAndAMinimisedWindowKeepsIt)
     EXPECT_TRUE(EqualRect(&frame, &still));
 }
 
+// The end of the session saves as a close does: the process may end as soon as it is answered.
 TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero)
 {
-    TempProgramFolder folder;
-    ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
-    ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
-    DialogUnderTest dialog("[Old]x.txt");
-    SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt;jpg");
-    EXPECT_EQ(dialog.Close(), 0);
-    EXPECT_FALSE(IsWindow(dialog.Window()));
+    for (bool endOfSession : {false, true}) {
+        SCOPED_TRACE(endOfSession ? "end of session" : "close");
+        TempProgramFolder folder;
+        ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[タグ括弧]\r\ntag1=[\r\n[設定]\r\next=*\r\nIsDir=2\r\n"));
+        ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
+        DialogUnderTest dialog("[Old]x.txt");
+        SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt;jpg");
+        if (endOfSession) {
+            EXPECT_NE(SendMessageA(dialog.Window(), WM_QUERYENDSESSION, 0, 0), 0);
+            SendMessageA(dialog.Window(), WM_ENDSESSION, TRUE, 0);
+        } else {
+            EXPECT_EQ(dialog.Close(), 0);
+        }
+        EXPECT_FALSE(IsWindow(dialog.Window()));
 
-    char value[1024] = {};
-    GetPrivateProfileStringA("設定", "ext", "", value, sizeof value, ".\\設定.ini");
-    EXPECT_STREQ(value, "txt;jpg");
-    GetPrivateProfileStringA("設定", "IsDir", "", value, sizeof value, ".\\設定.ini");
-    EXPECT_STREQ(value, "1") << "any nonzero value is written back as 1";
-    GetPrivateProfileStringA("タグ括弧", "tag1", "", value, sizeof value, ".\\設定.ini");
-    EXPECT_STREQ(value, "[") << "the other section is kept";
-    EXPECT_EQ(ReadFileBytes(folder.Join("タグ.txt")), "Old\r\n");
+        char value[1024] = {};
+        GetPrivateProfileStringA("設定", "ext", "", value, sizeof value, ".\\設定.ini");
+        EXPECT_STREQ(value, "txt;jpg");
+        GetPrivateProfileStringA("設定", "IsDir", "", value, sizeof value, ".\\設定.ini");
+        EXPECT_STREQ(value, "1") << "any nonzero value is written back as 1";
+        GetPrivateProfileStringA("タグ括弧", "tag1", "", value, sizeof value, ".\\設定.ini");
+        EXPECT_STREQ(value, "[") << "the other section is kept";
+        EXPECT_EQ(ReadFileBytes(folder.Join("タグ.txt")), "Old\r\n");
+    }
 }
 
 TEST(MainDialog, EscAndTheCloseButtonCloseLikeTheCloseBox)
@@ -360,6 +370,86 @@ TEST(MainDialog, ALongBatchShowsItsProgressThenTheCount)
             EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
             EXPECT_FALSE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "closed twice";
         }
+    }
+}
+
+struct GateCase {
+    const char* name;
+    bool workIsDrop;  // the work: a drop of d.txt, or an Add of "Memo" to the listed a.txt and b.txt
+    UINT message;     // sent to the dialog during the work (a drop brings c.txt) ...
+    int button;       // ... or, when not 0, a click on this button
+    bool closes;
+    std::vector<std::string> names;  // the list after the work, when still open
+};
+
+// Sends the case's message once the work has begun (the list's redraw goes off), as the work's look at
+// the queue would deliver it; records the answer and whether anything went back into the queue.
+struct SentDuringWork {
+    WNDPROC listProc;
+    const GateCase* sending;
+    const ListedFiles* files;
+    LRESULT answer;
+    bool requeued;
+} sentDuringWork;
+
+LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SentDuringWork& at = sentDuringWork;
+    if (message == WM_SETREDRAW && wParam == FALSE && at.sending) {
+        HWND dialog = GetParent(list);
+        const GateCase& c = *std::exchange(at.sending, nullptr);
+        const WPARAM drop = c.message == WM_DROPFILES ? reinterpret_cast<WPARAM>(MakeDrop({at.files->At("c.txt")})) : 0;
+        at.answer = c.button != 0 ? SendMessageA(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0)
+                                  : SendMessageA(dialog, c.message, drop, 0);
+        MSG queued;
+        for (UINT held : {WM_CLOSE, WM_COMMAND, WM_DROPFILES}) {
+            at.requeued = at.requeued || PeekMessageA(&queued, dialog, held, held, PM_NOREMOVE) != FALSE;
+        }
+    }
+    return CallWindowProcA(at.listProc, list, message, wParam, lParam);
+}
+
+// Work commands sent meanwhile are dropped, a close is carried out once right after the work, a drop's
+// files are listed right after it, the session may not end meanwhile; the work itself ends whole.
+TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
+{
+    const std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]b.txt"};
+    const GateCase cases[] = {
+        {"a close", false, WM_CLOSE, 0, true, {}},
+        {"the Close button", false, 0, IDC_CLOSE_BUTTON, true, {}},
+        {"a click on Delete", false, 0, IDC_DELETE_BUTTON, false, tagged},
+        {"a click on clear", false, 0, IDC_CLEAR_BUTTON, false, tagged},
+        {"a drop", false, WM_DROPFILES, 0, false, {"[Memo]a.txt", "[Memo]b.txt", "c.txt"}},
+        {"a query whether the session may end", false, WM_QUERYENDSESSION, 0, false, tagged},
+        {"a drop during a drop", true, WM_DROPFILES, 0, false, {"a.txt", "b.txt", "d.txt", "c.txt"}},
+    };
+    for (const GateCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        ListedFiles files(folder, {"a.txt", "b.txt", "c.txt", "d.txt"});
+        const std::string tail = "\"" + files.At("a.txt") + "\" \"" + files.At("b.txt") + "\"";
+        DialogUnderTest dialog(tail.c_str());
+        HWND window = dialog.Window();
+        SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
+        sentDuringWork = {reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog.Item(IDC_FILE_LIST), GWLP_WNDPROC,
+                                                                      reinterpret_cast<LONG_PTR>(SendWhenWorkBegins))),
+                          &c, &files, 1, false};
+        if (c.workIsDrop) {
+            SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("d.txt")})), 0);
+        } else {
+            ClickButton(window, IDC_ADD_BUTTON);
+        }
+        EXPECT_EQ(nullptr, sentDuringWork.sending) << "sent during the work";
+        EXPECT_FALSE(sentDuringWork.requeued);
+        EXPECT_TRUE(c.message != WM_QUERYENDSESSION || sentDuringWork.answer == 0) << "no end while work runs";
+        EXPECT_EQ(c.workIsDrop, FileExists(files.At("a.txt")));
+        EXPECT_EQ(!c.workIsDrop, FileExists(files.At("[Memo]b.txt"))) << "the batch ends whole";
+        EXPECT_EQ(c.closes, !IsWindow(window));
+        if (!c.closes) {
+            EXPECT_EQ(c.names, ColumnTexts(window, kColumnName));
+        }
+        MSG quit;
+        EXPECT_EQ(c.closes, PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
     }
 }
 

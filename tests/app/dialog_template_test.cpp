@@ -238,7 +238,8 @@ TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6)
 
 TEST(DialogTemplate, DispatchTablesHoldEveryRowInOrder)
 {
-    const UINT messages[] = {WM_DESTROY, WM_CLOSE, WM_INITDIALOG, WM_SIZE, WM_DROPFILES, WM_NOTIFY, WM_COMMAND};
+    const UINT messages[] = {WM_DESTROY, WM_CLOSE,     WM_QUERYENDSESSION, WM_ENDSESSION, WM_INITDIALOG,
+                             WM_SIZE,    WM_DROPFILES, WM_NOTIFY,          WM_COMMAND};
     for (size_t i = 0; i < std::size(messages); ++i) {
         EXPECT_EQ(MessageTable[i].message, messages[i]);
         EXPECT_NE(MessageTable[i].handler, nullptr);
