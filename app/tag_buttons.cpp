@@ -12,7 +12,12 @@ namespace {
 
 void ShowWhetherUndoIsPossible(HWND dialog)
 {
-    EnableWindow(GetDlgItem(dialog, IDC_UNDO_BUTTON), CanUndo() ? TRUE : FALSE);
+    HWND undo = GetDlgItem(dialog, IDC_UNDO_BUTTON);
+    // A disabled button keeps no keyboard focus: it goes to the tag box, where the next command starts.
+    if (!CanUndo() && GetFocus() == undo) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_TAG_COMBO)), TRUE);
+    }
+    EnableWindow(undo, CanUndo() ? TRUE : FALSE);
 }
 
 // The starting button and 元に戻す stay disabled until the messages queued during the run have been
