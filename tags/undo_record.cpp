@@ -12,13 +12,15 @@
 
 namespace {
 
-// Which file a name stands for: the volume, the file's index on it and its creation time, which a rename keeps.
-// The index alone is not enough: a file system may give a deleted file's index to the next new one.
+// The file a name stands for, as the batch left it: its creation time, last write time and size, which a rename
+// keeps. A file put at the name since, or one changed since, differs in one of them. (The file system's index of the
+// file would need a handle: under Wine opening one costs a third of a rename, and GetFileInformationByHandle, which
+// asks for the volume as well, more than two renames; a file system may also give a deleted file's index to the next.)
 struct FileIdentity {
-    DWORD volume = 0;
-    DWORD indexHigh = 0;
-    DWORD indexLow = 0;
     FILETIME created = {};
+    FILETIME written = {};
+    DWORD sizeHigh = 0;
+    DWORD sizeLow = 0;
     bool known = false;
 };
 
@@ -32,35 +34,31 @@ std::vector<RenameStep> steps;
 // Set when a batch begins: its first rename replaces the record, so a batch that renames nothing leaves it.
 bool recordIsOlder = false;
 
-// The identity of the plain file at location; false for a folder or when nothing can be opened there.
-bool IdentifyFile(const char* location, FileIdentity* identity)
+// The identity of the plain file at location; unknown for a folder or when there is nothing.
+FileIdentity IdentifyFile(const char* location)
 {
-    HANDLE file = CreateFileA(location, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    BY_HANDLE_FILE_INFORMATION info = {};
-    const bool known = GetFileInformationByHandle(file, &info) != FALSE;
-    CloseHandle(file);
-    if (!known || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
-    identity->volume = info.dwVolumeSerialNumber;
-    identity->indexHigh = info.nFileIndexHigh;
-    identity->indexLow = info.nFileIndexLow;
-    identity->created = info.ftCreationTime;
-    identity->known = true;
-    return true;
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    FileIdentity identity;
+    if (!GetFileAttributesExA(location, GetFileExInfoStandard, &data)) return identity;
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return identity;
+    identity.created = data.ftCreationTime;
+    identity.written = data.ftLastWriteTime;
+    identity.sizeHigh = data.nFileSizeHigh;
+    identity.sizeLow = data.nFileSizeLow;
+    identity.known = true;
+    return identity;
 }
 
 bool SameFile(const FileIdentity& a, const FileIdentity& b)
 {
-    return a.known && b.known && a.volume == b.volume && a.indexHigh == b.indexHigh && a.indexLow == b.indexLow &&
-           CompareFileTime(&a.created, &b.created) == 0;
+    return a.known && b.known && CompareFileTime(&a.created, &b.created) == 0 &&
+           CompareFileTime(&a.written, &b.written) == 0 && a.sizeHigh == b.sizeHigh && a.sizeLow == b.sizeLow;
 }
 
 // MoveFileA fails rather than replace a file at the old name.
 bool PutBack(const RenameStep& step)
 {
-    FileIdentity standing;
-    if (!IdentifyFile(step.to.c_str(), &standing) || !SameFile(standing, step.file)) return false;
+    if (!SameFile(IdentifyFile(step.to.c_str()), step.file)) return false;
     return MoveFileA(step.to.c_str(), step.from.c_str()) != FALSE;
 }
 
@@ -92,10 +90,8 @@ void ClearUndoRecord()
 void RecordRename(const char* from, const char* to)
 {
     if (recordIsOlder) ClearUndoRecord();
-    RenameStep step{from, to, {}};
     // A file that cannot be identified is recorded all the same: its undo then fails on its row.
-    IdentifyFile(to, &step.file);
-    steps.push_back(std::move(step));
+    steps.push_back(RenameStep{from, to, IdentifyFile(to)});
 }
 
 bool CanUndo()

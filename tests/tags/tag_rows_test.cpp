@@ -376,7 +376,7 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
     const UndoCase cases[] = {
         {"old name taken", "a.txt", "x", aStays, aFailed, "x", "a.txt"},
         {"file removed", "[Memo]a.txt", "", aStays, aFailed, "-", "-"},
-        {"another file in its place", "[Memo]a.txt", "x", aStays, aFailed, "-", "x"},
+        {"another file of that size in its place", "[Memo]a.txt", "other", aStays, aFailed, "-", "other"},
         {"rows sorted and added", "", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-"},
     };
     int index = 0;
