@@ -139,7 +139,8 @@ int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
 }
 
 // Moved to a display of another scaling: the window takes the rectangle the system suggests, and the sizes set
-// in pixels follow the new DPI. Default processing still runs: the dialog manager scales the font and controls.
+// in pixels follow the new DPI. Default processing still runs: under per-monitor awareness v2 the dialog manager
+// scales the dialog's font and controls itself.
 int OnDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR*)
 {
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
