@@ -285,8 +285,6 @@ TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode)
     DrainMessageQueue(nullptr);
 }
 
-}  // namespace
-
 // The list's sizes are pixels at 96 DPI, scaled to the screen's DPI at creation and to a new one when the window
 // moves to a display of another scaling. The suite runs once more on a screen of 144 DPI (TAGRIN_TEST_DPI).
 TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
@@ -313,3 +311,5 @@ TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
     GetWindowRect(dialog.Window(), &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
 }
+
+}  // namespace
