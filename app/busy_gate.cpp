@@ -55,7 +55,7 @@ struct WorkCommand {
 };
 const WorkCommand kWorkCommands[] = {
     {IDC_ADD_BUTTON, false},    {IDC_DELETE_BUTTON, false}, {IDC_CLEAR_BUTTON, false},
-    {IDC_CHECK_ALL_BOX, false}, {IDC_CLOSE_BUTTON, true},
+    {IDC_CHECK_ALL_BOX, false}, {IDC_UNDO_BUTTON, false},   {IDC_CLOSE_BUTTON, true},
 };
 
 bool HoldCommand(WPARAM wParam)

@@ -25,24 +25,26 @@ const char kWindowTitle[] = "Tagrin v1.0.0";
 // The dispatch tables keep one row a line, as they are read.
 // clang-format off
 // Scanned from the first row; the first row whose message matches is used.
-const MessageRow MessageTable[9] = {
+const MessageRow MessageTable[10] = {
     {WM_DESTROY, OnDestroy},
     {WM_CLOSE, OnClose},
     {WM_QUERYENDSESSION, OnQueryEndSession},
     {WM_ENDSESSION, OnEndSession},
     {WM_INITDIALOG, OnInitDialog},
     {WM_SIZE, OnSize},
+    {WM_DPICHANGED, OnDpiChanged},
     {WM_DROPFILES, OnDropFiles},
     {WM_NOTIFY, OnListNotify},
     {WM_COMMAND, OnCommand},
 };
 
 // Each handler lives with the feature it serves; commands of other controls get default processing.
-const CommandRow CommandTable[7] = {
+const CommandRow CommandTable[8] = {
     {IDC_ADD_BUTTON, OnAddButton},
     {IDC_CLOSE_BUTTON, OnCloseButton},
     {IDC_DELETE_BUTTON, OnDeleteButton},
-    {IDC_CLEAR_BUTTON, ClearFileList},
+    {IDC_UNDO_BUTTON, OnUndoButton},
+    {IDC_CLEAR_BUTTON, OnClearButton},
     {IDC_CHECK_ALL_BOX, SetAllExclusions},
     {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
     {IDC_SEND_TO_BOX, OnSendToBox},
@@ -178,6 +180,18 @@ int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
     if (height < topLeft.y) return 1;
     MoveWindow(list, 0, topLeft.y, width, height - topLeft.y, TRUE);
     return 1;
+}
+
+// Moved to a display of another scaling: the window takes the rectangle the system suggests, and the sizes set
+// in pixels follow the new DPI. Default processing still runs: under per-monitor awareness v2 the dialog manager
+// scales the dialog's font and controls itself.
+int OnDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR*)
+{
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(dialog, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleFileListView(dialog, LOWORD(wParam));
+    return 0;
 }
 
 int OnCloseButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)

@@ -6,8 +6,8 @@
 // The dialog procedure of the main dialog: scans MessageTable, then CommandTable for WM_COMMAND.
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-extern const MessageRow MessageTable[9];
-extern const CommandRow CommandTable[7];
+extern const MessageRow MessageTable[10];
+extern const CommandRow CommandTable[8];
 
 int OnInitDialog(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnClose(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
@@ -15,6 +15,7 @@ int OnQueryEndSession(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result
 int OnEndSession(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnDestroy(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnSize(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
+int OnDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnCloseButton(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
 

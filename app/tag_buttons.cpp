@@ -1,25 +1,40 @@
-// The Add and Delete buttons: each runs its batch over the list, then lets the queued input through.
+// The Add, Delete and 元に戻す buttons: each runs its work over the list, then lets the queued input through;
+// the list's clear button, which also ends what 元に戻す can put back.
 #include "app/tag_buttons.h"
 
 #include "app/busy_gate.h"
 #include "app/message_loop.h"
+#include "filelist/list_view.h"
 #include "res/control_ids.h"
 #include "tags/tag_commands.h"
+#include "tags/undo_record.h"
 
 namespace {
 
-// The starting button stays disabled until the messages queued during the run have been
-// handled, so clicks made meanwhile fall on a disabled button. What the run held goes first, as it
-// came before that input; either may close the dialog.
+void ShowWhetherUndoIsPossible(HWND dialog)
+{
+    HWND undo = GetDlgItem(dialog, IDC_UNDO_BUTTON);
+    // A disabled button keeps no keyboard focus: it goes to the tag box, where the next command starts.
+    if (!CanUndo() && GetFocus() == undo) {
+        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_TAG_COMBO)), TRUE);
+    }
+    EnableWindow(undo, CanUndo() ? TRUE : FALSE);
+}
+
+// The starting button and 元に戻す stay disabled until the messages queued during the run have been
+// handled, so clicks made meanwhile fall on a disabled button. What the run held goes first, as it came
+// before that input; either may close the dialog.
 int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
 {
     HWND button = GetDlgItem(dialog, buttonId);
     EnableWindow(button, FALSE);
+    EnableWindow(GetDlgItem(dialog, IDC_UNDO_BUTTON), FALSE);
     command(dialog);
     if (!RunHeldWork(dialog)) return 1;
     DrainMessageQueue(dialog);
     if (!IsWindow(dialog)) return 1;
     EnableWindow(button, TRUE);
+    ShowWhetherUndoIsPossible(dialog);
     return 1;
 }
 
@@ -33,4 +48,16 @@ int OnAddButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
 int OnDeleteButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
 {
     return RunFromButton(dialog, IDC_DELETE_BUTTON, DeleteTagCommand);
+}
+
+int OnUndoButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
+{
+    return RunFromButton(dialog, IDC_UNDO_BUTTON, UndoCommand);
+}
+
+int OnClearButton(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result)
+{
+    ClearUndoRecord();
+    ShowWhetherUndoIsPossible(dialog);
+    return ClearFileList(dialog, control, wParam, code, result);
 }

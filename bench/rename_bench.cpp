@@ -1,4 +1,4 @@
-// Add then Delete over N listed files through the real main dialog, beside a bare MoveFileA loop
+// Add, 元に戻す, Add again, then Delete over N listed files through the real main dialog, beside a bare MoveFileA loop
 // doing the same renames. Usage: rename_bench ROOT N [FILES_PER_FOLDER]
 // ROOT must exist and be empty; the files are left there under their first names, so that a native
 // loop can rename the same files afterwards (tools/bench-rename does that and prints the ratios).
@@ -154,6 +154,11 @@ int main(int argc, char** argv)
     double show = 0;
     int shows = 0;
     double progressShare = ProgressShare(dialog, count, add, &checks, &show, &shows);
+    // 元に戻す puts the Add's renames back; the Add is made again for the Delete.
+    int undone = 0;
+    int addedAgain = 0;
+    double undo = TimeClick(dialog, IDC_UNDO_BUTTON, &undone);
+    TimeClick(dialog, IDC_ADD_BUTTON, &addedAgain);
     double del = TimeClick(dialog, IDC_DELETE_BUTTON, &deleted);
     DestroyWindow(dialog);
 
@@ -167,6 +172,8 @@ int main(int argc, char** argv)
     std::printf("%s: rows %d, %d per folder\n", BenchArch(), count, perFolder);
     std::printf("dialog Add     %8.3f s  (%d renamed)\n", add, added);
     std::printf("dialog Delete  %8.3f s  (%d renamed)\n", del, deleted);
+    std::printf("dialog Undo    %8.3f s  (%d put back after the Add; %.2f times bare untagging)\n", undo, undone,
+                undo / bareDelete);
     std::printf("bare MoveFileA %8.3f s  (tagging %.3f s, untagging %.3f s; %d renames, %d failed)\n", bare, bareAdd,
                 bareDelete, 2 * count, failures);
     std::printf("RemoveTag      %8.3f s  (%d calls, settings read on each, no renames)\n", removeTag, count);
@@ -174,5 +181,5 @@ int main(int argc, char** argv)
                 checks, shows, 1000 * show);
     std::printf("ratio dialog / bare MoveFileA: %.2f\n", (add + del) / bare);
     std::printf("RESULT dialog=%.6f movefile=%.6f\n", add + del, bare);
-    return added == count && deleted == count && failures == 0 ? 0 : 1;
+    return added == count && undone == count && addedAgain == count && deleted == count && failures == 0 ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/row_colour.h"
+#include "filelist/window_dpi.h"
 #include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
 
@@ -24,6 +25,7 @@ struct ColumnSpec {
     int format;
 };
 
+// Widths in pixels at 96 DPI.
 const ColumnSpec kColumns[] = {
     {"除外", 40, LVCFMT_LEFT},
     {"ファイル名", 320, LVCFMT_LEFT},
@@ -93,9 +95,6 @@ void OpenActivatedRow(const NMITEMACTIVATE& activate)
 void SetUpFileListView(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
-    // The image list never holds an image: the rows take their 24-pixel height from it.
-    HIMAGELIST rowHeight = ImageList_Create(16, 24, 0, 0, 0);
-    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListExtendedStyles);
     for (int index = 0; index < static_cast<int>(sizeof kColumns / sizeof kColumns[0]); ++index) {
         LVCOLUMNA column = {};
@@ -105,6 +104,20 @@ void SetUpFileListView(HWND dialog)
         column.pszText = const_cast<char*>(kColumns[index].header);
         column.iSubItem = index;
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    }
+    ScaleFileListView(dialog, WindowDpi(list));
+}
+
+void ScaleFileListView(HWND dialog, UINT dpi)
+{
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+    // The image list never holds an image: the rows take their height from it, 24 pixels at 96 DPI.
+    HIMAGELIST rowHeight = ImageList_Create(ScaleToDpi(16, dpi), ScaleToDpi(24, dpi), 0, 0, 0);
+    auto previous = reinterpret_cast<HIMAGELIST>(
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight)));
+    if (previous) ImageList_Destroy(previous);
+    for (int index = 0; index < static_cast<int>(sizeof kColumns / sizeof kColumns[0]); ++index) {
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), ScaleToDpi(kColumns[index].width, dpi));
     }
 }
 

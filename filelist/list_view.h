@@ -1,8 +1,10 @@
 #pragma once
 #include <windows.h>
 
-// Columns, styles, row height and image list of control 1001.
+// Columns, styles, row height and image list of control 1001, at the list's DPI.
 void SetUpFileListView(HWND dialog);
+// The column widths and the row height, given in pixels at 96 DPI, at dpi.
+void ScaleFileListView(HWND dialog, UINT dpi);
 // WM_NOTIFY from control 1001: header click sort, custom-draw row colours, double-click open.
 int OnListNotify(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 // Command 1016 "リストのクリア".

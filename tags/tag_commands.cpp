@@ -12,10 +12,31 @@
 #include "tags/core/dbcs_text.h"
 #include "tags/tag_rows.h"
 #include "tags/core/text_buffer.h"
+#include "tags/undo_record.h"
 
 namespace {
 
 using RowCommand = int (*)(FileListOps& list, const char* tag);
+
+// One run of work over the dialog's list. The list does not repaint during the run anyway (no message is
+// handled); turning its redraw off as well keeps every row update from doing drawing work of its own, which
+// a shown list view does row by row.
+template <typename ListWork>
+int RunOverList(HWND dialog, ListWork work)
+{
+    WorkProgress progress(dialog, "処理中 %u/%u");
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    HWND window = list.Window();
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    ClearResults(list, list.RowCount());
+
+    int done = work(list);
+
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window, nullptr, FALSE);
+    RefreshCountLabel(dialog);
+    return done;
+}
 
 // The characters a file name cannot hold: a tag holding one would move the file or fail on every row.
 const char kNotInNames[] = "\\/:*?\"<>|";
@@ -56,33 +77,17 @@ void TellRefusedTag(HWND dialog, const wchar_t* typed, const wchar_t* refusal)
     MessageBoxW(dialog, message, L"Tagrin", MB_ICONWARNING | MB_OK);
 }
 
-// One run of a tag command over the dialog's list. The list does not repaint during the run
-// anyway (no message is handled); turning its redraw off as well keeps every row update from
-// doing drawing work of its own, which a shown list view does row by row. A refused tag renames
-// nothing and leaves the results empty; the user is told why once the run is over.
+// A refused tag renames nothing and leaves the results empty; the user is told why once the run is over.
 int RunTagCommand(HWND dialog, RowCommand command)
 {
     wchar_t typed[kWideTextSize] = {};
     GetDlgItemTextW(dialog, IDC_TAG_COMBO, typed, kWideTextSize);
     TextBuffer tag = {};
     const wchar_t* refusal = RefusalOfTag(typed, tag);
-    int done = 0;
-    {
-        WorkProgress progress(dialog, "処理中 %u/%u");
-        ListViewOps list = ListViewOps::OfDialog(dialog);
-        HWND window = list.Window();
-        SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-        ClearResults(list, list.RowCount());
-        if (refusal == nullptr && tag[0] != '\0') {
-            done = command(list, tag);
-        }
-        SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(window, nullptr, FALSE);
-        RefreshCountLabel(dialog);
-    }
-    if (refusal != nullptr) {
-        TellRefusedTag(dialog, typed, refusal);
-    }
+    const int done = RunOverList(dialog, [&](FileListOps& list) {
+        return refusal == nullptr && tag[0] != '\0' ? command(list, tag) : 0;
+    });
+    if (refusal != nullptr) TellRefusedTag(dialog, typed, refusal);
     return done;
 }
 
@@ -96,4 +101,9 @@ int AddTagCommand(HWND dialog)
 int DeleteTagCommand(HWND dialog)
 {
     return RunTagCommand(dialog, DeleteTagFromRows);
+}
+
+int UndoCommand(HWND dialog)
+{
+    return RunOverList(dialog, UndoLastBatch);
 }

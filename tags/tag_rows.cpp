@@ -13,6 +13,7 @@
 #include "tags/core/tag_grammar.h"
 #include "tags/tag_paths.h"
 #include "tags/core/text_buffer.h"
+#include "tags/undo_record.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* n
         SetResultMark(list, row, kResultFailed);
         return 0;
     }
+    RecordRename(oldLocation, newLocation);
     UpdateRenamedRow(list, row, newLocation);
     return 1;
 }
@@ -56,10 +58,11 @@ bool TagListHolds(const char* tagList, const char* tag)
 }
 
 // The batch over every processed row in index order: work gets the row and its location and gives 1 when
-// it renamed the file. The tag is recorded when anything was renamed.
+// it renamed the file. The tag is recorded when anything was renamed; the renames are what 元に戻す puts back.
 template <typename RowWork>
 int RunBatch(FileListOps& list, const char* tag, RowWork work)
 {
+    BeginUndoBatch();
     int done = 0;
     const int count = list.RowCount();
     for (int row = 0; row < count; ++row) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <utility>
@@ -463,6 +464,33 @@ TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode)
     EXPECT_EQ(msg.wParam, 7u);
     // An empty queue returns at once.
     DrainMessageQueue(nullptr);
+}
+
+// The list's sizes are pixels at 96 DPI, scaled to the screen's DPI at creation and to a new one when the window
+// moves to a display of another scaling. The suite runs once more on a screen of 144 DPI (TAGRIN_TEST_DPI).
+TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
+{
+    TempProgramFolder folder;
+    DialogUnderTest dialog;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    if (const char* wanted = std::getenv("TAGRIN_TEST_DPI")) {
+        ASSERT_EQ(dpi, std::atoi(wanted)) << "the screen this run was meant for";
+    }
+    HWND list = dialog.Item(IDC_FILE_LIST);
+    RECT suggested = {10, 20, 910, 820};
+    for (int shown : {dpi, dpi * 2}) {
+        int sizesAt96[] = {40, 320, 200, 50, 24}, sizes[5] = {}, iconWidth = 0;
+        for (int column = 0; column < 4; ++column) sizes[column] = ListView_GetColumnWidth(list, column);
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &iconWidth, &sizes[4]);
+        for (int i = 0; i < 5; ++i) EXPECT_NEAR(sizes[i], sizesAt96[i] * shown / 96.0, 1) << i << " at " << shown;
+        SendMessageA(dialog.Window(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
+    RECT now = {};
+    GetWindowRect(dialog.Window(), &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested));
 }
 
 }  // namespace

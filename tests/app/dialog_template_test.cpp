@@ -32,6 +32,7 @@ const ControlRow kControls[] = {
     {IDC_CHECK_ALL_BOX, "Button", "全てチェック", 0x50010003, 4, 95, 49, 10},
     {IDC_CLEAR_BUTTON, "Button", "リストのクリア", 0x50010000, 55, 93, 64, 14},
     {IDC_COUNT_LABEL, "Edit", "", 0x50810881, 121, 94, 67, 12},
+    {IDC_UNDO_BUTTON, "Button", "元に戻す(&U)", 0x58010000, 190, 93, 50, 14},
     {IDC_CONTEXT_MENU_BOX, "Button", "右クリックに「タグの追加(&T)」を登録", 0x50010003, 248, 20, 118, 10},
     {IDC_SEND_TO_BOX, "Button", "「送る(&N)」に「タグの追加」を登録", 0x50010003, 248, 34, 113, 10},
     {IDC_FILE_LIST, "SysListView32", "", 0x50810801, 0, 109, 375, 237},
@@ -227,6 +228,11 @@ TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6)
     EXPECT_NE(text.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
     EXPECT_EQ(text.find("requestedExecutionLevel"), std::string::npos);
+    for (const char* setting : {">true/pm</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>",
+                                "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                                "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+        EXPECT_NE(text.find(setting), std::string::npos) << setting;
+    }
     // Both assembly identities, the program's and the one it binds, name the architecture of this build.
     const std::string architecture =
         std::string("processorArchitecture=\"") + (sizeof(void*) == 8 ? "amd64" : "X86") + "\"";
@@ -238,14 +244,14 @@ TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6)
 
 TEST(DialogTemplate, DispatchTablesHoldEveryRowInOrder)
 {
-    const UINT messages[] = {WM_DESTROY, WM_CLOSE,     WM_QUERYENDSESSION, WM_ENDSESSION, WM_INITDIALOG,
-                             WM_SIZE,    WM_DROPFILES, WM_NOTIFY,          WM_COMMAND};
+    const UINT messages[] = {WM_DESTROY,    WM_CLOSE,      WM_QUERYENDSESSION, WM_ENDSESSION, WM_INITDIALOG,
+                             WM_SIZE,       WM_DPICHANGED, WM_DROPFILES,       WM_NOTIFY,     WM_COMMAND};
     for (size_t i = 0; i < std::size(messages); ++i) {
         EXPECT_EQ(MessageTable[i].message, messages[i]);
         EXPECT_NE(MessageTable[i].handler, nullptr);
     }
-    const int commands[] = {IDC_ADD_BUTTON,    IDC_CLOSE_BUTTON,     IDC_DELETE_BUTTON, IDC_CLEAR_BUTTON,
-                            IDC_CHECK_ALL_BOX, IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX};
+    const int commands[] = {IDC_ADD_BUTTON,   IDC_CLOSE_BUTTON,  IDC_DELETE_BUTTON,    IDC_UNDO_BUTTON,
+                            IDC_CLEAR_BUTTON, IDC_CHECK_ALL_BOX, IDC_CONTEXT_MENU_BOX, IDC_SEND_TO_BOX};
     for (size_t i = 0; i < std::size(commands); ++i) {
         EXPECT_EQ(CommandTable[i].controlId, commands[i]);
         EXPECT_NE(CommandTable[i].handler, nullptr);

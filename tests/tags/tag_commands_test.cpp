@@ -127,6 +127,28 @@ TEST(TagCommands, ARenameThatWouldLeaveANameOutOfReachFails)
     Click(dialog, IDC_ADD_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "完", "失敗"}));
     EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"[Memo]ok.txt", longName, "report.[Memo]"}));
+
+TEST(TagCommands, UndoIsEnabledFromABatchThatRenamedUntilItIsUsedOrTheListIsCleared)
+{
+    TempProgramFolder program;
+    ListedFiles files(program, {"a.txt", "ソ.txt"});
+    DialogUnderTest dialog(files.tail.c_str());
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+    EXPECT_FALSE(IsWindowEnabled(dialog.Item(IDC_UNDO_BUTTON)));
+    const std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]ソ.txt"}, plain = {"a.txt", "ソ.txt"};
+    // The second Add renames nothing and leaves the record; Delete after the undo renames nothing either.
+    const struct {
+        int button;
+        bool undoEnabled;
+        std::vector<std::string> names;
+    } steps[] = {{IDC_ADD_BUTTON, true, tagged},    {IDC_ADD_BUTTON, true, tagged}, {IDC_UNDO_BUTTON, false, plain},
+                 {IDC_DELETE_BUTTON, false, plain}, {IDC_ADD_BUTTON, true, tagged}, {IDC_CLEAR_BUTTON, false, {}}};
+    for (const auto& step : steps) {
+        Click(dialog, step.button);
+        EXPECT_EQ(IsWindowEnabled(dialog.Item(IDC_UNDO_BUTTON)) != FALSE, step.undoEnabled) << step.button;
+        EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), step.names) << step.button;
+    }
+    EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "Memo\r\n");
 }
 
 // Records whether the Add button was enabled when a message queued before the batch was handled.

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "filelist/core/file_list_model.h"
@@ -18,8 +19,14 @@
 #include "tags/tag_commands.h"
 #include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
+#include "tags/undo_record.h"
 
 namespace {
+
+int Undo(FileListOps& list, const char*)
+{
+    return UndoLastBatch(list);
+}
 
 const char kHistory[] = "タグ.txt";
 const char kDone[] = "完";
@@ -135,6 +142,8 @@ protected:
             bool renamed = std::string(c.mark) == kDone;
             EXPECT_EQ(Run(command, c.tag), renamed ? 1 : 0);
             ExpectRow(row, folder, c.expected, c.mark, c.name);
+            EXPECT_EQ(Run(Undo, ""), renamed ? 1 : 0);
+            ExpectRow(row, folder, c.name, renamed ? kDone : "", c.name);
         }
     }
 };
@@ -352,4 +361,45 @@ TEST_F(TagRowsTest, BracketSetsFromTheSettingsDecideWhatIsATag)
     EXPECT_EQ(Run(DeleteTagFromRows, "Memo"), 1);
     ExpectRow(0, folder, "[Memo][Memo]a.txt", "", "[Memo]a.txt");
     ExpectRow(1, folder, "b.txt", kDone, "{memo}b.txt");
+}
+
+// a.txt and b.txt get the tag; then something is written at a name of a.txt ("" removes what is there), or else
+// the rows are sorted and one is added; then the undo puts back what it can.
+TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
+{
+    struct UndoCase {
+        const char *what, *atName, *written;
+        std::vector<std::string> names, marks;  // the rows afterwards
+        const char *plainHolds, *taggedHolds;   // what stands at a.txt and at [Memo]a.txt afterwards ("-": nothing)
+    };
+    const std::vector<std::string> aStays = {"[Memo]a.txt", "b.txt"}, aFailed = {kFailed, kDone};
+    const UndoCase cases[] = {
+        {"old name taken", "a.txt", "x", aStays, aFailed, "x", "a.txt"},
+        {"file removed", "[Memo]a.txt", "", aStays, aFailed, "-", "-"},
+        {"another file of that size in its place", "[Memo]a.txt", "other", aStays, aFailed, "-", "other"},
+        {"rows sorted and added", "", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-"},
+    };
+    int index = 0;
+    for (const UndoCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveAllRows(list);
+        std::string folder = NewFolder("undo" + std::to_string(index++));
+        ListNewFile(folder, "a.txt");
+        ListNewFile(folder, "b.txt");
+        ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
+        if (c.written) RemoveTree(folder + "\\" + c.atName);
+        if (c.written && *c.written) WriteFileBytes(folder + "\\" + c.atName, c.written);
+        if (!c.written) {
+            SortRowsByColumn(list, kColumnName, true);
+            ListNewFile(folder, "new.txt");
+        }
+        Run(Undo, "");
+        EXPECT_EQ(ColumnTexts(list, kColumnName), c.names);
+        EXPECT_EQ(ColumnTexts(list, kColumnResult), c.marks);
+        for (auto [name, holds] :
+             {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds), std::pair("b.txt", "b.txt")}) {
+            std::string at = folder + "\\" + name;
+            EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
+        }
+    }
 }
