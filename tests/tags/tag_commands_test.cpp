@@ -127,6 +127,7 @@ TEST(TagCommands, ARenameThatWouldLeaveANameOutOfReachFails)
     Click(dialog, IDC_ADD_BUTTON);
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "完", "失敗"}));
     EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"[Memo]ok.txt", longName, "report.[Memo]"}));
+}
 
 TEST(TagCommands, UndoIsEnabledFromABatchThatRenamedUntilItIsUsedOrTheListIsCleared)
 {
