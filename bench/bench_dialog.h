@@ -31,6 +31,45 @@ inline void BenchPaintNow(HWND window)
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
+// The files under a folder, counted with the plain ANSI walk the intake figures are set against.
+inline unsigned BenchWalk(const std::string& folder)
+{
+    unsigned files = 0;
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (entry.cFileName[0] == '.') continue;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            files += BenchWalk(folder + "\\" + entry.cFileName);
+        } else {
+            ++files;
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return files;
+}
+
+// Removes a folder of generated files with everything under it.
+inline void BenchRemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (entry.cFileName[0] == '.') continue;
+            const std::string path = folder + "\\" + entry.cFileName;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                BenchRemoveTree(path);
+            } else {
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 // The architecture measured, printed with every figure.
 inline const char* BenchArch()
 {

@@ -22,6 +22,7 @@
 #include "filelist/core/memory_file_list.h"
 #include "filelist/path_intake.h"
 #include "tags/core/dbcs_text.h"
+#include "bench_dialog.h"
 
 namespace {
 
@@ -61,49 +62,6 @@ void BuildTree(const std::string& root, unsigned fileCount)
         HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         CloseHandle(file);
     }
-}
-
-unsigned Walk(const std::string& folder)
-{
-    unsigned files = 0;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) {
-        return 0;
-    }
-    do {
-        if (entry.cFileName[0] == '.') {
-            continue;
-        }
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            files += Walk(folder + "\\" + entry.cFileName);
-        } else {
-            ++files;
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return files;
-}
-
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string path = folder + "\\" + entry.cFileName;
-            if (entry.cFileName[0] == '.') {
-                continue;
-            }
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 // The real main dialog, shown and painted empty, as at start-up: its dialog procedure gets every
@@ -245,13 +203,13 @@ int main(int argc, char** argv)
     HWND window = CreateShownDialog();
     if (window == nullptr) {
         std::printf("the main dialog could not be created\n");
-        RemoveTree(root);
+        BenchRemoveTree(root);
         return 1;
     }
     PaintNow(window);
 
     start = Now();
-    unsigned walked = Walk(root);
+    unsigned walked = BenchWalk(root);
     double walkSeconds = Seconds(start, Now());
 
     wchar_t text[MAX_PATH + 2] = {};
@@ -300,6 +258,6 @@ int main(int argc, char** argv)
 
     RemoveAllRows(list);
     DestroyWindow(window);
-    RemoveTree(root);
+    BenchRemoveTree(root);
     return walked == static_cast<unsigned>(listed) ? 0 : 1;
 }

@@ -46,43 +46,6 @@ void BuildTree(const std::string& root, int count)
     }
 }
 
-int Walk(const std::string& folder)
-{
-    int files = 0;
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    do {
-        if (entry.cFileName[0] == '.') continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            files += Walk(folder + "\\" + entry.cFileName);
-        } else {
-            ++files;
-        }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-    return files;
-}
-
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if (entry.cFileName[0] == '.') continue;
-            const std::string path = folder + "\\" + entry.cFileName;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // A drop as the shell makes it: a DROPFILES block, the NUL-separated paths and one more NUL.
 HDROP MakeDrop(const std::vector<std::string>& paths)
 {
@@ -176,7 +139,7 @@ int main(int argc, char** argv)
     ListViewOps list = ListViewOps::OfDialog(dialog);
 
     double start = BenchSeconds();
-    const int walked = Walk(root);
+    const int walked = static_cast<int>(BenchWalk(root));
     const double walk = BenchSeconds() - start;
     std::printf("%4s %-34s %7s %9s %8s %10s %8s\n", "arch", "work", "items", "s", "/walk", "longest s", "answers");
     std::printf("%4s %-34s %7d %9.3f\n", BenchArch(), "plain walk (baseline)", walked, walk);
@@ -211,7 +174,7 @@ int main(int argc, char** argv)
 
     DestroyWindow(dialog);
     BenchPaintNow(dialog);
-    RemoveTree(root);
+    BenchRemoveTree(root);
     BenchRemoveProgramFolder(folder);
     const bool whole = walked == count && entries == count + 10 && collected && rows == addRows;
     if (!whole)
