@@ -114,8 +114,9 @@ inline HWND BenchOpenDialog()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    const StartUp start = {L"", L""};
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
-                                     MainDialogProc, reinterpret_cast<LPARAM>(""));
+                                     MainDialogProc, reinterpret_cast<LPARAM>(&start));
     if (!dialog) {
         std::fprintf(stderr, "cannot create the dialog (error %lu)\n", GetLastError());
         std::exit(3);
