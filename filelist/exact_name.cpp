@@ -38,5 +38,15 @@ bool HasElementEndingInDotOrBlank(const wchar_t* path)
 
 bool HasForbiddenNameCharacter(const wchar_t* name)
 {
-    return name[std::wcscspn(name, L"\\/:*?\"<>|")] != L'\0';
+    // A loop of its own: the C library's wcscspn tries each character against each of the set, and a
+    // scan asks this of every name.
+    for (const wchar_t* p = name; *p != L'\0'; ++p) {
+        switch (*p) {
+        case L'\\': case L'/': case L':': case L'*': case L'?': case L'"': case L'<': case L'>': case L'|':
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
 }

@@ -64,10 +64,10 @@ LVITEMA KeyItem(int row, std::uint32_t key)
 
 }  // namespace
 
-void ListViewOps::InsertRow(int index, std::uint32_t key)
+int ListViewOps::InsertRow(int index, std::uint32_t key)
 {
     LVITEMA item = KeyItem(index, key);
-    SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 void ListViewOps::SetText(int row, int column, const char* text)

@@ -56,12 +56,15 @@ bool IsSkippedEntry(const WIN32_FIND_DATAW& entry)
     return entry.cFileName[0] == L'.' || (entry.dwFileAttributes & kSkippedAttributes) != 0;
 }
 
+// The row count costs a message, so it is read only when the progress would show it.
+void ReportIntakeProgress(const FileListOps& list)
+{
+    if (WorkProgressDue()) ReportWorkProgress(static_cast<unsigned>(list.RowCount()), 0);
+}
+
 void AddFileIfNew(FileListOps& list, const char* path)
 {
-    if (!IsPathListed(list, path)) {
-        AppendFileRow(list, path);
-        ReportWorkProgress(static_cast<unsigned>(list.RowCount()), 0);
-    }
+    if (AppendFileRowIfNew(list, path)) ReportIntakeProgress(list);
 }
 
 // A scanned entry left out, shown under its folder's full path.
@@ -108,7 +111,7 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
     char path[MAX_PATH];
     do {
         // Entries that bring no row (filtered out, already listed) take time as well.
-        ReportWorkProgress(static_cast<unsigned>(list.RowCount()), 0);
+        ReportIntakeProgress(list);
         if (IsSkippedEntry(entry)) {
             continue;
         }

@@ -25,10 +25,15 @@ bool WorkProgress::Running()
     return running != nullptr;
 }
 
+bool WorkProgress::Due() const
+{
+    return GetTickCount64() - looked_ >= kQueueLookEveryMs;
+}
+
 void WorkProgress::Report(unsigned done, unsigned total)
 {
+    if (!Due()) return;
     const ULONGLONG now = GetTickCount64();
-    if (now - looked_ < kQueueLookEveryMs) return;
     looked_ = now;
     if (now - start_ >= kProgressQuietMs && now - shown_ >= kProgressRepaintEveryMs) {
         shown_ = now;
@@ -46,4 +51,9 @@ void WorkProgress::Report(unsigned done, unsigned total)
 void ReportWorkProgress(unsigned done, unsigned total)
 {
     if (running) running->Report(done, total);
+}
+
+bool WorkProgressDue()
+{
+    return running != nullptr && running->Due();
 }

@@ -24,7 +24,9 @@ public:
 
 private:
     friend void ReportWorkProgress(unsigned done, unsigned total);
+    friend bool WorkProgressDue();
     void Report(unsigned done, unsigned total);
+    bool Due() const;
 
     HWND dialog_;
     const char* format_;
@@ -36,3 +38,6 @@ private:
 
 // Tells the running work's progress how far it is; nothing without one. Cheap enough for every row.
 void ReportWorkProgress(unsigned done, unsigned total);
+// True when the running work's next report would look at the queue: a caller whose count costs a message
+// reads it only then.
+bool WorkProgressDue();

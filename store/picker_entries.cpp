@@ -105,7 +105,13 @@ bool PickerEntries::Probe(const wchar_t* text, bool keep)
 
 void PickerEntries::InsertAdded()
 {
+    if (added_.empty()) return;
     std::sort(added_.begin(), added_.end());
+    // Room for all of them at once: otherwise the box grows its array a few entries at a time, copying it
+    // again and again when a drop brings tens of thousands of tags.
+    std::size_t characters = 0;
+    for (const auto& tag : added_) characters += tag.second.size() + 1;
+    SendMessageW(combo_, CB_INITSTORAGE, added_.size(), characters * sizeof(wchar_t));
     // A new tag is never the same as a held one, so it goes after every held entry below it and every new
     // tag before it; where the places are not known, the box's own search finds them.
     for (std::size_t i = 0; i < added_.size(); ++i) {

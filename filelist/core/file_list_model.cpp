@@ -1,6 +1,7 @@
 #include "filelist/core/file_list_model.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <numeric>
 #include <string>
@@ -68,20 +69,46 @@ bool IsPathListed(FileListOps& list, const char* path)
     return list.Locations().Contains(KeyOfLocation(path), path);
 }
 
+namespace {
+
+// Asked for a row past the end, the list appends one and says where: the count is not read first.
+constexpr int kPastTheEnd = INT_MAX;
+
+void AppendRow(FileListOps& list, const char* location, const char* name, std::uint32_t key)
+{
+    const int row = list.InsertRow(kPastTheEnd, key);
+    if (row < 0) {
+        return;
+    }
+    list.SetText(row, kColumnName, name);
+    list.SetText(row, kColumnLocation, location);
+    IndexStoredLocation(list, row, key, location);
+}
+
+}  // namespace
+
 void AppendFileRow(FileListOps& list, const char* location)
 {
     if (location == nullptr) {
         return;
     }
-    int row = list.RowCount();
-    std::uint32_t key = KeyOfLocation(location);
-    list.InsertRow(row, key);
-    if (list.RowCount() != row + 1) {
-        return;
+    const char* name = FindFileNamePart(location);
+    AppendRow(list, location, name, NameKey(name));
+}
+
+bool AppendFileRowIfNew(FileListOps& list, const char* location)
+{
+    if (location == nullptr) {
+        return false;
     }
-    list.SetText(row, kColumnName, FindFileNamePart(location));
-    list.SetText(row, kColumnLocation, location);
-    IndexStoredLocation(list, row, key, location);
+    // The name and its key are found once for the test and the row: an intake asks for every file it finds.
+    const char* name = FindFileNamePart(location);
+    const std::uint32_t key = NameKey(name);
+    if (list.Locations().Contains(key, location)) {
+        return false;
+    }
+    AppendRow(list, location, name, key);
+    return true;
 }
 
 void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation)

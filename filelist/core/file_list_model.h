@@ -17,6 +17,8 @@ extern const char kResultFailed[];  // "失敗"
 bool IsPathListed(FileListOps& list, const char* path);
 // Appends a processed row for the file at location, with its NameKey.
 void AppendFileRow(FileListOps& list, const char* location);
+// AppendFileRow unless IsPathListed; true when the row was appended.
+bool AppendFileRowIfNew(FileListOps& list, const char* location);
 // After a successful rename: key, name, location and "完", in that order; place and check stay.
 void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation);
 void SetResultMark(FileListOps& list, int row, const char* mark);

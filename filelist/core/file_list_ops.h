@@ -17,8 +17,9 @@ public:
     virtual ~FileListOps() = default;
 
     virtual int RowCount() const = 0;
-    // Inserts a row at index (at the end when index == RowCount()) with empty texts, state image 1.
-    virtual void InsertRow(int index, std::uint32_t key) = 0;
+    // Inserts a row at index (at the end when index is RowCount() or more) with empty texts, state image 1.
+    // Gives the row the new one has, or -1 when none was inserted.
+    virtual int InsertRow(int index, std::uint32_t key) = 0;
     virtual void SetText(int row, int column, const char* text) = 0;
     // Copies the cell's text into buffer (size bytes), cut at size - 1 bytes; always NUL-terminated.
     virtual void GetText(int row, int column, char* buffer, std::size_t size) const = 0;

@@ -10,13 +10,17 @@ namespace {
 // The longest location a row gives back: the rest is cut off when it is read into a text buffer.
 constexpr std::size_t kLongestReadBack = kTextBufferSize - 1;
 
-// The key in front of the folded text, so that equal entries mean equal key and equal location.
+// The key in front of the folded text, so that equal entries mean equal key and equal location. Built in
+// one string: the index is asked once for every file a scan finds.
 std::string EntryOf(std::uint32_t key, const char* location, std::size_t length)
 {
-    std::string cut(location, length);
-    std::string entry;
-    FoldLocation(cut.c_str(), entry);
-    entry.insert(0, reinterpret_cast<const char*>(&key), sizeof key);
+    std::string entry(reinterpret_cast<const char*>(&key), sizeof key);
+    entry.reserve(sizeof key + length);
+    if (location[length] == '\0') {
+        AppendFoldedLocation(location, entry);
+    } else {
+        AppendFoldedLocation(std::string(location, length).c_str(), entry);
+    }
     return entry;
 }
 

@@ -8,15 +8,16 @@ int MemoryFileList::RowCount() const
     return static_cast<int>(rows_.size());
 }
 
-void MemoryFileList::InsertRow(int index, std::uint32_t key)
+int MemoryFileList::InsertRow(int index, std::uint32_t key)
 {
     if (index < 0) {
-        return;
+        return -1;
     }
     Row row;
     row.key = key;
     std::size_t at = index < RowCount() ? static_cast<std::size_t>(index) : rows_.size();
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(at), row);
+    return static_cast<int>(at);
 }
 
 void MemoryFileList::SetText(int row, int column, const char* text)

@@ -13,7 +13,7 @@
 class MemoryFileList : public FileListOps {
 public:
     int RowCount() const override;
-    void InsertRow(int index, std::uint32_t key) override;
+    int InsertRow(int index, std::uint32_t key) override;
     void SetText(int row, int column, const char* text) override;
     void GetText(int row, int column, char* buffer, std::size_t size) const override;
     void SetKey(int row, std::uint32_t key) override;

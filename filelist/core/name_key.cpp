@@ -25,6 +25,11 @@ std::uint32_t NameKey(const char* name)
 void FoldLocation(const char* location, std::string& folded)
 {
     folded.clear();
+    AppendFoldedLocation(location, folded);
+}
+
+void AppendFoldedLocation(const char* location, std::string& folded)
+{
     if (location == nullptr) {
         return;
     }

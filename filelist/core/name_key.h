@@ -14,3 +14,5 @@ std::uint32_t NameKey(const char* name);
 // ASCII letters, exactly when their folded forms are equal. Keys an index of listed locations.
 // An absent location folds to the empty string.
 void FoldLocation(const char* location, std::string& folded);
+// The folded form of location appended to folded, which keeps what it held.
+void AppendFoldedLocation(const char* location, std::string& folded);

@@ -35,21 +35,6 @@ bool IsPathSeparator(char c)
 
 }  // namespace
 
-bool IsDoubleBytePair(unsigned char lead, unsigned char next)
-{
-    bool leadInRange = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    return leadInRange && next >= 0x40 && next <= 0xFE;
-}
-
-std::size_t CharLengthAt(const char* p)
-{
-    if (*p == '\0') {
-        return 0;
-    }
-    // p[1] is at worst the NUL, which is never a second byte.
-    return IsDoubleBytePair(static_cast<unsigned char>(p[0]), static_cast<unsigned char>(p[1])) ? 2 : 1;
-}
-
 const char* FindFirstOfSet(const char* s, const char* set)
 {
     if (s == nullptr || set == nullptr) {

@@ -7,11 +7,21 @@
 
 #include <cstddef>
 
-// True when lead and next form one double-byte character.
-bool IsDoubleBytePair(unsigned char lead, unsigned char next);
+// True when lead and next form one double-byte character. Inline, as CharLengthAt: every walk over a
+// name or a path steps through them once a character.
+inline bool IsDoubleBytePair(unsigned char lead, unsigned char next)
+{
+    const bool leadInRange = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    return leadInRange && next >= 0x40 && next <= 0xFE;
+}
 
 // Bytes taken by the character at p: 0 at the NUL, 2 for a double-byte pair, else 1.
-std::size_t CharLengthAt(const char* p);
+inline std::size_t CharLengthAt(const char* p)
+{
+    if (*p == '\0') return 0;
+    // p[1] is at worst the NUL, which is never a second byte.
+    return IsDoubleBytePair(static_cast<unsigned char>(p[0]), static_cast<unsigned char>(p[1])) ? 2 : 1;
+}
 
 // Bytes taken by the blank character at p (1, or 2 for the full-width space 0x81 0x40),
 // or 0 when the character at p is not a blank or p is at the NUL.

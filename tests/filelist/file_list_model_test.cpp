@@ -64,6 +64,10 @@ TEST(IsPathListed, ComparesLocationsFoldingOnlySingleByteLetters)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsPathListed(list, c.path), c.listed) << c.path;
+        // The intake's append-if-new decides the same, and adds exactly the row not listed.
+        MemoryFileList appended = list;
+        EXPECT_EQ(AppendFileRowIfNew(appended, c.path), !c.listed) << c.path;
+        EXPECT_EQ(appended.RowCount(), list.RowCount() + (c.listed ? 0 : 1)) << c.path;
     }
     EXPECT_FALSE(IsPathListed(list, nullptr));
 }

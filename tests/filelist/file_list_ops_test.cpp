@@ -1,6 +1,7 @@
 // The in-memory table must behave as the real list view does: the same cases run over both.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,10 +53,11 @@ TYPED_TEST(FileListOpsTest, NewRowHasEmptyTextsStateOneAndItsKey)
 TYPED_TEST(FileListOpsTest, InsertPlacesRowsAtIndexOrAtTheEnd)
 {
     FileListOps& list = this->rows.Ops();
-    list.InsertRow(0, 10);
-    list.InsertRow(1, 30);
-    list.InsertRow(1, 20);   // between
-    list.InsertRow(99, 40);  // past the end: appended
+    EXPECT_EQ(list.InsertRow(0, 10), 0);
+    EXPECT_EQ(list.InsertRow(1, 30), 1);
+    EXPECT_EQ(list.InsertRow(1, 20), 1);        // between
+    EXPECT_EQ(list.InsertRow(INT_MAX, 40), 3);  // past the end: appended where it lands
+    EXPECT_EQ(list.InsertRow(-1, 50), -1);      // before the start: none
     ASSERT_EQ(list.RowCount(), 4);
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(list.GetKey(row), static_cast<std::uint32_t>(10 * (row + 1)));

@@ -43,9 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(IsPathListed(list, path.data()) == ListedByScan(list, path.data()));
         switch (operation % 4) {
         case 0:
-        case 1:
             if (!IsPathListed(list, path.data())) AppendFileRow(list, path.data());
             break;
+        case 1: {
+            const bool listed = ListedByScan(list, path.data());
+            Require(AppendFileRowIfNew(list, path.data()) == !listed);
+            break;
+        }
         case 2:
             if (list.RowCount() > 0) UpdateRenamedRow(list, operation % list.RowCount(), path.data());
             break;
