@@ -32,8 +32,8 @@ bool WorkProgress::Due() const
 
 void WorkProgress::Report(unsigned done, unsigned total)
 {
-    if (!Due()) return;
     const ULONGLONG now = GetTickCount64();
+    if (now - looked_ < kQueueLookEveryMs) return;
     looked_ = now;
     if (now - start_ >= kProgressQuietMs && now - shown_ >= kProgressRepaintEveryMs) {
         shown_ = now;
