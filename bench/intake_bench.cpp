@@ -118,16 +118,13 @@ void PrintPerRow(const char* what, double seconds, std::size_t rows)
     std::printf("  %-44s %8.2f us/row\n", what, seconds * 1e6 / static_cast<double>(rows));
 }
 
-// The locations appended as the intake appends them, into the list of dialog, with redraw off.
+// The locations appended into the list of dialog as an intake appends them.
 double FillSeconds(HWND dialog, const std::vector<std::string>& locations)
 {
-    ListViewOps list = ListViewOps::OfDialog(dialog);
-    SendMessageA(list.Window(), WM_SETREDRAW, FALSE, 0);
+    ListIntake intake(dialog);
     LARGE_INTEGER start = Now();
-    for (const std::string& location : locations) AppendFileRow(list, location.c_str());
-    const double seconds = Seconds(start, Now());
-    SendMessageA(list.Window(), WM_SETREDRAW, TRUE, 0);
-    return seconds;
+    for (const std::string& location : locations) AppendFileRow(intake.List(), location.c_str());
+    return Seconds(start, Now());
 }
 
 // A list view's first fill against a refill once cleared, which finds its memory grown already, and
