@@ -26,9 +26,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(quit.wParam);
         return -1;
     }
-    // Titled only once initialisation (and the command-line intake) has finished.
-    SetWindowTextA(dialog, kWindowTitle);
-
     int exitCode = RunMessageLoop(dialog);
     OleUninitialize();
     return exitCode;

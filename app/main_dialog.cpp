@@ -7,7 +7,7 @@
 #include "filelist/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
-#include "filelist/exact_name.h"
+#include "names/exact_spelling.h"
 #include "filelist/path_intake.h"
 #include "shell/shell_integration.h"
 #include "store/settings.h"
@@ -20,7 +20,12 @@
 #include "tags/tag_collection.h"
 #include "tags/core/text_buffer.h"
 
+namespace {
+
+// Set once initialisation (and the command-line intake) has finished, before any box tells of it.
 const char kWindowTitle[] = "Tagrin v1.0.0";
+
+}  // namespace
 
 // The dispatch tables keep one row a line, as they are read.
 // clang-format off
@@ -77,8 +82,9 @@ int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result)
     return 0;
 }
 
-// The command line's intake into the list, the tags of its names into the picker and the count; the user is
-// told of the paths left out once all that stands, after the work, so the box's own loop is not held up.
+// The command line's intake into the list, the tags of its names into the picker and the count. The window
+// then takes its title, and only then is the user told of the store files and of the paths left out: a box
+// never stands over an untitled window, nor holds up the work.
 static void TakeCommandLine(HWND dialog, const StartUp& start, const char* extText, int recurse)
 {
     PathIntake intake;
@@ -92,7 +98,11 @@ static void TakeCommandLine(HWND dialog, const StartUp& start, const char* extTe
         CollectListedTags(dialog, firstNewRow);
         RefreshCountLabel(dialog);
     }
-    TellLeftOutPaths(dialog, intake.leftOut);
+    SetWindowTextA(dialog, kWindowTitle);
+    if (start.storeMessage != nullptr && start.storeMessage[0] != '\0') {
+        MessageBoxA(dialog, start.storeMessage, "Tagrin", MB_OK | MB_ICONWARNING);
+    }
+    if (IsWindow(dialog)) TellLeftOutPaths(dialog, intake.leftOut);
 }
 
 int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
@@ -206,8 +216,6 @@ HWND CreateMainDialog(HINSTANCE instance, const wchar_t* commandTail)
     // (when it cannot be read, the empty folder lets no path of the command line through).
     wchar_t startFolder[kWideTextSize] = {};
     const DWORD startLength = GetCurrentDirectoryW(kWideTextSize, startFolder);
-    const StartUp start = {commandTail ? commandTail : L"",
-                           startLength > 0 && startLength < kWideTextSize ? startFolder : L""};
 
     // Every relative file name (".\設定.ini", ".\タグ.txt", ".\ShellExt.dll") resolves beside the program.
     // Read as UTF-16: the ANSI path of a folder named with a character the code page lacks is another folder.
@@ -216,9 +224,10 @@ HWND CreateMainDialog(HINSTANCE instance, const wchar_t* commandTail)
     *PathFindFileNameW(folder) = L'\0';
     SetCurrentDirectoryW(folder);
     // Before either store file is read: one saved by Notepad in UTF-8 or UTF-16 becomes Shift-JIS.
-    const std::string unreadable = ConvertStoreFilesToShiftJis();
-    if (!unreadable.empty()) MessageBoxA(nullptr, unreadable.c_str(), "Tagrin", MB_OK | MB_ICONWARNING);
+    const std::string storeMessage = ConvertStoreFilesToShiftJis();
 
+    const StartUp start = {commandTail ? commandTail : L"",
+                           startLength > 0 && startLength < kWideTextSize ? startFolder : L"", storeMessage.c_str()};
     // The dialog initialises inside this call, while start lives.
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
                               reinterpret_cast<LPARAM>(&start));

@@ -19,14 +19,13 @@ int OnDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnCloseButton(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
 
-// The window title, set once the dialog has initialised.
-extern const char kWindowTitle[];
-
-// What start-up hands the main dialog as its creation parameter: the command-line tail (UTF-16) and the
-// folder the program was started in, which the tail's relative paths are relative to.
+// What start-up hands the main dialog as its creation parameter: the command-line tail (UTF-16), the
+// folder the program was started in, which the tail's relative paths are relative to, and what the user is
+// to be told of the store files (null or empty when nothing).
 struct StartUp {
     const wchar_t* commandTail;
     const wchar_t* startFolder;
+    const char* storeMessage;
 };
 
 // Makes the program's folder the current directory and creates the main dialog (hidden until its

@@ -114,7 +114,7 @@ inline HWND BenchOpenDialog()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    const StartUp start = {L"", L""};
+    const StartUp start = {L"", L"", nullptr};
     HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr,
                                      MainDialogProc, reinterpret_cast<LPARAM>(&start));
     if (!dialog) {

@@ -13,11 +13,13 @@ const wchar_t* ReasonText(LeftOutReason reason)
     case LeftOutReason::kEndsInDotOrBlank:
         return L"名前の末尾がピリオドか空白";
     case LeftOutReason::kForbiddenCharacter:
-        return L"名前に使えない文字 (\\ / : * ? \" < > |) を含む";
+        return L"名前に使えない文字 (\\ / : * ? \" < > | とタブなどの制御文字) を含む";
     case LeftOutReason::kTooLong:
-        return L"パスが長すぎる";
+        return L"パスが長すぎる (259 文字まで)";
     case LeftOutReason::kUnreachable:
         return L"完全なパスにできない";
+    case LeftOutReason::kMissing:
+        return L"見つからない";
     }
     return L"";
 }
@@ -32,6 +34,18 @@ void Append(wchar_t* out, std::size_t outSize, std::size_t* length, const wchar_
 }
 
 }  // namespace
+
+LeftOutReason ReasonOfFault(NameFault fault)
+{
+    switch (fault) {
+    case NameFault::kEndsInDotOrBlank:
+        return LeftOutReason::kEndsInDotOrBlank;
+    case NameFault::kTooLong:
+        return LeftOutReason::kTooLong;
+    default:
+        return LeftOutReason::kForbiddenCharacter;
+    }
+}
 
 void NoteLeftOut(LeftOutPaths* leftOut, const wchar_t* folder, const wchar_t* path, LeftOutReason reason)
 {

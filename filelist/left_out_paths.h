@@ -1,16 +1,21 @@
 #pragma once
 #include <windows.h>
 
-#include "filelist/exact_name.h"
+#include "names/core/name_rule.h"
+#include "names/exact_spelling.h"
 
 // Why an intake did not list a path the user gave or a scan met.
 enum class LeftOutReason {
     kUnspellable,        // a character the code page cannot spell exactly
     kEndsInDotOrBlank,   // an element ending in '.' or ' ', which the platform would drop
-    kForbiddenCharacter, // a character Windows does not allow in a name
-    kTooLong,            // longer than the program's buffers or the file calls can take
+    kForbiddenCharacter, // a character no name can hold (a ':' after the drive names a stream)
+    kTooLong,            // longer than the file calls take
     kUnreachable,        // not a whole path as a drop gives one, or could not be made one
+    kMissing,            // names nothing that is there
 };
+
+// The reason a path or name with that fault is left out.
+LeftOutReason ReasonOfFault(NameFault fault);
 
 // The paths an intake left out: how many, and the first ten in full (UTF-16) with their reasons, for the one
 // message the user gets after the intake.

@@ -10,8 +10,9 @@
 #include "filelist/core/command_line.h"
 #include "filelist/core/ext_filter.h"
 #include "filelist/core/file_list_model.h"
-#include "filelist/exact_name.h"
 #include "filelist/folder_trail.h"
+#include "names/core/name_rule.h"
+#include "names/exact_spelling.h"
 #include "filelist/list_view_ops.h"
 #include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
@@ -31,15 +32,15 @@ bool EndsWithSeparator(const char* path)
     return last != nullptr && CharLengthAt(last) == 1 && (*last == '\\' || *last == '/');
 }
 
-// folder and name with one separator between them, as PathAppendA joins them. False, with nothing
-// usable in out, when the result would not fit in MAX_PATH bytes: PathAppendA refuses those, and the
-// ANSI file functions cannot reach them.
-bool JoinPath(const char* folder, const char* name, char* out, std::size_t outSize)
+// folder (of folderCharacters characters) and name with one separator between them, as PathAppendA joins
+// them. False, with nothing usable in out, when the result would be longer than the file calls take.
+bool JoinPath(const char* folder, std::size_t folderCharacters, const char* name, char* out, std::size_t outSize)
 {
     std::size_t folderLength = std::strlen(folder);
     bool needsSeparator = folderLength > 0 && !EndsWithSeparator(folder) && name[0] != '\\';
     std::size_t length = folderLength + (needsSeparator ? 1 : 0) + std::strlen(name);
-    if (length >= MAX_PATH || length >= outSize) {
+    std::size_t characters = folderCharacters + (needsSeparator ? 1 : 0) + CharacterCount(name);
+    if (characters > kPathCharacterLimit || length >= outSize) {
         return false;
     }
     std::memcpy(out, folder, folderLength);
@@ -49,6 +50,12 @@ bool JoinPath(const char* folder, const char* name, char* out, std::size_t outSi
     }
     std::memcpy(out + at, name, std::strlen(name) + 1);
     return true;
+}
+
+// A folder is searched through the path "folder\*", which must itself be within the limit.
+bool IsSearchable(std::size_t folderCharacters)
+{
+    return folderCharacters + 2 <= kPathCharacterLimit;
 }
 
 bool IsSkippedEntry(const WIN32_FIND_DATAW& entry)
@@ -77,14 +84,13 @@ void NoteScannedLeftOut(PathIntake* intake, const char* folder, const wchar_t* n
 }
 
 // Whether a scanned name can be listed as it stands; reason says why not.
-bool IsListableName(const WIN32_FIND_DATAW& entry, bool exact, LeftOutReason* reason)
+bool IsListableName(const char* name, bool exact, LeftOutReason* reason)
 {
+    const NameFault fault = exact ? FindNameFault(name) : NameFault::kNone;
     if (!exact) {
-        *reason = LeftOutReason::kUnspellable;
-    } else if (HasForbiddenNameCharacter(entry.cFileName)) {
-        *reason = LeftOutReason::kForbiddenCharacter;
-    } else if (HasElementEndingInDotOrBlank(entry.cFileName)) {
-        *reason = LeftOutReason::kEndsInDotOrBlank;
+        *reason = name[0] == '\0' ? LeftOutReason::kTooLong : LeftOutReason::kUnspellable;
+    } else if (fault != NameFault::kNone) {
+        *reason = ReasonOfFault(fault);
     } else {
         return true;
     }
@@ -94,11 +100,12 @@ bool IsListableName(const WIN32_FIND_DATAW& entry, bool exact, LeftOutReason* re
 // One level of ScanFolder; outer holds the folders the scan is already inside.
 void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder, const FolderTrail* outer)
 {
-    // Paths of a scan stay under MAX_PATH bytes, so each level keeps its buffers small: a scan recurses.
-    char pattern[MAX_PATH] = {};
-    wchar_t widePattern[MAX_PATH] = {};
-    if (!JoinPath(folder, "*.*", pattern, sizeof pattern) ||
-        MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, MAX_PATH) == 0) {
+    // Paths of a scan stay within the limit, so each level keeps its buffers small: a scan recurses.
+    const std::size_t folderCharacters = CharacterCount(folder);
+    char pattern[kPathByteLimit + 1] = {};
+    wchar_t widePattern[kPathCharacterLimit + 1] = {};
+    if (!JoinPath(folder, folderCharacters, "*", pattern, sizeof pattern) ||
+        MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, kPathCharacterLimit + 1) == 0) {
         return;
     }
     WIN32_FIND_DATAW entry;
@@ -107,8 +114,8 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
         return;
     }
     FolderTrail here = TrailStep(folder, outer);
-    char name[MAX_PATH];
-    char path[MAX_PATH];
+    char name[kPathByteLimit + 1];
+    char path[kPathByteLimit + 1];
     do {
         // Entries that bring no row (filtered out, already listed) take time as well.
         ReportIntakeProgress(list);
@@ -122,8 +129,8 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
             continue;
         }
         LeftOutReason reason = LeftOutReason::kTooLong;
-        if ((name[0] == '\0' && !exact) || !IsListableName(entry, exact, &reason) ||
-            !JoinPath(folder, name, path, sizeof path)) {
+        if (!IsListableName(name, exact, &reason) || !JoinPath(folder, folderCharacters, name, path, sizeof path) ||
+            (isFolder && !IsSearchable(CharacterCount(path)))) {
             NoteScannedLeftOut(intake, folder, entry.cFileName, reason);
             continue;
         }
@@ -179,9 +186,16 @@ bool IsWholeAlready(const wchar_t* given)
 void AddExactPath(FileListOps& list, PathIntake* intake, const char* path)
 {
     if (PathIsDirectoryA(path)) {
-        if (intake->recurse != 0) {
-            ScanFolder(list, intake, path);
+        if (intake->recurse == 0) {
+            return;
         }
+        if (!IsSearchable(CharacterCount(path))) {
+            wchar_t wide[kWideTextSize] = {};
+            MultiByteToWideChar(CP_ACP, 0, path, -1, wide, static_cast<int>(kWideTextSize));
+            NoteLeftOut(&intake->leftOut, nullptr, wide, LeftOutReason::kTooLong);
+            return;
+        }
+        ScanFolder(list, intake, path);
         return;
     }
     if (MatchExtFilter(intake->filter, path)) {
@@ -220,14 +234,21 @@ void AddGivenPath(FileListOps& list, PathIntake* intake, const wchar_t* given)
     if (given == nullptr || given[0] == L'\0') {
         return;
     }
-    // Checked as given: making the path whole drops the dots and blanks.
-    if (HasElementEndingInDotOrBlank(given)) {
-        NoteLeftOut(&intake->leftOut, nullptr, given, LeftOutReason::kEndsInDotOrBlank);
+    // One file is one row: a prefixed form becomes the plain one, or is left out when it has none.
+    wchar_t plain[kWideTextSize] = {};
+    if (!PlainPathForm(given, plain, kWideTextSize)) {
+        NoteLeftOut(&intake->leftOut, nullptr, given, LeftOutReason::kUnreachable);
+        return;
+    }
+    // The rule of a scanned name, checked as given: making the path whole drops final dots and blanks.
+    NameFault fault = FindPathFault(plain);
+    if (fault != NameFault::kNone) {
+        NoteLeftOut(&intake->leftOut, nullptr, given, ReasonOfFault(fault));
         return;
     }
     wchar_t whole[kWideTextSize] = {};
-    if ((intake->startFolder == nullptr && !IsWholeAlready(given)) ||
-        !MakeWhole(given, intake->startFolder, whole, kWideTextSize)) {
+    if ((intake->startFolder == nullptr && !IsWholeAlready(plain)) ||
+        !MakeWhole(plain, intake->startFolder, whole, kWideTextSize)) {
         NoteLeftOut(&intake->leftOut, nullptr, given, LeftOutReason::kUnreachable);
         return;
     }
@@ -235,6 +256,12 @@ void AddGivenPath(FileListOps& list, PathIntake* intake, const wchar_t* given)
     if (!ToExactCodePage(whole, path, sizeof path)) {
         NoteLeftOut(&intake->leftOut, nullptr, whole,
                     path[0] == '\0' ? LeftOutReason::kTooLong : LeftOutReason::kUnspellable);
+        return;
+    }
+    fault = FindPathFault(path);
+    if (fault != NameFault::kNone || GetFileAttributesW(whole) == INVALID_FILE_ATTRIBUTES) {
+        NoteLeftOut(&intake->leftOut, nullptr, whole,
+                    fault != NameFault::kNone ? ReasonOfFault(fault) : LeftOutReason::kMissing);
         return;
     }
     AddExactPath(list, intake, path);

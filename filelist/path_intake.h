@@ -19,19 +19,19 @@ struct PathIntake {
 // would take other files than the text names.
 bool StartPathIntake(PathIntake* intake, const char* extText, int recurse, const wchar_t* startFolder);
 
-// Adds one path as the user gave it (UTF-16): made whole (resolved against the start folder, short elements
-// expanded) and converted exactly, else left out. A folder is scanned through all levels when the intake recurses; a file passes
-// the extension filter. A path that names nothing is listed as well: its rename fails later and shows it.
+// Adds one path as the user gave it (UTF-16) by the rule of names and paths that a scan follows: a prefixed
+// form (\\?\, \\.\) made plain, then made whole (resolved against the start folder, short elements expanded)
+// and converted exactly, else left out with its reason, as is a path that names nothing. A folder is scanned
+// through all levels when the intake recurses; a file passes the extension filter.
 void AddGivenPath(FileListOps& list, PathIntake* intake, const wchar_t* path);
 
 // AddGivenPath for every path token of a text (a command-line tail).
 void AddPathText(FileListOps& list, PathIntake* intake, const wchar_t* text);
 
 // Adds the files under folder (an exact path) that pass the intake's filter, depth first, skipping hidden,
-// temporary and dot-named entries. An entry whose name the code page cannot spell exactly, that ends in a dot
-// or a blank, holds a character Windows does not allow, or whose full path would be MAX_PATH bytes or more
-// is left out (a folder so named is not searched). A linked folder is entered unless it leads back to a
-// folder the scan is already inside.
+// temporary and dot-named entries. An entry whose name the code page cannot spell exactly or that breaks the
+// rule of names and paths is left out (a folder so named is not searched). A linked folder is entered unless
+// it leads back to a folder the scan is already inside.
 void ScanFolder(FileListOps& list, PathIntake* intake, const char* folder);
 
 // The dialog's list with its redraw off while an intake fills it (with redraw on, every insert costs a

@@ -11,7 +11,6 @@ set(FILELIST_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/window_dpi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/row_colour.cpp
     ${CMAKE_CURRENT_LIST_DIR}/folder_trail.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/exact_name.cpp
     ${CMAKE_CURRENT_LIST_DIR}/left_out_paths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_intake.cpp
     ${CMAKE_CURRENT_LIST_DIR}/work_progress.cpp)

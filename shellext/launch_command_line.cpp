@@ -1,5 +1,6 @@
 #include "shellext/launch_command_line.h"
 
+#include <cstdio>
 #include <cwchar>
 
 namespace {
@@ -31,6 +32,7 @@ bool StartLaunchCommandLine(LaunchCommandLine* line, const wchar_t* programPath)
     line->length = 0;
     line->pathCount = 0;
     line->leftOut = 0;
+    line->refused = 0;
     return AppendQuoted(line, L"", programPath);
 }
 
@@ -44,7 +46,20 @@ bool AppendLaunchPath(LaunchCommandLine* line, const wchar_t* path)
     return true;
 }
 
-void CountLaunchPathLeftOut(LaunchCommandLine* line)
+void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, char* message, std::size_t messageSize)
 {
-    ++line->leftOut;
+    message[0] = '\0';
+    const int selected = line.pathCount + line.leftOut + line.refused;
+    int length = 0;
+    if (line.refused > 0) {
+        length = std::snprintf(message, messageSize,
+                               "選択された %d 個のうち %d 個は、名前に使えない文字 (\\ / : * ? \" < > | や制御文字) を含むか、"
+                               "名前の末尾がピリオドか空白か、パスが 259 文字より長いため Tagrin に渡していません。",
+                               selected, line.refused);
+    }
+    if (line.leftOut > 0 && length >= 0 && static_cast<std::size_t>(length) < messageSize) {
+        std::snprintf(message + length, messageSize - length,
+                      "%s選択された %d 個のうち %d 個は、一度に渡せる長さを超えたため Tagrin に渡していません。",
+                      length > 0 ? "\r\n" : "", selected, line.leftOut);
+    }
 }

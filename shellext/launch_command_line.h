@@ -11,6 +11,7 @@ struct LaunchCommandLine {
     std::size_t length;
     int pathCount;  // selected paths on the line
     int leftOut;    // selected paths that did not fit
+    int refused;    // selected paths the rule of names and paths refuses (a '"' among them would split the line)
 };
 
 // Starts the line with the quoted program path; false (and an empty line) when even that does not fit.
@@ -19,5 +20,6 @@ bool StartLaunchCommandLine(LaunchCommandLine* line, const wchar_t* programPath)
 // Adds one blank and the quoted path when they fit; otherwise counts the path as left out and returns false.
 bool AppendLaunchPath(LaunchCommandLine* line, const wchar_t* path);
 
-// Counts a path that could not be read at all as left out.
-void CountLaunchPathLeftOut(LaunchCommandLine* line);
+// The message that tells the user which share of the selection Tagrin was not given, and why; empty when
+// it was given all of it.
+void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, char* message, std::size_t messageSize);

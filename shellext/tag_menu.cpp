@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <new>
 
+#include "names/core/name_rule.h"
 #include "shellext/module.h"
 #include "tags/core/text_buffer.h"
 
@@ -127,14 +128,17 @@ STDMETHODIMP TagMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* selection, HKEY
             WidePath path = {};
             const UINT length = DragQueryFileW(drop, i, nullptr, 0);
             if (length == 0) continue;  // not a path at all
-            if (length >= kTextBufferSize) {
-                CountLaunchPathLeftOut(line);
+            // Only paths Tagrin can take are handed over, by the rule Tagrin itself follows: a '"' in a
+            // name would end its quotes, and the rest would be read as other paths.
+            if (length >= kTextBufferSize || DragQueryFileW(drop, i, path, kTextBufferSize) != length ||
+                FindPathFault(path) != NameFault::kNone) {
+                ++line->refused;
                 continue;
             }
-            DragQueryFileW(drop, i, path, kTextBufferSize);
             AppendLaunchPath(line, path);
         }
-        if (line->pathCount > 0) {
+        // Offered as long as anything was selected: the user is told then what was not handed over.
+        if (line->pathCount + line->leftOut + line->refused > 0) {
             commandLine_ = line;
             line = nullptr;
             result = S_OK;
@@ -169,25 +173,25 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation)
     std::wmemcpy(programFolder, programPath, kTextBufferSize);
     PathRemoveFileSpecW(programFolder);
 
-    // CreateProcessW may write into the command line, so it gets a copy.
-    LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine(*commandLine_);
-    if (line == nullptr) return E_OUTOFMEMORY;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    const BOOL started =
-        CreateProcessW(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr, programFolder, &startup, &process);
-    const DWORD error = GetLastError();
-    delete line;
-    if (!started) return HRESULT_FROM_WIN32(error);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (commandLine_->pathCount > 0) {
+        // CreateProcessW may write into the command line, so it gets a copy.
+        LaunchCommandLine* line = new (std::nothrow) LaunchCommandLine(*commandLine_);
+        if (line == nullptr) return E_OUTOFMEMORY;
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        const BOOL started = CreateProcessW(programPath, line->text, nullptr, nullptr, FALSE, 0, nullptr, programFolder,
+                                            &startup, &process);
+        const DWORD error = GetLastError();
+        delete line;
+        if (!started) return HRESULT_FROM_WIN32(error);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
 
-    if (commandLine_->leftOut > 0 && !(invocation->fMask & CMIC_MASK_FLAG_NO_UI)) {
-        TextBuffer message = {};
-        std::snprintf(message, sizeof message,
-                      "選択された %d 個のうち %d 個は、一度に渡せる長さを超えたため Tagrin に渡していません。",
-                      commandLine_->pathCount + commandLine_->leftOut, commandLine_->leftOut);
+    TextBuffer message = {};
+    FormatLaunchLeftOutMessage(*commandLine_, message, sizeof message);
+    if (message[0] != '\0' && !(invocation->fMask & CMIC_MASK_FLAG_NO_UI)) {
         MessageBoxA(invocation->hwnd, message, "Tagrin", MB_ICONWARNING | MB_OK);
     }
     return S_OK;

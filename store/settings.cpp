@@ -8,14 +8,16 @@
 #include "store/file_names.h"
 #include "store/held_back_files.h"
 
+// The keys of the texts Add puts around a tag; messages name them as well.
+const char kAddBeforeKey[] = "addtag1";
+const char kAddAfterKey[] = "addtag2";
+
 namespace {
 
 // Hand-edited only: the program never writes this section.
 constexpr char kBracketSection[] = "タグ括弧";
 constexpr char kOpeningKey[] = "tag1";
 constexpr char kClosingKey[] = "tag2";
-constexpr char kAddBeforeKey[] = "addtag1";
-constexpr char kAddAfterKey[] = "addtag2";
 constexpr char kDefaultOpening[] = "[(【（「{『<＜";
 constexpr char kDefaultClosing[] = "])】）」}』>＞";
 constexpr char kDefaultAddBefore[] = "[";
@@ -54,6 +56,12 @@ void ReadAddBrackets(TextBuffer& before, TextBuffer& after)
     if (before[0] == '\0') std::memcpy(before, kDefaultAddBefore, sizeof kDefaultAddBefore);
     ReadString(kBracketSection, kAddAfterKey, kDefaultAddAfter, after);
     if (after[0] == '\0') std::memcpy(after, kDefaultAddAfter, sizeof kDefaultAddAfter);
+}
+
+void ReadTagBrackets(TagBrackets& brackets)
+{
+    ReadBracketSettings(brackets.opening, brackets.closing);
+    ReadAddBrackets(brackets.before, brackets.after);
 }
 
 void ReadIntakeSettings(TextBuffer& extText, int* recurse)

@@ -1,14 +1,15 @@
 #include "store/tag_picker.h"
 
 #include "res/control_ids.h"
+#include "names/exact_spelling.h"
 #include "store/file_names.h"
 #include "store/tag_history.h"
 #include "tags/core/text_buffer.h"
 
 namespace {
 
-// Reads entry index into text ; false when it does not fit. The entry is read as
-// UTF-16 and converted: the ANSI message has no size argument, and Wine converts it for a Unicode
+// Reads entry index into text; false when it does not fit or has no exact spelling. The entry is read
+// as UTF-16 and converted: the ANSI message has no size argument, and Wine converts it for a Unicode
 // control through a stack buffer of 512 characters, which a longer entry overruns.
 bool ReadPickerEntry(HWND combo, LRESULT index, TextBuffer& text)
 {
@@ -16,8 +17,7 @@ bool ReadPickerEntry(HWND combo, LRESULT index, TextBuffer& text)
     if (length == CB_ERR || length >= static_cast<LRESULT>(kTextBufferSize)) return false;
     wchar_t wide[kTextBufferSize] = {};
     if (SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide)) == CB_ERR) return false;
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, text, kTextBufferSize, nullptr, nullptr);
-    if (bytes == 0) {
+    if (!ToExactCodePage(wide, text, kTextBufferSize)) {
         text[0] = '\0';
         return false;
     }

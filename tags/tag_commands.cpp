@@ -1,13 +1,16 @@
 #include "tags/tag_commands.h"
 
+#include <cstring>
 #include <cwchar>
 #include <initializer_list>
+#include <string>
 
 #include "res/control_ids.h"
-#include "filelist/exact_name.h"
 #include "filelist/work_progress.h"
 #include "filelist/list_view.h"
 #include "filelist/list_view_ops.h"
+#include "names/core/name_rule.h"
+#include "names/exact_spelling.h"
 #include "store/settings.h"
 #include "tags/core/dbcs_text.h"
 #include "tags/tag_rows.h"
@@ -16,7 +19,7 @@
 
 namespace {
 
-using RowCommand = int (*)(FileListOps& list, const char* tag);
+using RowCommand = int (*)(FileListOps& list, const char* tag, const TagBrackets& brackets);
 
 // One run of work over the dialog's list. The list does not repaint during the run anyway (no message is
 // handled); turning its redraw off as well keeps every row update from doing drawing work of its own, which
@@ -38,56 +41,98 @@ int RunOverList(HWND dialog, ListWork work)
     return done;
 }
 
-// The characters a file name cannot hold: a tag holding one would move the file or fail on every row.
-const char kNotInNames[] = "\\/:*?\"<>|";
+const wchar_t kForbiddenText[] = L"ファイル名に使えない文字 (\\ / : * ? \" < > |) ";
 
-// Why the tag typed in the box cannot be used, or null when it can. A tag is written exactly as typed or
-// not at all: a character the code page lacks would be written as another one, and a bracket character
-// would make a tag that cannot be read back, nor deleted with the same text. tag gets the trimmed tag.
-const wchar_t* RefusalOfTag(const wchar_t* typed, TextBuffer& tag)
+// Why the tag typed in the box cannot be used, written into why, or false when it can. A tag is written
+// exactly as typed or not at all: a character the code page lacks would be written as another one, one no
+// name can hold would fail on every row, and a bracket character would make a tag that cannot be read back,
+// nor deleted with the same text. room is the most characters a tag may have. tag gets the trimmed tag.
+bool RefuseTag(const wchar_t* typed, const TagBrackets& brackets, std::size_t room, TextBuffer& tag, wchar_t* why,
+               std::size_t whySize)
 {
-    if (!ToExactCodePage(typed, tag, sizeof tag)) {
-        return L"Shift-JIS で表せない文字が含まれています。";
+    std::string bytes;
+    if (!ToExactCodePage(typed, bytes)) {
+        std::swprintf(why, whySize, L"Shift-JIS で表せない文字が含まれています。");
+        return true;
     }
-    TrimBlanks(tag);
-    if (FindFirstOfSet(tag, kNotInNames) != nullptr) {
-        return L"ファイル名に使えない文字 (\\ / : * ? \" < > |) が含まれています。";
+    // A text that does not fit the buffer is far longer than any name.
+    const bool fits = bytes.size() < sizeof tag;
+    if (fits) {
+        std::memcpy(tag, bytes.c_str(), bytes.size() + 1);
+        TrimBlanks(tag);
     }
-    TextBuffer opening = {};
-    TextBuffer closing = {};
-    TextBuffer before = {};
-    TextBuffer after = {};
-    ReadBracketSettings(opening, closing);
-    ReadAddBrackets(before, after);
-    for (const char* set : {opening, closing, before, after}) {
-        if (FindFirstOfSet(tag, set) != nullptr) {
-            return L"設定の括弧 (tag1, tag2, addtag1, addtag2) にある文字が含まれています。";
+    const char* notInNames = FindNotInNames(tag);
+    if (!fits || CharacterCount(tag) > room) {
+        std::swprintf(why, whySize, L"長すぎます。ファイル名は括弧を含めて %u 文字までなので、タグは %u 文字までです。",
+                      static_cast<unsigned>(kNameCharacterLimit), static_cast<unsigned>(room));
+    } else if (notInNames != nullptr && static_cast<unsigned char>(*notInNames) < 0x20) {
+        std::swprintf(why, whySize, L"タブや改行などの制御文字が含まれています。");
+    } else if (notInNames != nullptr) {
+        std::swprintf(why, whySize, L"%lsが含まれています。", kForbiddenText);
+    } else {
+        for (const char* set : {brackets.opening, brackets.closing, brackets.before, brackets.after}) {
+            if (FindFirstOfSet(tag, set) == nullptr) continue;
+            std::swprintf(why, whySize, L"設定の括弧 (tag1, tag2, addtag1, addtag2) にある文字が含まれています。");
+            return true;
         }
+        return false;
     }
-    return nullptr;
+    return true;
 }
 
-void TellRefusedTag(HWND dialog, const wchar_t* typed, const wchar_t* refusal)
+// Why the texts Add puts around a tag cannot stand in a name, or false when they can: every rename would
+// fail, or give a name other than the one shown.
+bool RefuseAddBrackets(const TagBrackets& brackets, wchar_t* why, std::size_t whySize)
 {
-    wchar_t message[kWideTextSize + 128] = {};
-    std::wcscpy(message, L"タグ「");
-    std::wcsncat(message, typed, kWideTextSize - 1);
-    std::wcscat(message, L"」は使えません。何も変更していません。\n");
-    std::wcscat(message, refusal);
-    MessageBoxW(dialog, message, L"Tagrin", MB_ICONWARNING | MB_OK);
+    for (const char* key : {kAddBeforeKey, kAddAfterKey}) {
+        const char* text = key == kAddBeforeKey ? brackets.before : brackets.after;
+        if (FindNotInNames(text) == nullptr) continue;
+        wchar_t wideKey[16] = {};
+        wchar_t value[kWideTextSize] = {};
+        MultiByteToWideChar(CP_ACP, 0, key, -1, wideKey, 16);
+        MultiByteToWideChar(CP_ACP, 0, text, -1, value, static_cast<int>(kWideTextSize));
+        std::swprintf(why, whySize, L"設定.ini の %ls の値「%ls」に、%lsか制御文字が含まれています。", wideKey, value,
+                      kForbiddenText);
+        return true;
+    }
+    if (CharacterCount(brackets.before) + CharacterCount(brackets.after) + 2 > kNameCharacterLimit) {
+        std::swprintf(why, whySize, L"設定.ini の addtag1 と addtag2 の値が長すぎて、ファイル名にタグが収まりません。");
+        return true;
+    }
+    return false;
 }
 
-// A refused tag renames nothing and leaves the results empty; the user is told why once the run is over.
-int RunTagCommand(HWND dialog, RowCommand command)
+// A refused command renames nothing and leaves the results empty; the user is told why, in one box, once the
+// run is over. The brackets are read once for the whole command.
+int RunTagCommand(HWND dialog, RowCommand command, bool adds)
 {
     wchar_t typed[kWideTextSize] = {};
     GetDlgItemTextW(dialog, IDC_TAG_COMBO, typed, kWideTextSize);
+    TagBrackets brackets;
+    ReadTagBrackets(brackets);
+    constexpr std::size_t kWhySize = kWideTextSize + 256;
+    wchar_t whyBrackets[kWhySize] = {};
+    wchar_t whyTag[kWhySize] = {};
+    const bool bracketsRefused = adds && RefuseAddBrackets(brackets, whyBrackets, kWhySize);
+    // An added tag shares its name with the texts around it and one character of the old name; a deleted
+    // one stands between two brackets.
+    const std::size_t around = CharacterCount(brackets.before) + CharacterCount(brackets.after) + 1;
+    const std::size_t room = bracketsRefused ? kNameCharacterLimit : !adds ? kNameCharacterLimit - 2
+                                                                           : kNameCharacterLimit - around;
     TextBuffer tag = {};
-    const wchar_t* refusal = RefusalOfTag(typed, tag);
+    const bool tagRefused = RefuseTag(typed, brackets, room, tag, whyTag, kWhySize);
+    const bool refused = tagRefused || (bracketsRefused && tag[0] != '\0');
     const int done = RunOverList(dialog, [&](FileListOps& list) {
-        return refusal == nullptr && tag[0] != '\0' ? command(list, tag) : 0;
+        return !refused && tag[0] != '\0' ? command(list, tag, brackets) : 0;
     });
-    if (refusal != nullptr) TellRefusedTag(dialog, typed, refusal);
+    if (!refused) return done;
+    wchar_t message[2 * kWhySize] = {};
+    if (tagRefused) {
+        std::swprintf(message, 2 * kWhySize, L"タグ「%ls」は使えません。何も変更していません。\n%ls", typed, whyTag);
+    } else {
+        std::swprintf(message, 2 * kWhySize, L"追加できません。何も変更していません。\n%ls", whyBrackets);
+    }
+    MessageBoxW(dialog, message, L"Tagrin", MB_ICONWARNING | MB_OK);
     return done;
 }
 
@@ -95,12 +140,12 @@ int RunTagCommand(HWND dialog, RowCommand command)
 
 int AddTagCommand(HWND dialog)
 {
-    return RunTagCommand(dialog, AddTagToRows);
+    return RunTagCommand(dialog, AddTagToRows, true);
 }
 
 int DeleteTagCommand(HWND dialog)
 {
-    return RunTagCommand(dialog, DeleteTagFromRows);
+    return RunTagCommand(dialog, DeleteTagFromRows, false);
 }
 
 int UndoCommand(HWND dialog)

@@ -7,7 +7,7 @@
 
 #include "filelist/work_progress.h"
 #include "filelist/core/file_list_model.h"
-#include "store/settings.h"
+#include "names/core/name_rule.h"
 #include "store/tag_history.h"
 #include "store/file_names.h"
 #include "tags/core/tag_grammar.h"
@@ -24,20 +24,13 @@ std::size_t NamePartOffset(const char* location)
     return static_cast<std::size_t>(PathFindFileNameA(location) - location);
 }
 
-// Whether the file calls can reach location: at most MAX_PATH - 1 characters. A longer name would be
-// made, and then neither deleted from nor renamed again.
-bool IsReachable(const char* location)
-{
-    const int units = MultiByteToWideChar(CP_ACP, 0, location, -1, nullptr, 0);
-    return units > 0 && units <= MAX_PATH;
-}
-
-// The rename itself: only a safe, reachable new name is handed to MoveFileA, which fails rather than
-// replace an existing file. The row shows the outcome. Returns 1 when the file was renamed.
+// The rename itself: only a new name that stays in its folder and in sight, on a path within the limit, is
+// handed to MoveFileA, which fails rather than replace an existing file. The row shows the outcome. Returns 1
+// when the file was renamed.
 int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* newLocation, std::size_t nameOffset)
 {
-    if (!IsSafeNewFileName(newLocation + nameOffset) || !IsReachable(newLocation) ||
-        !MoveFileA(oldLocation, newLocation)) {
+    if (!IsSafeNewFileName(oldLocation + nameOffset, newLocation + nameOffset) ||
+        FindPathFault(newLocation) != NameFault::kNone || !MoveFileA(oldLocation, newLocation)) {
         SetResultMark(list, row, kResultFailed);
         return 0;
     }
@@ -89,20 +82,13 @@ void ClearResults(FileListOps& list, int count)
     }
 }
 
-int AddTagToRows(FileListOps& list, const char* tag)
+int AddTagToRows(FileListOps& list, const char* tag, const TagBrackets& brackets)
 {
-    TextBuffer opening = {};
-    TextBuffer closing = {};
-    TextBuffer before = {};
-    TextBuffer after = {};
-    ReadBracketSettings(opening, closing);
-    ReadAddBrackets(before, after);
-
     return RunBatch(list, tag, [&](int row, const TextBuffer& oldLocation) {
         TextBuffer newLocation = {};
         TextBuffer tagList = {};
         std::memcpy(newLocation, oldLocation, sizeof newLocation);
-        ReadTagList(oldLocation, tagList, opening, closing);
+        ReadTagList(oldLocation, tagList, brackets.opening, brackets.closing);
         if (TagListHolds(tagList, tag)) {
             return 0;
         }
@@ -113,7 +99,7 @@ int AddTagToRows(FileListOps& list, const char* tag)
         }
         std::size_t offset = NamePartOffset(oldLocation);
         // A tagged location that does not fit in the buffer is refused whole, never cut.
-        if (!ComposeTaggedName(before, tag, after, oldLocation + offset, newLocation + offset,
+        if (!ComposeTaggedName(brackets.before, tag, brackets.after, oldLocation + offset, newLocation + offset,
                                sizeof newLocation - offset)) {
             SetResultMark(list, row, kResultFailed);
             return 0;
@@ -122,17 +108,11 @@ int AddTagToRows(FileListOps& list, const char* tag)
     });
 }
 
-int DeleteTagFromRows(FileListOps& list, const char* tag)
+int DeleteTagFromRows(FileListOps& list, const char* tag, const TagBrackets& brackets)
 {
-    // The bracket sets are read once per batch, as Add reads them: under Wine one read of the
-    // settings file costs about as much as the rename itself.
-    TextBuffer opening = {};
-    TextBuffer closing = {};
-    ReadBracketSettings(opening, closing);
-
     return RunBatch(list, tag, [&](int row, const TextBuffer& oldLocation) {
         TextBuffer newLocation = {};
-        if (!RemoveTagWithBrackets(oldLocation, tag, newLocation, opening, closing)) {
+        if (!RemoveTagWithBrackets(oldLocation, tag, newLocation, brackets.opening, brackets.closing)) {
             return 0;
         }
         // A name that was nothing but the tag and blanks is left empty: the safety check refuses it.

@@ -115,24 +115,3 @@ int RemoveTagFromName(char* name, const char* tag, const char* opening, const ch
     TrimBlanks(name);
     return removed;
 }
-
-bool IsSafeNewFileName(const char* name)
-{
-    if (name == nullptr) {
-        return false;
-    }
-    bool hasNonBlank = false;
-    const char* last = name;
-    for (const char* p = name; *p != '\0'; p += CharLengthAt(p)) {
-        // Lead bytes are 0x81 and above, so these bytes here are whole characters.
-        if (*p == '\\' || *p == '/' || *p == ':') {
-            return false;
-        }
-        if (BlankLengthAt(p) == 0) {
-            hasNonBlank = true;
-        }
-        last = p;
-    }
-    // The file system drops a final dot or blank: the file would not be called what its row shows.
-    return hasNonBlank && *last != '.' && *last != ' ';
-}

@@ -25,8 +25,3 @@ bool ComposeTaggedName(const char* before, const char* tag, const char* after, c
 // from both ends of the name. Returns 1 when an occurrence was removed, else 0. An absent
 // argument or an empty tag leaves the name as it is and gives 0.
 int RemoveTagFromName(char* name, const char* tag, const char* opening, const char* closing);
-
-// Whether name may be given to a file by a rename inside its folder: not empty, not made of
-// blanks only, without a '\', '/' or ':' character (which could move the file elsewhere or
-// address a stream), and not ending in a '.' or ' ' (which the file system drops).
-bool IsSafeNewFileName(const char* name);

@@ -56,7 +56,7 @@ TEST(MainDialog, StartsWithTheSavedFilterAndFlagAndListsTheCommandLine)
     ASSERT_TRUE(WriteFileBytes(folder.Join("設定.ini"), "[設定]\r\next=txt\r\nIsDir=0\r\n"));
     ASSERT_TRUE(MakeFolder(folder.Join("sub")));
     ASSERT_TRUE(WriteFileBytes(folder.Join("sub\\inner.txt"), "x"));
-    ASSERT_TRUE(WriteFileBytes(folder.Join("a b.txt"), "x"));
+    for (const char* name : {"a b.txt", "rel.txt", "skip.jpg"}) ASSERT_TRUE(WriteFileBytes(folder.Join(name), "x"));
     std::string tail = "\"" + folder.Join("a b.txt") + "\" " + folder.Join("sub") + " rel.txt skip.jpg bad. \"bad \"";
     MessageBoxAnswers boxes;
     DialogUnderTest dialog(tail.c_str());
@@ -145,6 +145,7 @@ TEST(MainDialog, ADropTakesEachPathExactlyAndTellsOnceWhatItLeftOut)
 TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip)
 {
     TempProgramFolder folder;
+    for (const char* name : {"b.txt", "a.txt", "B2.txt"}) ASSERT_TRUE(WriteFileBytes(folder.Join(name), "x"));
     DialogUnderTest dialog("b.txt a.txt B2.txt");
     HWND list = dialog.Item(IDC_FILE_LIST);
     NMLISTVIEW click = {};
@@ -162,6 +163,7 @@ TEST(MainDialog, HeaderClicksSortDescendingFirstThenFlip)
 TEST(MainDialog, CheckAllExcludesEveryRowAndClearEmptiesTheList)
 {
     TempProgramFolder folder;
+    for (const char* name : {"a.txt", "b.txt"}) ASSERT_TRUE(WriteFileBytes(folder.Join(name), "x"));
     DialogUnderTest dialog("a.txt b.txt");
     HWND list = dialog.Item(IDC_FILE_LIST);
     SendMessageA(dialog.Item(IDC_CHECK_ALL_BOX), BM_CLICK, 0, 0);

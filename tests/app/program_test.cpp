@@ -133,7 +133,10 @@ TEST(Program, ASettingsFileShiftJisCannotSpellIsToldOfAndLeftAsItIs)
         told = tagrin.ItemText(0xFFFF);
     }
     EXPECT_NE(told.find("設定.ini"), std::string::npos) << told;
-    PostMessageA(tagrin.Window(), WM_COMMAND, IDOK, 0);
+    // The box stands over the window with its title, never over an untitled one.
+    HWND box = tagrin.Window();
+    EXPECT_TRUE(tagrin.WaitForWindow(0));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
     EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
     EXPECT_EQ(ReadFileBytes(root.Join("設定.ini")), notepad);

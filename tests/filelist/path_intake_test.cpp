@@ -58,14 +58,19 @@ TEST(PathIntake, TokensOfTheTextBecomeRowsAsWritten)
         std::string text;
         std::vector<std::string> rows;
     };
+    // Paths that name nothing are left out: the names of the table are there.
+    ASSERT_TRUE(MakeFolder("My Docs") && MakeFolder("My"));
+    for (const char* name : {"a.txt", "b.txt", "My Docs\\memo.txt", "My\\a.TXT", "a b.txt", "c.txt", "open ended.txt",
+                             "short.txt", "\x95\x5C.txt", "\x95\x5C \x83\x7D.txt"})
+        Touch(name);
     const std::vector<Case> cases = {
         {"", {}},
         {"   \t ", {}},
         {"a.txt b.txt", {"a.txt", "b.txt"}},
-        {"\"My Docs\\memo.txt\"  E:\\a.TXT", {"My Docs\\memo.txt", "E:\\a.TXT"}},
+        {"\"My Docs\\memo.txt\"  My\\a.TXT", {"My Docs\\memo.txt", "My\\a.TXT"}},
         {"\"a b.txt\"c.txt", {"a b.txt", "c.txt"}},
         {"\"open ended.txt", {"open ended.txt"}},
-        {"a.txt\tb.txt", {"a.txt\tb.txt"}},
+        {"a.txt\tb.txt", {}},  // a tab is no blank between paths, and no name holds it
         {"a.txt A.TXT a.txt", {"a.txt"}},
         {longToken + ".txt short.txt", {"short.txt"}},
         {"\x95\x5C.txt \"\x95\x5C \x83\x7D.txt\"", {"\x95\x5C.txt", "\x95\x5C \x83\x7D.txt"}},
@@ -78,6 +83,7 @@ TEST(PathIntake, TokensOfTheTextBecomeRowsAsWritten)
 TEST(PathIntake, FilterDecidesByExtension)
 {
     TempProgramFolder folder;
+    for (const char* name : {"a.TXT", "b.jpg", "README", "c.txt.bak"}) Touch(name);
     const std::string text = "a.TXT b.jpg README c.txt.bak";
     struct Case {
         const char* ext;
@@ -179,25 +185,36 @@ TEST(ScanFolder, AddsDepthFirstInEnumerationOrder)
     EXPECT_EQ(Sorted(Intake("tree\\m\\")), (std::vector<std::string>{"tree\\m\\1.txt", "tree\\m\\2.txt"}));
 }
 
-// An entry whose joined path would not fit is never listed under a cut path and never scanned.
+// A path over the limit is never listed, whether its folder is scanned or it is given itself; the limit counts
+// characters, so a path of kanji within it is listed either way, and a folder too deep to search is named.
 TEST(ScanFolder, SkipsEntriesWhosePathWouldNotFit)
 {
     TempProgramFolder folder;
     ASSERT_TRUE(MakeFolder("deep"));
     std::string root = folder.Join("deep");
-    std::size_t room = MAX_PATH - 1 - root.size() - 1;  // bytes left for a name in a MAX_PATH - 1 byte path
+    std::size_t room = 259 - root.size() - 1;  // characters left for a name in a path of 259
     ASSERT_LT(room, 250u);
     std::string fits = std::string(room - 4, 'f') + ".txt";
     std::string tooLong = std::string(room - 3, 'g') + ".txt";
-    std::string longFolder(room + 1, 'd');
-    ASSERT_TRUE(CreateDirectoryW(Wide(root + "\\" + longFolder).c_str(), nullptr));
-    for (const std::string& path : {root + "\\" + fits, root + "\\" + tooLong, root + "\\" + longFolder + "\\x.txt"}) {
-        HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path.size();
+    // 漢 is two bytes here and three in a Linux name, whose elements take 255 bytes: three elements.
+    std::string kanji;
+    for (std::size_t i = 0; i + 4 < room; ++i) kanji += i == 80 || i == 161 ? "\\" : "\x8A\xBF";
+    kanji += ".txt";
+    std::string longFolder(room - 1, 'd');
+    for (const std::string& made : {longFolder, kanji.substr(0, 160), kanji.substr(0, 321)})
+        ASSERT_TRUE(CreateDirectoryW((Wide(root) + L"\\" + Utf16(made)).c_str(), nullptr));
+    for (const std::string& name : {fits, tooLong, kanji, longFolder + "\\x"}) {
+        HANDLE file = CreateFileW((Wide(root) + L"\\" + Utf16(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << name.size();
         CloseHandle(file);
     }
-    EXPECT_EQ(Intake(root), std::vector<std::string>{"deep\\" + fits});
-    EXPECT_EQ((root + "\\" + fits).size(), static_cast<std::size_t>(MAX_PATH - 1));
+    EXPECT_EQ(Sorted(Intake(root)), Sorted({"deep\\" + fits, "deep\\" + kanji}));
+    EXPECT_EQ(Sorted(Intake("\"" + root + "\\" + kanji + "\" \"" + root + "\\" + tooLong + "\"")),
+              std::vector<std::string>{"deep\\" + kanji});
+    LeftOutPaths leftOut = {};
+    MemoryFileList list;
+    IntakeText(list, root, "*", 1, &leftOut);
+    EXPECT_EQ(leftOut.count, 2);  // the long name, and the folder whose search path "<folder>\\*" is over the limit
 }
 
 // Names made through the wide calls: only what the code page spells exactly is listed, and a listed row
@@ -229,6 +246,9 @@ TEST(PathIntake, NamesComeInExactlyOrAreLeftOutAndNamed)
         {L"\"dl\\\ud55c\uae00.txt\"", {}, {dl + L"\\\ud55c\uae00.txt"}},
         {L"dl\\abc. dl\\def\\..\\cafe.txt \"dl\\sub \\x.txt\"", {"dl\\cafe.txt"}, {L"dl\\abc.", L"dl\\sub \\x.txt"}},
         {shortName, {"dl\\Quarterly Report 2024.xlsx"}, {}},
+        {L"dl\\cafe.txt:v2 dl\\missing.txt", {}, {L"dl\\cafe.txt:v2", dl + L"\\missing.txt"}},
+        {L"\\\\?\\" + dl + L"\\cafe.txt dl\\cafe.txt \\\\?\\" + dl + L"\\abc.", {"dl\\cafe.txt"},
+         {L"\\\\?\\" + dl + L"\\abc."}},
         {L"dl\\\u8868\u30bd.txt", {hyoSo}, {}},
     };
     const std::wstring start = Utf16(folder.Path());
@@ -250,7 +270,9 @@ TEST(PathIntake, NamesComeInExactlyOrAreLeftOutAndNamed)
     ASSERT_TRUE(StartPathIntake(&scan, "*", 1, start.c_str()));
     MemoryFileList scanned;
     AddPathText(scanned, &scan, L"dl");
-    EXPECT_EQ(AddTagToRows(scanned, "Memo"), 4);
+    TagBrackets brackets;
+    ReadTagBrackets(brackets);
+    EXPECT_EQ(AddTagToRows(scanned, "Memo", brackets), 4);
     for (const wchar_t* name : {L"caf\u00e9.txt", L"[Memo]cafe.txt", L"a\u00a5b.txt", L"a\\[Memo]b.txt", L"\ud55c\uae00.txt",
                                 L"[Memo]\u8868\u30bd.txt", L"caf\u00e9\\in.txt", L"[Memo]Quarterly Report 2024.xlsx"})
         EXPECT_NE(GetFileAttributesW((dl + L"\\" + name).c_str()), INVALID_FILE_ATTRIBUTES);
@@ -282,8 +304,7 @@ TEST(ListIntake, FillsTheDialogsListAndLeavesRedrawOn)
         AddPathText(list.List(), &intake, text);
     }
     ListViewOps list(window.List());
-    EXPECT_EQ(Sorted(ColumnTexts(list, kColumnLocation)),
-              (std::vector<std::string>{folder.Join("docs\\a.txt"), folder.Join("missing file.txt")}));
+    EXPECT_EQ(Sorted(ColumnTexts(list, kColumnLocation)), std::vector<std::string>{folder.Join("docs\\a.txt")});
     EXPECT_TRUE(IsWindowVisible(window.List()));
     EXPECT_TRUE(GetWindowLongA(window.List(), GWL_STYLE) & WS_VISIBLE);
 }

@@ -228,25 +228,4 @@ TEST(RemoveTagFromName, NothingToRemoveWithoutTagOrBrackets)
     EXPECT_EQ(RemoveTagFromName(nullptr, "Memo", "[", "]"), 0);
 }
 
-struct SafeCase {
-    const char* name;
-    bool expected;
-};
-
-TEST(IsSafeNewFileName, StaysInItsFolder)
-{
-    const SafeCase cases[] = {
-        {"a.txt", true},  {SJ_SO ".txt", true},       {SJ_HYO SJ_NOU, true}, {"x" SJ_SPACE, true},
-        {"", false},      {" " SJ_SPACE "\t", false}, {"a\\b", false},       {"..\\x", false},
-        {"a/b", false},   {"a.txt:stream", false},    {"\x81\\", true},  // one double-byte character whose second byte
-                                                                         // is 0x5C
-        {"\x81/", false},                                                // a lone lead byte before a real slash
-        {"report.", false},  {"a.txt ", false},  {SJ_SO ".", false},     {".profile", true},
-    };
-    for (const SafeCase& c : cases) {
-        EXPECT_EQ(IsSafeNewFileName(c.name), c.expected) << c.name;
-    }
-    EXPECT_FALSE(IsSafeNewFileName(nullptr));
-}
-
 }  // namespace

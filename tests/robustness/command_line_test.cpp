@@ -19,10 +19,10 @@
 
 namespace {
 
-// A path of exactly length bytes under C:\, ending in ".txt"; it need not exist.
-std::string PathOfLength(std::size_t length)
+// A path of exactly length characters under folder, ending in ".txt".
+std::string PathOfLength(const std::string& folder, std::size_t length)
 {
-    std::string path = "C:\\";
+    std::string path = folder + "\\";
     while (path.size() + 4 < length) path += (path.size() % 50 == 49) ? '\\' : 'p';
     return path + ".txt";
 }
@@ -33,21 +33,29 @@ struct TextCase {
     std::vector<std::string> rows;
 };
 
+// Every path the table names is there, so what is left out is left out by the rule of names and paths.
 TEST(CommandLine, ShapesOfTextGiveTheRowsTheyName)
 {
+    TempProgramFolder program;
+    const std::string t = program.Path();
+    const std::string longest = PathOfLength(t, 259);
+    for (const std::string& path : {t + "\\My Docs\\a.txt", t + "\\b.txt", t + "\\c.txt", t + "\\d.txt", longest}) {
+        ASSERT_TRUE(MakeFolder(path.substr(0, path.rfind('\\'))) && WriteFileBytes(path, "x")) << path.size();
+    }
     const TextCase cases[] = {
-        {"unbalanced quote runs to the end", "\"C:\\My Docs\\a.txt C:\\b.txt", {"C:\\My Docs\\a.txt C:\\b.txt"}},
-        {"quote inside a token belongs to it",
-         "C:\\a\"b.txt \"C:\\c.txt\"\"C:\\d.txt\"",
-         {"C:\\a\"b.txt", "C:\\c.txt", "C:\\d.txt"}},
-        {"an element ending in a dot", "C:\\dir.\\a.txt C:\\b.txt", {"C:\\b.txt"}},
-        {"a name ending in a blank", "\"C:\\a.txt \" C:\\b.txt.", {}},
-        {"dot elements resolve", "C:\\x\\..\\.\\b.txt", {"C:\\b.txt"}},
+        {"unbalanced quote runs to the end", "\"" + t + "\\My Docs\\a.txt " + t + "\\b.txt", {}},
+        {"quote inside a token belongs to it, and no name holds one",
+         t + "\\a\"b.txt \"" + t + "\\c.txt\"\"" + t + "\\d.txt\"",
+         {t + "\\c.txt", t + "\\d.txt"}},
+        {"an element ending in a dot", t + "\\dir.\\a.txt " + t + "\\b.txt", {t + "\\b.txt"}},
+        {"a name ending in a blank", "\"" + t + "\\a.txt \" " + t + "\\b.txt.", {}},
+        {"dot elements resolve", t + "\\x\\..\\.\\b.txt", {t + "\\b.txt"}},
+        {"a stream of a file", t + "\\b.txt:v2 " + t + "\\b.txt::$DATA", {}},
+        {"the long form of a path is one file with the plain one", "\\\\?\\" + t + "\\b.txt " + t + "\\b.txt", {t + "\\b.txt"}},
+        {"a path naming nothing", t + "\\missing.txt", {}},
         {"only blanks and quotes name nothing", " \t\r\n \"", {}},
-        {"259 bytes", PathOfLength(259), {PathOfLength(259)}},
-        {"260 bytes", PathOfLength(260), {PathOfLength(260)}},
-        {"1023 bytes", PathOfLength(1023), {PathOfLength(1023)}},
-        {"1024 bytes is skipped, the next path taken", PathOfLength(1024) + " C:\\z.txt", {"C:\\z.txt"}},
+        {"259 characters", longest, {longest}},
+        {"1024 bytes is skipped, the next path taken", PathOfLength(t, 1024) + " " + t + "\\b.txt", {t + "\\b.txt"}},
     };
     for (const TextCase& c : cases) {
         MemoryFileList list;

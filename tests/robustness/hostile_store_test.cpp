@@ -17,6 +17,7 @@
 #include "support/files.h"
 #include "support/running_program.h"
 #include "support/temp_folder.h"
+#include "support/window_input.h"
 
 namespace {
 
@@ -121,10 +122,11 @@ TEST(HostileSettingsRead, LongValuesAreCutInsideTheirBuffers)
     }
 }
 
-// Added brackets that hold a path separator would move the file: the rename is refused instead.
-TEST(HostileSettingsAdd, SeparatorsInTheAddedBracketsNeverMoveAFile)
+// Added brackets that a name cannot hold would move the file or fail on every row: Add is refused before any
+// rename, with one box that names the setting and its file.
+TEST(HostileSettingsAdd, AddedBracketsANameCannotHoldAreRefusedBeforeAnyRename)
 {
-    for (const char* before : {"..\\", "sub/", "C:", "\\\\"}) {
+    for (const char* before : {"..\\", "sub/", "C:", "\\\\", "<", "a\tb"}) {
         TempProgramFolder program;
         ASSERT_TRUE(MakeFolder(program.Join("files\\sub")));
         ASSERT_TRUE(
@@ -133,11 +135,13 @@ TEST(HostileSettingsAdd, SeparatorsInTheAddedBracketsNeverMoveAFile)
         ASSERT_TRUE(WriteFileBytes(file, "x"));
         DialogUnderTest dialog(("\"" + file + "\"").c_str());
         SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+        MessageBoxAnswers boxes;
         ClickButton(dialog.Window(), IDC_ADD_BUTTON);
-        EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>{"失敗"}) << before;
-        EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnLocation), std::vector<std::string>{file}) << before;
-        EXPECT_TRUE(FileExists(file)) << before;
-        EXPECT_FALSE(FileExists(program.Join("files\\sub\\Memo]表.txt"))) << before;
+        const std::vector<std::wstring> told = boxes.Texts();
+        ASSERT_EQ(told.size(), 1u) << before;
+        EXPECT_NE(told[0].find(L"設定.ini の addtag1"), std::wstring::npos) << before;
+        EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>{""}) << before;
+        EXPECT_EQ(FolderNames(program.Join("files")), (std::vector<std::string>{"sub", "表.txt"})) << before;
         EXPECT_FALSE(FileExists(program.Join("Memo]表.txt"))) << before;
         EXPECT_FALSE(FileExists(program.Join("タグ.txt"))) << before;
     }

@@ -55,9 +55,13 @@ TEST(LaunchCommandLineTest, AShorterPathAfterOneThatDidNotFitIsStillTaken)
     EXPECT_TRUE(AppendLaunchPath(line.get(), longPath.c_str()));
     EXPECT_FALSE(AppendLaunchPath(line.get(), longPath.c_str()));
     EXPECT_TRUE(AppendLaunchPath(line.get(), L"C:\\b.txt"));
-    CountLaunchPathLeftOut(line.get());
+    line->refused = 2;
     EXPECT_EQ(2, line->pathCount);
-    EXPECT_EQ(2, line->leftOut);
+    EXPECT_EQ(1, line->leftOut);
+    char message[1024] = {};
+    FormatLaunchLeftOutMessage(*line, message, sizeof message);
+    EXPECT_NE(std::string(message).find("選択された 5 個のうち 2 個は、名前に使えない"), std::string::npos) << message;
+    EXPECT_NE(std::string(message).find("選択された 5 個のうち 1 個は、一度に"), std::string::npos) << message;
     EXPECT_EQ(L"\"C:\\b.txt\"", std::wstring(line->text).substr(line->length - 10));
 }
 

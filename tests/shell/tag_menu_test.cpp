@@ -307,12 +307,17 @@ TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)
         menu_ = nullptr;
         init_ = nullptr;
     }
-    // Names the code page cannot spell reach the program exactly, never as their best-fit look-alikes.
+    // Names the code page cannot spell reach the program exactly, never as their best-fit look-alikes. A name
+    // holding '"' is not handed over: it would end its quotes, and x" "設定.ini would name the program's settings.
     DeleteFileA(RecordPath().c_str());
-    SelectionData exact(std::vector<std::wstring>{L"C:\\caf\u00e9.txt", L"C:\\a\u00a5b.txt"}, true);
+    SelectionData exact(std::vector<std::wstring>{L"C:\\caf\u00e9.txt", L"C:\\x\" \"設定.ini", L"C:\\a\u00a5b.txt"}, true);
     ASSERT_TRUE(CreateMenu(&exact));
+    MessageBoxAnswers boxes;
     ASSERT_EQ(S_OK, Invoke(MAKEINTRESOURCEA(0), 0));
     EXPECT_EQ(L"\"" + Utf16(ProgramPath()) + L"\" \"C:\\caf\u00e9.txt\" \"C:\\a\u00a5b.txt\"", RecordedWideCommandLine());
+    const std::vector<std::wstring> told = boxes.Texts();
+    ASSERT_EQ(1u, told.size());
+    EXPECT_NE(std::wstring::npos, told[0].find(L"3 個のうち 1 個は、名前に使えない文字"));
 }
 
 // How many processes this one has started, counted by a job it joins once: a process is counted the moment

@@ -22,7 +22,7 @@ DialogUnderTest::DialogUnderTest(const char* commandTail)
     if (commandTail) MultiByteToWideChar(CP_ACP, 0, commandTail, -1, &tail[0], static_cast<int>(tail.size()));
     wchar_t here[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, here);
-    const StartUp start = {tail.c_str(), here};
+    const StartUp start = {tail.c_str(), here, nullptr};
     dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN_DIALOG), nullptr, MainDialogProc,
                                  reinterpret_cast<LPARAM>(&start));
 }

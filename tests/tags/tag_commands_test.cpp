@@ -89,13 +89,14 @@ TEST(TagCommands, ATagThatCouldNotBeWrittenAndReadBackIsRefusedBeforeAnyRename)
     ListedFiles files(program, {"a.txt", "[a]b.txt"});
     DialogUnderTest dialog(files.tail.c_str());
     const std::vector<std::string> names = FolderNames(files.folder);
+    static const std::wstring longTag(254, L'\u8868');  // 表: one character of two bytes
     const struct {
         const wchar_t* tag;
         const wchar_t* why;
     } cases[] = {
         {L"caf\u00e9", L"Shift-JIS"},      {L"a]b", L"tag1, tag2"},     {L"【重要】", L"tag1, tag2"},
         {L"(draft)", L"tag1, tag2"},       {L"a\\b", L"ファイル名に"}, {L" x? ", L"ファイル名に"},
-        {L"\u301c", L"Shift-JIS"},
+        {L"\u301c", L"Shift-JIS"},         {L"a\tb", L"制御文字"},      {longTag.c_str(), L"長すぎます"},
     };
     for (const auto& c : cases) {
         for (int button : {IDC_ADD_BUTTON, IDC_DELETE_BUTTON}) {

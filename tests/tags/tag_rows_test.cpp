@@ -23,7 +23,7 @@
 
 namespace {
 
-int Undo(FileListOps& list, const char*)
+int Undo(FileListOps& list, const char*, const TagBrackets&)
 {
     return UndoLastBatch(list);
 }
@@ -61,10 +61,14 @@ protected:
         }
     }
 
-    int Run(int (*command)(FileListOps&, const char*), const std::string& tag)
+    using Command = int (*)(FileListOps&, const char*, const TagBrackets&);
+    // Once a command, as a button reads them.
+    int Run(Command command, const std::string& tag)
     {
         ClearResults(list, list.RowCount());
-        return command(list, tag.c_str());
+        TagBrackets brackets;
+        ReadTagBrackets(brackets);
+        return command(list, tag.c_str(), brackets);
     }
 
     std::string NewFolder(const std::string& name)
@@ -120,7 +124,7 @@ const std::vector<RenameCase> kDeleteCases = {
     {"brackets do not nest", "[[Memo]]x.txt", "Memo", "[[Memo]]x.txt", ""},
     {"second bytes 0x5C and 0x5D", "[ゾ]ソ[Memo].txt", "Memo", "[ゾ]ソ.txt", kDone},
     {"kana tag", "[ソフト]表.txt", "ソフト", "表.txt", kDone},
-    {"only the extension left", "[Memo].txt", "Memo", ".txt", kDone},
+    {"only the extension left, a hidden name", "[Memo].txt", "Memo", "[Memo].txt", kFailed},
     {"nothing left", "[Memo]", "Memo", "[Memo]", kFailed},
     {"only blanks left", "[Memo]　(memo)", "Memo", "[Memo]　(memo)", kFailed},
 };
@@ -128,7 +132,7 @@ const std::vector<RenameCase> kDeleteCases = {
 class TagRowsTableTest : public TagRowsTest {
 protected:
     // Each case in a folder of its own, so names never meet.
-    void RunTable(const std::vector<RenameCase>& cases, int (*command)(FileListOps&, const char*))
+    void RunTable(const std::vector<RenameCase>& cases, Command command)
     {
         int index = 0;
         for (const RenameCase& c : cases) {
@@ -256,7 +260,7 @@ TEST_F(TagRowsTest, ExcludedRowsAreUntouched)
         ListNewFile(folder, names[i]);
         list.SetStateImage(i, states[i]);
     }
-    for (auto command : {AddTagToRows, DeleteTagFromRows}) {
+    for (Command command : {AddTagToRows, DeleteTagFromRows}) {
         EXPECT_EQ(Run(command, "Memo"), 0);
         for (int i = 0; i < 3; ++i) {
             ExpectRow(i, folder, names[i], "", names[i]);
