@@ -7,6 +7,8 @@
 
 #include "store/file_names.h"
 #include "store/held_back_files.h"
+#include "store/store_lock.h"
+#include "store/write_record.h"
 
 namespace {
 
@@ -67,8 +69,12 @@ void ReadIntakeSettings(TextBuffer& extText, int* recurse)
 
 void SaveIntakeSettings(const char* extText, int recurse)
 {
+    StoreLock lock;
     // A file in another encoding is left as it is, and failed writes are ignored: the dialog closes all the same.
     if (!MayWriteStoreFile(kSettingsFile)) return;
-    WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile);
-    WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile);
+    if (!WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile) ||
+        !WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile)) {
+        return;
+    }
+    RecordWritten(kSettingsFile);
 }
