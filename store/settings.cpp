@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/failed_write.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
 #include "store/store_lock.h"
@@ -70,10 +71,12 @@ void ReadIntakeSettings(TextBuffer& extText, int* recurse)
 void SaveIntakeSettings(const char* extText, int recurse)
 {
     StoreLock lock;
-    // A file in another encoding is left as it is, and failed writes are ignored: the dialog closes all the same.
+    // A file in another encoding is left as it is; a failed write is noted for the user. The dialog closes
+    // all the same.
     if (!MayWriteStoreFile(kSettingsFile)) return;
     if (!WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile) ||
         !WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile)) {
+        NoteFailedWrite(kSettingsFile, GetLastError());
         return;
     }
     RecordWritten(kSettingsFile);

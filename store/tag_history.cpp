@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "res/control_ids.h"
+#include "store/failed_write.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
 #include "store/picker_entries.h"
@@ -137,8 +138,9 @@ void HistoryAppender::Append(const char* tag)
     lines_.insert(tag);
 }
 
-// No later tag is tried.
+// Told once, with the error of the call that failed; no later tag is tried.
 void HistoryAppender::Stop()
 {
+    NoteFailedWrite(fileName_, GetLastError());
     stopped_ = true;
 }

@@ -19,8 +19,8 @@ void AppendTagToHistory(const char* fileName, const char* tag);
 
 // Appends several tags to one history file as AppendTagToHistory does for each, reading the file once:
 // the lines read so far are kept, and before each tag only what was appended since (by this or another
-// instance) is read. The file is opened at the first tag that is not empty, so no tag means no file. After a
-// write that fails, the appender tries no more.
+// instance) is read. The file is opened at the first tag that is not empty, so no tag means no file. The
+// first write that fails is noted for the user (failed_write.h), and the appender tries no more.
 class HistoryAppender {
 public:
     explicit HistoryAppender(const char* fileName) : fileName_(fileName) {}
