@@ -16,6 +16,7 @@
 #include "store/tag_picker.h"
 #include "app/busy_gate.h"
 #include "app/drop_handler.h"
+#include "app/failed_write_notice.h"
 #include "app/tag_buttons.h"
 #include "tags/tag_collection.h"
 #include "tags/core/text_buffer.h"
@@ -146,6 +147,7 @@ void SaveSession(HWND dialog)
 int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*)
 {
     SaveSession(dialog);
+    TellFailedWrite(dialog);
     DestroyWindow(dialog);
     return 0;
 }

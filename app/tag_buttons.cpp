@@ -3,6 +3,7 @@
 #include "app/tag_buttons.h"
 
 #include "app/busy_gate.h"
+#include "app/failed_write_notice.h"
 #include "app/message_loop.h"
 #include "filelist/list_view.h"
 #include "res/control_ids.h"
@@ -23,7 +24,8 @@ void ShowWhetherUndoIsPossible(HWND dialog)
 
 // The starting button and 元に戻す stay disabled until the messages queued during the run have been
 // handled, so clicks made meanwhile fall on a disabled button. What the run held goes first, as it came
-// before that input; either may close the dialog.
+// before that input; either may close the dialog, whose close then tells of a failed history write.
+// Otherwise it is told here, after that input, so the box's own loop runs none of it.
 int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
 {
     HWND button = GetDlgItem(dialog, buttonId);
@@ -32,6 +34,8 @@ int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
     command(dialog);
     if (!RunHeldWork(dialog)) return 1;
     DrainMessageQueue(dialog);
+    if (!IsWindow(dialog)) return 1;
+    TellFailedWrite(dialog);
     if (!IsWindow(dialog)) return 1;
     EnableWindow(button, TRUE);
     ShowWhetherUndoIsPossible(dialog);

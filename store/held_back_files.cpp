@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "store/text_form.h"
-#include "store/whole_file.h"
+#include "store/store_encoding.h"
 #include "tags/core/text_buffer.h"
 
 namespace {
@@ -44,5 +43,6 @@ bool MayWriteStoreFile(const char* fileName)
 {
     if (IsHeldBack(fileName)) return false;
     std::string bytes;
-    return !ReadWholeFile(fileName, bytes) || DetectTextForm(bytes) == TextForm::ShiftJis;
+    TextForm form = TextForm::ShiftJis;
+    return !FormOfStoreFile(fileName, bytes, form) || form == TextForm::ShiftJis;
 }

@@ -7,6 +7,6 @@ void HoldBack(const char* fileName);
 bool IsHeldBack(const char* fileName);
 
 // Whether a settings or history write may go to the file now: it is not held back and, when it exists,
-// it reads as Shift-JIS. A file saved again in another encoding while the program runs would otherwise
-// end up holding two.
+// it is as Tagrin left it or start-up's rule reads it as Shift-JIS. A file saved again in another encoding
+// while the program runs would otherwise end up holding two. Asked under the store lock.
 bool MayWriteStoreFile(const char* fileName);

@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "store/failed_write.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
+#include "store/store_lock.h"
+#include "store/write_record.h"
 
 // The keys of the texts Add puts around a tag; messages name them as well.
 const char kAddBeforeKey[] = "addtag1";
@@ -75,8 +78,14 @@ void ReadIntakeSettings(TextBuffer& extText, int* recurse)
 
 void SaveIntakeSettings(const char* extText, int recurse)
 {
-    // A file in another encoding is left as it is, and failed writes are ignored: the dialog closes all the same.
+    StoreLock lock;
+    // A file in another encoding is left as it is; a failed write is noted for the user. The dialog closes
+    // all the same.
     if (!MayWriteStoreFile(kSettingsFile)) return;
-    WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile);
-    WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile);
+    if (!WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile) ||
+        !WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile)) {
+        NoteFailedWrite(kSettingsFile, GetLastError());
+        return;
+    }
+    RecordWritten(kSettingsFile);
 }

@@ -1,15 +1,16 @@
 #include "store/tag_history.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "res/control_ids.h"
+#include "store/failed_write.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
 #include "store/picker_entries.h"
+#include "store/write_record.h"
 
 namespace {
 
@@ -90,33 +91,6 @@ void LoadTagHistory(HWND dialog)
     SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
 }
 
-namespace {
-
-// A mutex named after the file's full path (ASCII letters folded, as the file system folds them), taken
-// by every instance that appends to that file. Waits a bounded time: a stuck instance never blocks a close.
-HANDLE TakeHistoryLock(const char* fileName)
-{
-    TextBuffer fullPath = {};
-    if (GetFullPathNameA(fileName, sizeof fullPath, fullPath, nullptr) == 0) return nullptr;
-    std::uint32_t hash = 2166136261u;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(fullPath); *p; ++p) {
-        const unsigned char folded = (*p >= 'a' && *p <= 'z') ? static_cast<unsigned char>(*p - 0x20) : *p;
-        hash = (hash ^ folded) * 16777619u;
-    }
-    char name[64] = {};
-    std::snprintf(name, sizeof name, "Local\\TagrinHistory-%08lx", static_cast<unsigned long>(hash));
-    HANDLE lock = CreateMutexA(nullptr, FALSE, name);
-    if (!lock) return nullptr;
-    const DWORD waited = WaitForSingleObject(lock, 10000);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        CloseHandle(lock);
-        return nullptr;
-    }
-    return lock;
-}
-
-}  // namespace
-
 void AppendTagToHistory(const char* fileName, const char* tag)
 {
     HistoryAppender(fileName).Append(tag);
@@ -125,25 +99,23 @@ void AppendTagToHistory(const char* fileName, const char* tag)
 HistoryAppender::~HistoryAppender()
 {
     if (stream_) std::fclose(stream_);
-    if (lock_) {
-        ReleaseMutex(lock_);
-        CloseHandle(lock_);
-    }
+    // Still under the lock: the record matches the file as this appender leaves it.
+    if (wrote_) RecordWritten(fileName_);
 }
 
 void HistoryAppender::Append(const char* tag)
 {
-    if (!tag || tag[0] == '\0' || openFailed_) return;
+    if (!tag || tag[0] == '\0' || stopped_) return;
     if (!stream_) {
-        lock_ = TakeHistoryLock(fileName_);
+        lock_.emplace();
         // Checked under the lock, where no other instance appends meanwhile.
         if (!MayWriteStoreFile(fileName_)) {
-            openFailed_ = true;
+            stopped_ = true;
             return;
         }
         stream_ = std::fopen(fileName_, "at+");
         if (!stream_) {
-            openFailed_ = true;
+            Stop();
             return;
         }
         std::fseek(stream_, 0, SEEK_SET);
@@ -154,11 +126,21 @@ void HistoryAppender::Append(const char* tag)
     if (lines_.count(tag) != 0) return;
     // Switching from reading to writing needs a positioning call; append mode writes at the end anyway.
     std::fseek(stream_, 0, SEEK_END);
-    // A hand-edited file may end without a line end; the new tag must not join that last line.
-    if (!endsWithLineEnd_) std::fputc('\n', stream_);
-    std::fprintf(stream_, "%s\n", tag);
-    // Written through, so that another instance finds it; the next read goes on after it.
-    std::fflush(stream_);
+    // A hand-edited file may end without a line end; the new tag must not join that last line. Written
+    // through, so that another instance finds it; the next read goes on after it.
+    wrote_ = true;
+    if ((!endsWithLineEnd_ && std::fputc('\n', stream_) == EOF) || std::fprintf(stream_, "%s\n", tag) < 0 ||
+        std::fflush(stream_) != 0) {
+        Stop();
+        return;
+    }
     endsWithLineEnd_ = true;
     lines_.insert(tag);
+}
+
+// Told once, with the error of the call that failed; no later tag is tried.
+void HistoryAppender::Stop()
+{
+    NoteFailedWrite(fileName_, GetLastError());
+    stopped_ = true;
 }

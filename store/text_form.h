@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-// How a hand-edited settings or history file is spelled, told from its bytes alone. Notepad saves UTF-8
-// without a mark unless told otherwise; valid UTF-8 with a multi-byte character is practically never
-// Shift-JIS text, while Shift-JIS with Japanese text is practically never valid UTF-8.
+// How a settings or history file is spelled, as far as its bytes alone tell: its mark, or whether it is
+// valid UTF-8 holding a multi-byte character. Such a file may still be Shift-JIS (ﾎｼ is the valid UTF-8 of μ):
+// ExaminedForm (store_encoding.h) decides between the two.
 enum class TextForm {
     ShiftJis,  // no mark, and not UTF-8 holding a multi-byte character: read as it stands
     Utf8,      // valid UTF-8 without a mark, holding at least one multi-byte sequence

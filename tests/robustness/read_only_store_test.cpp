@@ -1,5 +1,6 @@
 // Settings and history that cannot be written: the real program starts, lists the files, renames them on
-// Add and closes with 0; the renamed files stay renamed and the blocked store is left as it was.
+// Add, tells of the failed write once and closes with 0; the renamed files stay renamed and the blocked
+// store is left as it was.
 // Under Wine as root the read-only attribute does not stop a write, so the writes are made to fail
 // for real: the files are held open without sharing, or folders stand in their place.
 #include <windows.h>
@@ -108,11 +109,22 @@ TEST_P(ReadOnlyStore, TheProgramStartsAddsAndClosesWithZeroAndLosesNothing)
     ASSERT_TRUE(edit);
     SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Memo"), SMTO_ABORTIFHUNG, 5000, nullptr);
     // The history append of the batch fails; the batch and the program go on.
-    SendMessageTimeoutA(GetDlgItem(window, IDC_ADD_BUTTON), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kRenameLimit, nullptr);
+    PostMessageA(GetDlgItem(window, IDC_ADD_BUTTON), BM_CLICK, 0, 0);
     for (const std::string& name : kNames) {
         EXPECT_TRUE(WaitForFile(root.Join("[Memo]" + name), kRenameLimit)) << name;
     }
-    // The close cannot save the picker or the settings, and still ends the program normally.
+    // One box after the batch names the file and why.
+    ASSERT_TRUE(program.WaitForWindow(kRenameLimit, "Tagrin"));
+    std::string told;
+    for (DWORD start = GetTickCount(); told.empty() && GetTickCount() - start < kRenameLimit; Sleep(5)) {
+        told = program.ItemText(0xFFFF);
+    }
+    EXPECT_NE(told.find("タグ.txt"), std::string::npos) << told;
+    EXPECT_NE(told.find(GetParam() == Blocked::HeldWithoutSharing ? "使用中" : "フォルダ"), std::string::npos) << told;
+    PostMessageA(program.Window(), WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(program.WaitForWindow(kStartLimit));
+    // The close cannot save the picker or the settings, tells nothing more (a box would hold the exit), and
+    // still ends the program normally.
     EXPECT_EQ(program.CloseAndWait(kCloseLimit), 0);
 
     store.Release();

@@ -73,6 +73,7 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets)
         EXPECT_EQ(c.heldBack, told.find("設定.ini") != std::string::npos && told.find("ANSI") != std::string::npos);
         const std::string onDisk = ReadFileBytes(folder.Join(kSettingsName));
         EXPECT_EQ(c.converted.value_or(c.ini.value_or("")), onDisk);
+        EXPECT_EQ(c.converted ? *c.ini : "", ReadFileBytes(folder.Join("設定.ini.bak")));
         char opening[1024] = {};
         char closing[1024] = {};
         ReadBracketSettings(opening, closing);

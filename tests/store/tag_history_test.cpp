@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -96,7 +97,9 @@ TEST(TagHistoryTest, AppendTagToHistory)
         {"UTF-8 with a mark holding the tag", u8"\uFEFF表\r\n", "表", "表\r\n"},
         {"UTF-16 LE without a final line end", Utf16WithMark(u"メモ"), "表", "メモ\r\n表\r\n"},
         {"a character Shift-JIS lacks: nothing is appended", u8"한\n", "表", u8"한\n"},
-        {"no look-alike: a yen sign never becomes a backslash", u8"a¥b\n", "表", u8"a¥b\n"},
+        // Valid Shift-JIS as well (ﾂ･), and no character above U+3000: read as it stands.
+        {"no look-alike: a yen sign never becomes a backslash", u8"a¥b\n", "表", std::string(u8"a¥b\n") + "表\r\n"},
+        {"a yen sign behind a mark: nothing is appended", u8"\uFEFFa¥b\n", "表", u8"\uFEFFa¥b\n"},
     };
     for (const AppendCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -145,12 +148,96 @@ TEST(TagHistoryTest, UnwritableFileIsLeftAsItIs)
     EXPECT_EQ(u8"メモ\n", ReadFileBytes(resaved.Join(kHistoryName)));
 }
 
+// Every character of the code page that reads back as itself through UTF-16, as a tag typed in the box is.
+std::vector<std::string> CodePageCharacters()
+{
+    std::vector<std::string> characters;
+    for (unsigned code = 0x20; code <= 0xFCFC; ++code) {
+        std::string bytes(code > 0xFF ? 2 : 1, static_cast<char>(code >> 8));
+        bytes.back() = static_cast<char>(code);
+        wchar_t wide = 0;
+        char back[4] = {};
+        BOOL usedDefault = FALSE;
+        const int size = static_cast<int>(bytes.size());
+        if (MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), size, &wide, 1) == 1 &&
+            WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide, 1, back, 3, nullptr, &usedDefault) > 0 &&
+            !usedDefault && bytes == back) {
+            characters.push_back(bytes);
+        }
+    }
+    return characters;
+}
+
+// Random tags, most of their characters half-width katakana (whose pairs often read as UTF-8), written and
+// started over twice: every start reads back exactly the lines written, and leaves the file as it is.
+TEST(TagHistoryTest, OwnHistoryReadsBackAsWrittenAtEveryStart)
+{
+    const std::vector<std::string> characters = CodePageCharacters();
+    ASSERT_GT(characters.size(), 9000u);
+    std::mt19937 random(932);
+    for (int round = 0; round < 100; ++round) {
+        TempProgramFolder folder;
+        std::vector<std::string> written;
+        for (int start = 0; start < 2; ++start) {
+            for (unsigned tags = 1 + random() % 2; tags > 0; --tags) {
+                std::string tag;
+                for (unsigned length = 1 + random() % 3; length > 0; --length) {
+                    tag += random() % 4 ? std::string(1, static_cast<char>(0xA1 + random() % 63))
+                                        : characters[random() % characters.size()];
+                }
+                AppendTagToHistory(kHistoryName, tag.c_str());
+                if (std::find(written.begin(), written.end(), tag) == written.end()) written.push_back(tag);
+            }
+            EXPECT_EQ("", ConvertStoreFilesToShiftJis()) << "round " << round;
+            EXPECT_EQ(written, ReadAllLines(folder.Join(kHistoryName))) << "round " << round;
+            ComboWindow window;
+            LoadTagHistory(window.Window());
+            const std::vector<std::string> entries = window.Entries();
+            EXPECT_TRUE(std::is_permutation(written.begin(), written.end(), entries.begin(), entries.end()))
+                << "round " << round;
+        }
+    }
+}
+
+struct OwnFileCase {
+    const char* name;
+    std::size_t recordKept;  // bytes of the record left after Tagrin's write
+    std::string handEdit;    // written over the history afterwards; empty: none
+    std::string after;       // the history after the next start
+};
+
+TEST(TagHistoryTest, OnlyTheFileAsTagrinLeftItIsNeverExamined)
+{
+    // Written by Tagrin as Shift-JIS, these bytes are also valid UTF-8 of ああ.
+    const std::string own = "\xE3\x81\x82\xE3\x81\x82";
+    const OwnFileCase cases[] = {
+        {"left as it is", std::string::npos, "", own + "\r\n"},
+        {"no record", 0, "", "ああ\r\n"},
+        {"a record without entries", 23, "", "ああ\r\n"},
+        {"a record cut inside its entry", 40, "", "ああ\r\n"},
+        {"saved again by hand", std::string::npos, u8"ああ\r\nメモ\r\n", "ああ\r\nメモ\r\n"},
+    };
+    for (const OwnFileCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempProgramFolder folder;
+        AppendTagToHistory(kHistoryName, own.c_str());
+        const std::string record = ReadFileBytes(folder.Join("書き込み記録.dat"));
+        ASSERT_TRUE(WriteFileBytes(folder.Join("書き込み記録.dat"), record.substr(0, c.recordKept)));
+        if (!c.handEdit.empty()) {
+            ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), c.handEdit));
+        }
+        EXPECT_EQ("", ConvertStoreFilesToShiftJis());
+        EXPECT_EQ(c.after, ReadFileBytes(folder.Join(kHistoryName)));
+    }
+}
+
 struct LoadCase {
     const char* name;
     std::optional<std::string> bytes;  // none: no file
     std::vector<std::string> entries;
     std::optional<std::string> converted;  // the file after start-up; none: as it was, byte for byte
     bool heldBack;                         // start-up tells the user
+    bool backupBlocked = false;            // a folder stands where the original would be kept
 };
 
 TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList)
@@ -167,6 +254,11 @@ TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList)
         {"UTF-8 with a mark", u8"\uFEFFタグ\r\n", {"タグ"}, "タグ\r\n", false},
         {"UTF-16 LE", Utf16WithMark(u"表\r\nMemo\r\n"), {"Memo", "表"}, "表\r\nMemo\r\n", false},
         {"a character Shift-JIS lacks", u8"タグ\n한\n", {}, std::nullopt, true},
+        // Hand-written Shift-JIS that is valid UTF-8 too: of μ, of ç (which Shift-JIS lacks).
+        {"half-width katakana as UTF-8 of a Greek letter", "ﾎｼ\r\n", {"ﾎｼ"}, std::nullopt, false},
+        {"half-width katakana as UTF-8 of a letter Shift-JIS lacks", "ﾃｧ\r\n", {"ﾃｧ"}, std::nullopt, false},
+        {"UTF-8 below U+3000 that is no Shift-JIS", u8"→\r\n", {"→"}, "→\r\n", false},
+        {"UTF-8 whose original cannot be kept", u8"メモ\n", {}, std::nullopt, true, true},
     };
     for (const LoadCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,9 +266,15 @@ TEST(TagHistoryTest, LoadTagHistoryFillsTheSortedList)
         if (c.bytes) {
             ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), *c.bytes));
         }
+        if (c.backupBlocked) {
+            ASSERT_TRUE(MakeFolder(folder.Join("タグ.txt.bak")));
+        }
         const std::string told = ConvertStoreFilesToShiftJis();
-        EXPECT_EQ(c.heldBack, told.find("タグ.txt") != std::string::npos && told.find("ANSI") != std::string::npos);
+        EXPECT_EQ(c.heldBack, told.find("タグ.txt") != std::string::npos);
+        // Only a file in another encoding is ever to be saved as ANSI.
+        EXPECT_EQ(c.heldBack && !c.backupBlocked, told.find("ANSI") != std::string::npos);
         EXPECT_EQ(c.converted.value_or(c.bytes.value_or("")), ReadFileBytes(folder.Join(kHistoryName)));
+        EXPECT_EQ(c.converted ? *c.bytes : "", ReadFileBytes(folder.Join("タグ.txt.bak")));
         ComboWindow window;
         window.AddEntry("left over");
         LoadTagHistory(window.Window());
