@@ -162,7 +162,7 @@ int OnEndSession(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
 int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*)
 {
     ForgetHeldWork();
-    ReleaseLocationIndex(GetDlgItem(dialog, IDC_FILE_LIST));
+    ReleaseFileListView(dialog);
     PostQuitMessage(0);
     return 0;
 }

@@ -466,9 +466,10 @@ TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode)
     DrainMessageQueue(nullptr);
 }
 
-// The list's sizes are pixels at 96 DPI, scaled to the screen's DPI at creation and to a new one when the window
-// moves to a display of another scaling. The suite runs once more on a screen of 144 DPI (TAGRIN_TEST_DPI).
-TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
+// The list's sizes are pixels at 96 DPI, scaled to the screen's DPI at creation; when the window moves to a
+// display of another scaling, each column keeps the width it has (a widened one too) at the new DPI. The suite
+// runs once more on a screen of 144 DPI (TAGRIN_TEST_DPI).
+TEST(MainDialogDpi, ColumnsRowsAndCheckBoxesScaleFrom96DpiAndFollowADpiChange)
 {
     TempProgramFolder folder;
     DialogUnderTest dialog;
@@ -480,11 +481,18 @@ TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
     }
     HWND list = dialog.Item(IDC_FILE_LIST);
     RECT suggested = {10, 20, 910, 820};
+    // The four columns, the row height, the check box.
+    int sizesAt96[] = {40, 320, 200, 50, 24, 16};
     for (int shown : {dpi, dpi * 2}) {
-        int sizesAt96[] = {40, 320, 200, 50, 24}, sizes[5] = {}, iconWidth = 0;
+        int sizes[6] = {}, other = 0;
         for (int column = 0; column < 4; ++column) sizes[column] = ListView_GetColumnWidth(list, column);
-        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &iconWidth, &sizes[4]);
-        for (int i = 0; i < 5; ++i) EXPECT_NEAR(sizes[i], sizesAt96[i] * shown / 96.0, 1) << i << " at " << shown;
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &other, &sizes[4]);
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &sizes[5], &other);
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(sizes[i], sizesAt96[i] * shown / 96.0, 1) << i << " at " << shown;
+        EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_STATE)), 2);
+        // The user widens 場所 to what is 300 pixels at 96 DPI.
+        sizesAt96[2] = 300;
+        ListView_SetColumnWidth(list, 2, MulDiv(300, shown, 96));
         SendMessageA(dialog.Window(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2),
                      reinterpret_cast<LPARAM>(&suggested));
     }
