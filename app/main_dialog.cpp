@@ -54,7 +54,7 @@ const CommandRow CommandTable[8] = {
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A message that would start or end work while work runs is held or dropped; see busy_gate.h.
-    if (HoldForRunningWork(message, wParam)) return 1;
+    if (HoldForRunningWork(dialog, message, wParam)) return 1;
     INT_PTR result = 1;
     int handled = 0;
     for (const MessageRow& row : MessageTable) {

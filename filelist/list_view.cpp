@@ -182,6 +182,15 @@ int SetAllExclusions(HWND dialog, HWND, WPARAM wParam, WORD, INT_PTR*)
     return 1;
 }
 
+void ShowRowsInCheckAllBox(HWND dialog)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    const int rows = list.RowCount();
+    int row = 0;
+    while (row < rows && list.GetStateImage(row) == kStateExcluded) ++row;
+    CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, rows > 0 && row == rows ? BST_CHECKED : BST_UNCHECKED);
+}
+
 void RefreshCountLabel(HWND dialog)
 {
     ListViewOps list = ListViewOps::OfDialog(dialog);

@@ -14,6 +14,8 @@ int OnListNotify(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int ClearFileList(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
 // Command 1019 "全てチェック".
 int SetAllExclusions(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
+// The check-all box checked when there are rows and every one is excluded, unchecked otherwise.
+void ShowRowsInCheckAllBox(HWND dialog);
 // "合計 N件" into edit 1011.
 void RefreshCountLabel(HWND dialog);
 // Opens a file with its associated program, its folder as working directory.

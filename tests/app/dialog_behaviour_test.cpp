@@ -381,6 +381,7 @@ struct GateCase {
     int button;       // ... or, when not 0, a click on this button
     bool closes;
     std::vector<std::string> names;  // the list after the work, when still open
+    bool thenClose = false;          // a close sent right after the message
 };
 
 // Sends the case's message once the work has begun (the list's redraw goes off), as the work's look at
@@ -391,17 +392,20 @@ struct SentDuringWork {
     const ListedFiles* files;
     LRESULT answer;
     bool requeued;
+    int worksBegun;  // times the list's redraw went off: the work, then each held drop's intake
 } sentDuringWork;
 
 LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 {
     SentDuringWork& at = sentDuringWork;
+    at.worksBegun += message == WM_SETREDRAW && wParam == FALSE;
     if (message == WM_SETREDRAW && wParam == FALSE && at.sending) {
         HWND dialog = GetParent(list);
         const GateCase& c = *std::exchange(at.sending, nullptr);
         const WPARAM drop = c.message == WM_DROPFILES ? reinterpret_cast<WPARAM>(MakeDrop({at.files->At("c.txt")})) : 0;
         at.answer = c.button != 0 ? SendMessageA(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0)
                                   : SendMessageA(dialog, c.message, drop, 0);
+        if (c.thenClose) SendMessageA(dialog, WM_CLOSE, 0, 0);
         MSG queued;
         for (UINT held : {WM_CLOSE, WM_COMMAND, WM_DROPFILES}) {
             at.requeued = at.requeued || PeekMessageA(&queued, dialog, held, held, PM_NOREMOVE) != FALSE;
@@ -410,8 +414,9 @@ LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPAR
     return CallWindowProcA(at.listProc, list, message, wParam, lParam);
 }
 
-// Work commands sent meanwhile are dropped, a close is carried out once right after the work, a drop's
-// files are listed right after it, the session may not end meanwhile; the work itself ends whole.
+// Work commands sent meanwhile are dropped (the check-all box still shows the rows), a close is carried out
+// once right after the work, a drop's files are listed right after it unless a close came too, the session
+// may not end meanwhile; the work itself ends whole.
 TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
 {
     const std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]b.txt"};
@@ -420,6 +425,8 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         {"the Close button", false, 0, IDC_CLOSE_BUTTON, true, {}},
         {"a click on Delete", false, 0, IDC_DELETE_BUTTON, false, tagged},
         {"a click on clear", false, 0, IDC_CLEAR_BUTTON, false, tagged},
+        {"a click on the check-all box", false, 0, IDC_CHECK_ALL_BOX, false, tagged},
+        {"a drop, then a close", false, WM_DROPFILES, 0, true, {}, true},
         {"a drop", false, WM_DROPFILES, 0, false, {"[Memo]a.txt", "[Memo]b.txt", "c.txt"}},
         {"a query whether the session may end", false, WM_QUERYENDSESSION, 0, false, tagged},
         {"a drop during a drop", true, WM_DROPFILES, 0, false, {"a.txt", "b.txt", "d.txt", "c.txt"}},
@@ -434,7 +441,7 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
         sentDuringWork = {reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog.Item(IDC_FILE_LIST), GWLP_WNDPROC,
                                                                       reinterpret_cast<LONG_PTR>(SendWhenWorkBegins))),
-                          &c, &files, 1, false};
+                          &c, &files, 1, false, 0};
         if (c.workIsDrop) {
             SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("d.txt")})), 0);
         } else {
@@ -446,8 +453,10 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         EXPECT_EQ(c.workIsDrop, FileExists(files.At("a.txt")));
         EXPECT_EQ(!c.workIsDrop, FileExists(files.At("[Memo]b.txt"))) << "the batch ends whole";
         EXPECT_EQ(c.closes, !IsWindow(window));
+        EXPECT_TRUE(!c.closes || sentDuringWork.worksBegun == 1) << "a held drop was scanned before the close";
         if (!c.closes) {
             EXPECT_EQ(c.names, ColumnTexts(window, kColumnName));
+            EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(window, IDC_CHECK_ALL_BOX)) << "no row is excluded";
         }
         MSG quit;
         EXPECT_EQ(c.closes, PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
