@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "res/control_ids.h"
+#include "filelist/list_view.h"
 #include "filelist/work_progress.h"
 
 namespace {
@@ -33,74 +34,61 @@ HGLOBAL CopyDrop(HDROP drop)
     return copy;
 }
 
-bool HoldClose(WPARAM)
+void HoldDrop(HDROP drop)
 {
-    closeHeld = true;
-    return true;
-}
-
-bool HoldDrop(WPARAM wParam)
-{
-    HDROP drop = reinterpret_cast<HDROP>(wParam);
     HGLOBAL copy = CopyDrop(drop);
     DragFinish(drop);
     if (copy) heldDrops.push_back(copy);
-    return true;
 }
-
-// The commands that start or end work; a close is held, the rest dropped.
-struct WorkCommand {
-    int controlId;
-    bool closes;
-};
-const WorkCommand kWorkCommands[] = {
-    {IDC_ADD_BUTTON, false},    {IDC_DELETE_BUTTON, false}, {IDC_CLEAR_BUTTON, false},
-    {IDC_CHECK_ALL_BOX, false}, {IDC_UNDO_BUTTON, false},   {IDC_CLOSE_BUTTON, true},
-};
-
-bool HoldCommand(WPARAM wParam)
-{
-    for (const WorkCommand& command : kWorkCommands) {
-        if (command.controlId != LOWORD(wParam)) continue;
-        if (command.closes) closeHeld = true;
-        return true;
-    }
-    return false;
-}
-
-struct HeldMessage {
-    UINT message;
-    bool (*hold)(WPARAM wParam);
-};
-const HeldMessage kHeldMessages[] = {
-    {WM_CLOSE, HoldClose},
-    {WM_DROPFILES, HoldDrop},
-    {WM_COMMAND, HoldCommand},
-};
 
 }  // namespace
 
-bool HoldForRunningWork(UINT message, WPARAM wParam)
+bool HoldForRunningWork(HWND dialog, UINT message, WPARAM wParam)
 {
     if (!WorkProgress::Running()) return false;
-    for (const HeldMessage& row : kHeldMessages) {
-        if (row.message == message) return row.hold(wParam);
+    switch (message) {
+    case WM_CLOSE:
+        closeHeld = true;
+        return true;
+    case WM_DROPFILES:
+        HoldDrop(reinterpret_cast<HDROP>(wParam));
+        return true;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_CLOSE_BUTTON:
+            closeHeld = true;
+            return true;
+        case IDC_CHECK_ALL_BOX:
+            // The box turned its check over before it sent the command.
+            ShowRowsInCheckAllBox(dialog);
+            return true;
+        case IDC_ADD_BUTTON:
+        case IDC_DELETE_BUTTON:
+        case IDC_UNDO_BUTTON:
+        case IDC_CLEAR_BUTTON:
+            return true;
+        default:
+            return false;
+        }
+    default:
+        return false;
     }
-    return false;
 }
 
 bool RunHeldWork(HWND dialog)
 {
-    // Each is taken out before it runs: the intake of one drop may hold more.
+    // A close wins over the drops held with it: their scans would only hold it up.
+    if (closeHeld) {
+        ForgetHeldWork();
+        if (IsWindow(dialog)) SendMessageA(dialog, WM_CLOSE, 0, 0);
+        return IsWindow(dialog) != FALSE;
+    }
+    // Each is taken out before it runs: the intake of one drop may hold more, or a close.
     while (!heldDrops.empty() && IsWindow(dialog)) {
         HGLOBAL drop = heldDrops.front();
         heldDrops.pop_front();
         // The ordinary drop handling, which finishes the copy as it would the shell's block.
         SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    }
-    if (closeHeld && IsWindow(dialog)) {
-        closeHeld = false;
-        SendMessageA(dialog, WM_CLOSE, 0, 0);
     }
     return IsWindow(dialog) != FALSE;
 }

@@ -60,7 +60,7 @@ const CommandRow CommandTable[8] = {
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A message that would start or end work while work runs is held or dropped; see busy_gate.h.
-    if (HoldForRunningWork(message, wParam)) return 1;
+    if (HoldForRunningWork(dialog, message, wParam)) return 1;
     INT_PTR result = 1;
     int handled = 0;
     for (const MessageRow& row : MessageTable) {
@@ -174,7 +174,7 @@ int OnEndSession(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
 int OnDestroy(HWND dialog, WPARAM, LPARAM, INT_PTR*)
 {
     ForgetHeldWork();
-    ReleaseLocationIndex(GetDlgItem(dialog, IDC_FILE_LIST));
+    ReleaseFileListView(dialog);
     PostQuitMessage(0);
     return 0;
 }

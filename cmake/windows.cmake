@@ -36,8 +36,9 @@ endif()
 configure_file(${CMAKE_SOURCE_DIR}/res/Tagrin.exe.manifest.in ${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_BINARY_DIR}/res")
 set(TAGRIN_RESOURCES ${CMAKE_SOURCE_DIR}/res/tagrin.rc)
-set_source_files_properties(${TAGRIN_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/control_ids.h")
+# Source properties hold in the folder that sets them: tests/ and bench/ set these again for their own copies.
+set(TAGRIN_RESOURCE_DEPENDS "${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest;${CMAKE_SOURCE_DIR}/res/control_ids.h")
+set_source_files_properties(${TAGRIN_RESOURCES} PROPERTIES OBJECT_DEPENDS "${TAGRIN_RESOURCE_DEPENDS}")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(Tagrin WIN32 app/main.cpp ${TAGRIN_RESOURCES})

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "res/control_ids.h"
+#include "filelist/check_box_images.h"
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/row_colour.h"
@@ -33,8 +34,21 @@ const ColumnSpec kColumns[] = {
     {"結果", 50, LVCFMT_CENTER},
 };
 
+constexpr int kColumnCount = static_cast<int>(sizeof kColumns / sizeof kColumns[0]);
+
+// The DPI the column widths were last set for, kept with the list; none means 96, the widths of kColumns.
+const char kWidthsDpiProperty[] = "TagrinWidthsDpi";
+
 // One sort direction for all columns, flipped before every sort, for the life of the process.
 bool sortDescending = false;
+
+// The list view destroys the image lists it holds when it goes, but not one it hands back.
+void ReplaceImageList(HWND list, int which, HIMAGELIST images)
+{
+    auto previous = reinterpret_cast<HIMAGELIST>(
+        SendMessageA(list, LVM_SETIMAGELIST, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(images)));
+    if (previous) ImageList_Destroy(previous);
+}
 
 void SetDialogResult(HWND dialog, LONG_PTR value)
 {
@@ -96,7 +110,7 @@ void SetUpFileListView(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListExtendedStyles);
-    for (int index = 0; index < static_cast<int>(sizeof kColumns / sizeof kColumns[0]); ++index) {
+    for (int index = 0; index < kColumnCount; ++index) {
         LVCOLUMNA column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = kColumns[index].format;
@@ -112,13 +126,24 @@ void ScaleFileListView(HWND dialog, UINT dpi)
 {
     HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
     // The image list never holds an image: the rows take their height from it, 24 pixels at 96 DPI.
-    HIMAGELIST rowHeight = ImageList_Create(ScaleToDpi(16, dpi), ScaleToDpi(24, dpi), 0, 0, 0);
-    auto previous = reinterpret_cast<HIMAGELIST>(
-        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight)));
-    if (previous) ImageList_Destroy(previous);
-    for (int index = 0; index < static_cast<int>(sizeof kColumns / sizeof kColumns[0]); ++index) {
-        SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), ScaleToDpi(kColumns[index].width, dpi));
+    ReplaceImageList(list, LVSIL_SMALL, ImageList_Create(ScaleToDpi(16, dpi), ScaleToDpi(24, dpi), 0, 0, 0));
+    ReplaceImageList(list, LVSIL_STATE, CreateCheckBoxImages(list, dpi));
+    // Each column keeps the width it has, the user's or the default, and takes it to the new DPI.
+    const auto widthsDpi = static_cast<int>(reinterpret_cast<UINT_PTR>(GetPropA(list, kWidthsDpiProperty)));
+    const int oldDpi = widthsDpi != 0 ? widthsDpi : USER_DEFAULT_SCREEN_DPI;
+    for (int index = 0; index < kColumnCount; ++index) {
+        const auto column = static_cast<WPARAM>(index);
+        const auto width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDiv(width, static_cast<int>(dpi), oldDpi));
     }
+    SetPropA(list, kWidthsDpiProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(dpi)));
+}
+
+void ReleaseFileListView(HWND dialog)
+{
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+    RemovePropA(list, kWidthsDpiProperty);
+    ReleaseLocationIndex(list);
 }
 
 int OnListNotify(HWND dialog, WPARAM, LPARAM lParam, INT_PTR* result)
@@ -155,6 +180,15 @@ int SetAllExclusions(HWND dialog, HWND, WPARAM wParam, WORD, INT_PTR*)
     int index = IsDlgButtonChecked(dialog, LOWORD(wParam)) == BST_CHECKED ? kStateExcluded : kStateProcessed;
     ListViewOps::OfDialog(dialog).SetStateImageOfAll(index);
     return 1;
+}
+
+void ShowRowsInCheckAllBox(HWND dialog)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    const int rows = list.RowCount();
+    int row = 0;
+    while (row < rows && list.GetStateImage(row) == kStateExcluded) ++row;
+    CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, rows > 0 && row == rows ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void RefreshCountLabel(HWND dialog)

@@ -3,14 +3,19 @@
 
 // Columns, styles, row height and image list of control 1001, at the list's DPI.
 void SetUpFileListView(HWND dialog);
-// The column widths and the row height, given in pixels at 96 DPI, at dpi.
+// The list's sizes in pixels at dpi: the row height and check boxes from their sizes at 96 DPI, each column's
+// width from the one it has, scaled from the DPI it was last set for.
 void ScaleFileListView(HWND dialog, UINT dpi);
+// What the list keeps with its window; the dialog is being destroyed.
+void ReleaseFileListView(HWND dialog);
 // WM_NOTIFY from control 1001: header click sort, custom-draw row colours, double-click open.
 int OnListNotify(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 // Command 1016 "リストのクリア".
 int ClearFileList(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
 // Command 1019 "全てチェック".
 int SetAllExclusions(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
+// The check-all box checked when there are rows and every one is excluded, unchecked otherwise.
+void ShowRowsInCheckAllBox(HWND dialog);
 // "合計 N件" into edit 1011.
 void RefreshCountLabel(HWND dialog);
 // Opens a file with its associated program, its folder as working directory.

@@ -9,6 +9,7 @@ set(FILELIST_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_view_ops.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_view.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_dpi.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/check_box_images.cpp
     ${CMAKE_CURRENT_LIST_DIR}/row_colour.cpp
     ${CMAKE_CURRENT_LIST_DIR}/folder_trail.cpp
     ${CMAKE_CURRENT_LIST_DIR}/left_out_paths.cpp

@@ -383,6 +383,7 @@ struct GateCase {
     int button;       // ... or, when not 0, a click on this button
     bool closes;
     std::vector<std::string> names;  // the list after the work, when still open
+    bool thenClose = false;          // a close sent right after the message
 };
 
 // Sends the case's message once the work has begun (the list's redraw goes off), as the work's look at
@@ -393,17 +394,20 @@ struct SentDuringWork {
     const ListedFiles* files;
     LRESULT answer;
     bool requeued;
+    int worksBegun;  // times the list's redraw went off: the work, then each held drop's intake
 } sentDuringWork;
 
 LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 {
     SentDuringWork& at = sentDuringWork;
+    at.worksBegun += message == WM_SETREDRAW && wParam == FALSE;
     if (message == WM_SETREDRAW && wParam == FALSE && at.sending) {
         HWND dialog = GetParent(list);
         const GateCase& c = *std::exchange(at.sending, nullptr);
         const WPARAM drop = c.message == WM_DROPFILES ? reinterpret_cast<WPARAM>(MakeDrop({at.files->At("c.txt")})) : 0;
         at.answer = c.button != 0 ? SendMessageA(GetDlgItem(dialog, c.button), BM_CLICK, 0, 0)
                                   : SendMessageA(dialog, c.message, drop, 0);
+        if (c.thenClose) SendMessageA(dialog, WM_CLOSE, 0, 0);
         MSG queued;
         for (UINT held : {WM_CLOSE, WM_COMMAND, WM_DROPFILES}) {
             at.requeued = at.requeued || PeekMessageA(&queued, dialog, held, held, PM_NOREMOVE) != FALSE;
@@ -412,8 +416,9 @@ LRESULT CALLBACK SendWhenWorkBegins(HWND list, UINT message, WPARAM wParam, LPAR
     return CallWindowProcA(at.listProc, list, message, wParam, lParam);
 }
 
-// Work commands sent meanwhile are dropped, a close is carried out once right after the work, a drop's
-// files are listed right after it, the session may not end meanwhile; the work itself ends whole.
+// Work commands sent meanwhile are dropped (the check-all box still shows the rows), a close is carried out
+// once right after the work, a drop's files are listed right after it unless a close came too, the session
+// may not end meanwhile; the work itself ends whole.
 TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
 {
     const std::vector<std::string> tagged = {"[Memo]a.txt", "[Memo]b.txt"};
@@ -422,6 +427,8 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         {"the Close button", false, 0, IDC_CLOSE_BUTTON, true, {}},
         {"a click on Delete", false, 0, IDC_DELETE_BUTTON, false, tagged},
         {"a click on clear", false, 0, IDC_CLEAR_BUTTON, false, tagged},
+        {"a click on the check-all box", false, 0, IDC_CHECK_ALL_BOX, false, tagged},
+        {"a drop, then a close", false, WM_DROPFILES, 0, true, {}, true},
         {"a drop", false, WM_DROPFILES, 0, false, {"[Memo]a.txt", "[Memo]b.txt", "c.txt"}},
         {"a query whether the session may end", false, WM_QUERYENDSESSION, 0, false, tagged},
         {"a drop during a drop", true, WM_DROPFILES, 0, false, {"a.txt", "b.txt", "d.txt", "c.txt"}},
@@ -436,7 +443,7 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         SetWindowTextA(GetWindow(dialog.Item(IDC_TAG_COMBO), GW_CHILD), "Memo");
         sentDuringWork = {reinterpret_cast<WNDPROC>(SetWindowLongPtrA(dialog.Item(IDC_FILE_LIST), GWLP_WNDPROC,
                                                                       reinterpret_cast<LONG_PTR>(SendWhenWorkBegins))),
-                          &c, &files, 1, false};
+                          &c, &files, 1, false, 0};
         if (c.workIsDrop) {
             SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({files.At("d.txt")})), 0);
         } else {
@@ -448,8 +455,10 @@ TEST(MainDialog, WhatIsSentDuringWorkWaitsForItsEndOrIsDropped)
         EXPECT_EQ(c.workIsDrop, FileExists(files.At("a.txt")));
         EXPECT_EQ(!c.workIsDrop, FileExists(files.At("[Memo]b.txt"))) << "the batch ends whole";
         EXPECT_EQ(c.closes, !IsWindow(window));
+        EXPECT_TRUE(!c.closes || sentDuringWork.worksBegun == 1) << "a held drop was scanned before the close";
         if (!c.closes) {
             EXPECT_EQ(c.names, ColumnTexts(window, kColumnName));
+            EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(window, IDC_CHECK_ALL_BOX)) << "no row is excluded";
         }
         MSG quit;
         EXPECT_EQ(c.closes, PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE);
@@ -468,9 +477,10 @@ TEST(MessageQueue, DrainHandsAQuitOnWithItsExitCode)
     DrainMessageQueue(nullptr);
 }
 
-// The list's sizes are pixels at 96 DPI, scaled to the screen's DPI at creation and to a new one when the window
-// moves to a display of another scaling. The suite runs once more on a screen of 144 DPI (TAGRIN_TEST_DPI).
-TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
+// The list's sizes are pixels at 96 DPI, scaled to the screen's DPI at creation; when the window moves to a
+// display of another scaling, each column keeps the width it has (a widened one too) at the new DPI. The suite
+// runs once more on a screen of 144 DPI (TAGRIN_TEST_DPI).
+TEST(MainDialogDpi, ColumnsRowsAndCheckBoxesScaleFrom96DpiAndFollowADpiChange)
 {
     TempProgramFolder folder;
     DialogUnderTest dialog;
@@ -482,11 +492,18 @@ TEST(MainDialogDpi, ColumnsAndRowsScaleFrom96DpiAndFollowADpiChange)
     }
     HWND list = dialog.Item(IDC_FILE_LIST);
     RECT suggested = {10, 20, 910, 820};
+    // The four columns, the row height, the check box.
+    int sizesAt96[] = {40, 320, 200, 50, 24, 16};
     for (int shown : {dpi, dpi * 2}) {
-        int sizesAt96[] = {40, 320, 200, 50, 24}, sizes[5] = {}, iconWidth = 0;
+        int sizes[6] = {}, other = 0;
         for (int column = 0; column < 4; ++column) sizes[column] = ListView_GetColumnWidth(list, column);
-        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &iconWidth, &sizes[4]);
-        for (int i = 0; i < 5; ++i) EXPECT_NEAR(sizes[i], sizesAt96[i] * shown / 96.0, 1) << i << " at " << shown;
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &other, &sizes[4]);
+        ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_STATE), &sizes[5], &other);
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(sizes[i], sizesAt96[i] * shown / 96.0, 1) << i << " at " << shown;
+        EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_STATE)), 2);
+        // The user widens 場所 to what is 300 pixels at 96 DPI.
+        sizesAt96[2] = 300;
+        ListView_SetColumnWidth(list, 2, MulDiv(300, shown, 96));
         SendMessageA(dialog.Window(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2),
                      reinterpret_cast<LPARAM>(&suggested));
     }

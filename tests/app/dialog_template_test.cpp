@@ -227,12 +227,18 @@ TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6)
                      SizeofResource(self, manifest));
     EXPECT_NE(text.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(text.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
-    EXPECT_EQ(text.find("requestedExecutionLevel"), std::string::npos);
-    for (const char* setting : {">true/pm</dpiAware>", ">PerMonitorV2, PerMonitor</dpiAwareness>",
+    // Per-monitor v2 or system awareness, never per-monitor v1; no elevation, no virtual store.
+    for (const char* setting : {">true</dpiAware>", ">PerMonitorV2, System</dpiAwareness>",
+                                "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
                                 "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
                                 "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
         EXPECT_NE(text.find(setting), std::string::npos) << setting;
     }
+    // The run level as the system reads it from the process's manifest: a misplaced block reads as none.
+    ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION level = {};
+    EXPECT_TRUE(QueryActCtxW(0, nullptr, nullptr, RunlevelInformationInActivationContext, &level, sizeof level,
+                             nullptr));
+    EXPECT_EQ(level.RunLevel, ACTCTX_RUN_LEVEL_AS_INVOKER);
     // Both assembly identities, the program's and the one it binds, name the architecture of this build.
     const std::string architecture =
         std::string("processorArchitecture=\"") + (sizeof(void*) == 8 ? "amd64" : "X86") + "\"";

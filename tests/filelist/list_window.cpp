@@ -56,6 +56,6 @@ ListWindow::ListWindow(bool shown)
 
 ListWindow::~ListWindow()
 {
-    ReleaseLocationIndex(List());
+    ReleaseFileListView(dialog_);
     DestroyWindow(dialog_);
 }
