@@ -54,3 +54,8 @@ bool ToExactCodePage(const std::wstring& wide, std::string& bytes)
         WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &bytes[0], length, "?", &usedDefault);
     return written == length && !usedDefault && ConvertsBack(bytes.data(), length, wide.data(), size);
 }
+
+bool IsCodePageText(const char* bytes)
+{
+    return bytes[0] == '\0' || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, -1, nullptr, 0) != 0;
+}

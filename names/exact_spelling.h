@@ -18,3 +18,7 @@ bool ToExactCodePage(const wchar_t* wide, char* out, std::size_t outSize);
 // The same for a whole text, which may hold NULs (a file's contents): bytes gets the spelling; false when
 // any character has none.
 bool ToExactCodePage(const std::wstring& wide, std::string& bytes);
+
+// Whether code-page bytes read as text: no lone lead byte, no byte the code page does not assign. Bytes that
+// do not would name another file than the one they spell.
+bool IsCodePageText(const char* bytes);

@@ -86,13 +86,13 @@ bool RefuseAddBrackets(const TagBrackets& brackets, wchar_t* why, std::size_t wh
 {
     for (const char* key : {kAddBeforeKey, kAddAfterKey}) {
         const char* text = key == kAddBeforeKey ? brackets.before : brackets.after;
-        if (FindNotInNames(text) == nullptr) continue;
+        if (FindNotInNames(text) == nullptr && IsCodePageText(text)) continue;
         wchar_t wideKey[16] = {};
         wchar_t value[kWideTextSize] = {};
         MultiByteToWideChar(CP_ACP, 0, key, -1, wideKey, 16);
         MultiByteToWideChar(CP_ACP, 0, text, -1, value, static_cast<int>(kWideTextSize));
-        std::swprintf(why, whySize, L"設定.ini の %ls の値「%ls」に、%lsか制御文字が含まれています。", wideKey, value,
-                      kForbiddenText);
+        std::swprintf(why, whySize, L"設定.ini の %ls の値「%ls」に、%lsか制御文字、または Shift-JIS でない文字が含まれています。",
+                      wideKey, value, kForbiddenText);
         return true;
     }
     if (CharacterCount(brackets.before) + CharacterCount(brackets.after) + 2 > kNameCharacterLimit) {

@@ -13,6 +13,7 @@
 #include "tags/core/tag_grammar.h"
 #include "tags/tag_paths.h"
 #include "tags/core/text_buffer.h"
+#include "tags/identified_move.h"
 #include "tags/undo_record.h"
 
 namespace {
@@ -25,16 +26,18 @@ std::size_t NamePartOffset(const char* location)
 }
 
 // The rename itself: only a new name that stays in its folder and in sight, on a path within the limit, is
-// handed to MoveFileA, which fails rather than replace an existing file. The row shows the outcome. Returns 1
-// when the file was renamed.
+// given, and never over an existing file. The row shows the outcome; the record of 元に戻す keeps the file the
+// rename moved. Returns 1 when the file was renamed.
 int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* newLocation, std::size_t nameOffset)
 {
+    FileIdentity moved;
     if (!IsSafeNewFileName(oldLocation + nameOffset, newLocation + nameOffset) ||
-        FindPathFault(newLocation) != NameFault::kNone || !MoveFileA(oldLocation, newLocation)) {
+        FindPathFault(newLocation) != NameFault::kNone ||
+        !MoveIdentifiedFile(oldLocation, newLocation, nullptr, &moved)) {
         SetResultMark(list, row, kResultFailed);
         return 0;
     }
-    RecordRename(oldLocation, newLocation);
+    RecordRename(oldLocation, newLocation, moved);
     UpdateRenamedRow(list, row, newLocation);
     return 1;
 }
@@ -51,7 +54,8 @@ bool TagListHolds(const char* tagList, const char* tag)
 }
 
 // The batch over every processed row in index order: work gets the row and its location and gives 1 when
-// it renamed the file. The tag is recorded when anything was renamed; the renames are what 元に戻す puts back.
+// it renamed the file. The renames are what 元に戻す puts back. The tag goes into the history with the first
+// rename, so that a batch cut off by a logoff or a kill keeps it as well as its renamed files.
 template <typename RowWork>
 int RunBatch(FileListOps& list, const char* tag, RowWork work)
 {
@@ -64,11 +68,12 @@ int RunBatch(FileListOps& list, const char* tag, RowWork work)
         }
         TextBuffer oldLocation = {};
         list.GetText(row, kColumnLocation, oldLocation, sizeof oldLocation);
-        done += work(row, oldLocation);
+        const int renamed = work(row, oldLocation);
+        if (renamed > 0 && done == 0) {
+            AppendTagToHistory(kHistoryFile, tag);
+        }
+        done += renamed;
         ReportWorkProgress(static_cast<unsigned>(row + 1), static_cast<unsigned>(count));
-    }
-    if (done > 0) {
-        AppendTagToHistory(kHistoryFile, tag);
     }
     return done;
 }

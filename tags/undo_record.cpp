@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "filelist/core/file_list_model.h"
@@ -12,55 +14,18 @@
 
 namespace {
 
-// The file a name stands for, as the batch left it: its creation time, last write time and size, which a rename
-// keeps. A file put at the name since, or one changed since, differs in one of them. (The file system's index of the
-// file would need a handle: under Wine opening one costs a third of a rename, and GetFileInformationByHandle, which
-// asks for the volume as well, more than two renames; a file system may also give a deleted file's index to the next.)
-struct FileIdentity {
-    FILETIME created = {};
-    FILETIME written = {};
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = 0;
-    bool known = false;
-};
-
 struct RenameStep {
     std::string from;
     std::string to;
     FileIdentity file;
 };
 
+// The renames still to be put back, in the batch's order, and the old locations of those an earlier 元に戻す put
+// back: their rows keep showing it.
 std::vector<RenameStep> steps;
+std::vector<std::string> putBack;
 // Set when a batch begins: its first rename replaces the record, so a batch that renames nothing leaves it.
 bool recordIsOlder = false;
-
-// The identity of the plain file at location; unknown for a folder or when there is nothing.
-FileIdentity IdentifyFile(const char* location)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    FileIdentity identity;
-    if (!GetFileAttributesExA(location, GetFileExInfoStandard, &data)) return identity;
-    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return identity;
-    identity.created = data.ftCreationTime;
-    identity.written = data.ftLastWriteTime;
-    identity.sizeHigh = data.nFileSizeHigh;
-    identity.sizeLow = data.nFileSizeLow;
-    identity.known = true;
-    return identity;
-}
-
-bool SameFile(const FileIdentity& a, const FileIdentity& b)
-{
-    return a.known && b.known && CompareFileTime(&a.created, &b.created) == 0 &&
-           CompareFileTime(&a.written, &b.written) == 0 && a.sizeHigh == b.sizeHigh && a.sizeLow == b.sizeLow;
-}
-
-// MoveFileA fails rather than replace a file at the old name.
-bool PutBack(const RenameStep& step)
-{
-    if (!SameFile(IdentifyFile(step.to.c_str()), step.file)) return false;
-    return MoveFileA(step.to.c_str(), step.from.c_str()) != FALSE;
-}
 
 // Every row by its location as the list gives it back, read once: a lookup per step stays cheap at any row count.
 std::unordered_map<std::string, int> RowsByLocation(const FileListOps& list)
@@ -84,14 +49,15 @@ void BeginUndoBatch()
 void ClearUndoRecord()
 {
     std::vector<RenameStep>().swap(steps);
+    std::vector<std::string>().swap(putBack);
     recordIsOlder = false;
 }
 
-void RecordRename(const char* from, const char* to)
+void RecordRename(const char* from, const char* to, const FileIdentity& file)
 {
     if (recordIsOlder) ClearUndoRecord();
-    // A file that cannot be identified is recorded all the same: its undo then fails on its row.
-    steps.push_back(RenameStep{from, to, IdentifyFile(to)});
+    // A file that could not be identified is recorded all the same: its undo then fails on its row.
+    steps.push_back(RenameStep{from, to, file});
 }
 
 bool CanUndo()
@@ -102,18 +68,30 @@ bool CanUndo()
 int UndoLastBatch(FileListOps& list)
 {
     const std::unordered_map<std::string, int> rows = RowsByLocation(list);
+    for (const std::string& location : putBack) {
+        const auto found = rows.find(location);
+        if (found != rows.end()) SetResultMark(list, found->second, kResultDone);
+    }
     const unsigned total = static_cast<unsigned>(steps.size());
+    std::vector<RenameStep> stayed;
     int back = 0;
     for (std::size_t index = steps.size(); index-- > 0;) {
-        const RenameStep& step = steps[index];
+        RenameStep& step = steps[index];
         const auto found = rows.find(step.to);
         const int row = found == rows.end() ? -1 : found->second;
-        const bool moved = PutBack(step);
-        back += moved ? 1 : 0;
-        if (row >= 0 && moved) UpdateRenamedRow(list, row, step.from.c_str());
-        if (row >= 0 && !moved) SetResultMark(list, row, kResultFailed);
+        // Only the file the batch renamed, and never onto anything standing at its old name.
+        const bool moved = MoveIdentifiedFile(step.to.c_str(), step.from.c_str(), &step.file, nullptr);
+        if (moved) {
+            ++back;
+            putBack.push_back(step.from);
+            if (row >= 0) UpdateRenamedRow(list, row, step.from.c_str());
+        } else {
+            if (row >= 0) SetResultMark(list, row, kResultFailed);
+            stayed.push_back(std::move(step));
+        }
         ReportWorkProgress(total - static_cast<unsigned>(index), total);
     }
-    ClearUndoRecord();
+    // Kept in the batch's order, for the next try to go the last first again.
+    steps.assign(std::make_move_iterator(stayed.rbegin()), std::make_move_iterator(stayed.rend()));
     return back;
 }

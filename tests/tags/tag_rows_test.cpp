@@ -367,33 +367,71 @@ TEST_F(TagRowsTest, BracketSetsFromTheSettingsDecideWhatIsATag)
     ExpectRow(1, folder, "b.txt", kDone, "{memo}b.txt");
 }
 
-// a.txt and b.txt get the tag; then something is written at a name of a.txt ("" removes what is there), or else
-// the rows are sorted and one is added; then the undo puts back what it can.
+namespace {
+
+// Files unpacked from one archive: the same size and the same times, told apart by nothing else.
+void ArchiveTimes(const std::string& path)
+{
+    const FILETIME time = {0x12345678, 0x01D9A000};
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_TRUE(file != INVALID_HANDLE_VALUE && SetFileTime(file, &time, &time, &time)) << path;
+    CloseHandle(file);
+}
+
+void MoveName(const std::string& folder, const char* from, const char* to)
+{
+    EXPECT_TRUE(MoveFileA((folder + "\\" + from).c_str(), (folder + "\\" + to).c_str())) << from;
+}
+
+}  // namespace
+
+// a.txt and b.txt (one size, one time) get the tag; then something happens at a name of a.txt, or the rows are
+// sorted and one is added (no change); then the undo puts back what it can.
 TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
 {
     struct UndoCase {
-        const char *what, *atName, *written;
+        const char* what;
+        void (*change)(const std::string& folder);
         std::vector<std::string> names, marks;  // the rows afterwards
-        const char *plainHolds, *taggedHolds;   // what stands at a.txt and at [Memo]a.txt afterwards ("-": nothing)
+        const char *plainHolds, *taggedHolds, *bHolds;  // at a.txt, [Memo]a.txt and b.txt afterwards ("-": nothing)
     };
     const std::vector<std::string> aStays = {"[Memo]a.txt", "b.txt"}, aFailed = {kFailed, kDone};
     const UndoCase cases[] = {
-        {"old name taken", "a.txt", "x", aStays, aFailed, "x", "a.txt"},
-        {"file removed", "[Memo]a.txt", "", aStays, aFailed, "-", "-"},
-        {"another file of that size in its place", "[Memo]a.txt", "other", aStays, aFailed, "-", "other"},
-        {"rows sorted and added", "", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-"},
+        {"old name taken", [](const std::string& f) { WriteFileBytes(f + "\\a.txt", "x"); }, aStays, aFailed, "x",
+         "a.txt", "b.txt"},
+        {"file removed", [](const std::string& f) { RemoveTree(f + "\\[Memo]a.txt"); }, aStays, aFailed, "-", "-", "b.txt"},
+        {"another file of that size in its place",
+         [](const std::string& f) { RemoveTree(f + "\\[Memo]a.txt"), WriteFileBytes(f + "\\[Memo]a.txt", "other"); },
+         aStays, aFailed, "-", "other", "b.txt"},
+        {"one of that size and time moved onto it",
+         [](const std::string& f) {
+             WriteFileBytes(f + "\\new.txt", "other");
+             ArchiveTimes(f + "\\new.txt");
+             RemoveTree(f + "\\[Memo]a.txt");
+             MoveName(f, "new.txt", "[Memo]a.txt");
+         },
+         aStays, aFailed, "-", "other", "b.txt"},
+        {"the tagged names swapped",
+         [](const std::string& f) {
+             MoveName(f, "[Memo]a.txt", "x");
+             MoveName(f, "[Memo]b.txt", "[Memo]a.txt");
+             MoveName(f, "x", "[Memo]b.txt");
+         },
+         {"[Memo]a.txt", "[Memo]b.txt"}, {kFailed, kFailed}, "-", "b.txt", "-"},
+        {"rows sorted and added", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-", "b.txt"},
     };
     int index = 0;
     for (const UndoCase& c : cases) {
         SCOPED_TRACE(c.what);
         RemoveAllRows(list);
         std::string folder = NewFolder("undo" + std::to_string(index++));
-        ListNewFile(folder, "a.txt");
-        ListNewFile(folder, "b.txt");
+        for (const char* name : {"a.txt", "b.txt"}) {
+            ListNewFile(folder, name);
+            ArchiveTimes(folder + "\\" + name);
+        }
         ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
-        if (c.written) RemoveTree(folder + "\\" + c.atName);
-        if (c.written && *c.written) WriteFileBytes(folder + "\\" + c.atName, c.written);
-        if (!c.written) {
+        if (c.change) c.change(folder);
+        if (!c.change) {
             SortRowsByColumn(list, kColumnName, true);
             ListNewFile(folder, "new.txt");
         }
@@ -401,9 +439,51 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
         EXPECT_EQ(ColumnTexts(list, kColumnName), c.names);
         EXPECT_EQ(ColumnTexts(list, kColumnResult), c.marks);
         for (auto [name, holds] :
-             {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds), std::pair("b.txt", "b.txt")}) {
+             {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds), std::pair("b.txt", c.bHolds)}) {
             std::string at = folder + "\\" + name;
             EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
         }
     }
+}
+
+// What could not go back stays for the next 元に戻す, which tries only that; the rows that went back keep "完".
+TEST_F(TagRowsTest, UndoKeepsWhatItCouldNotPutBackAndTriesItAgain)
+{
+    std::string folder = NewFolder("retry");
+    ListNewFile(folder, "a.txt");
+    ListNewFile(folder, "b.txt");
+    ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
+    HANDLE held = CreateFileA((folder + "\\[Memo]a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(Run(Undo, ""), 1);
+    EXPECT_EQ(ColumnTexts(list, kColumnResult), (std::vector<std::string>{kFailed, kDone}));
+    EXPECT_TRUE(CanUndo());
+    CloseHandle(held);
+    EXPECT_EQ(Run(Undo, ""), 1);
+    EXPECT_EQ(ColumnTexts(list, kColumnName), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(ColumnTexts(list, kColumnResult), (std::vector<std::string>{kDone, kDone}));
+    EXPECT_FALSE(CanUndo());
+}
+
+// A batch cut off after its first rename (a logoff, a kill) has kept its tag: the history holds it by the time
+// the second row is read.
+TEST_F(TagRowsTest, TheTagIsInTheHistoryFromTheFirstRename)
+{
+    struct HistoryAtSecondRow : MemoryFileList {
+        mutable std::string history = "(not read)";
+        void GetText(int row, int column, char* buffer, std::size_t size) const override
+        {
+            if (row == 1 && column == kColumnLocation) history = ReadFileBytes(kHistory);
+            MemoryFileList::GetText(row, column, buffer, size);
+        }
+    } watched;
+    std::string folder = NewFolder("cut");
+    for (const char* name : {"a.txt", "b.txt"}) {
+        ASSERT_TRUE(WriteFileBytes(folder + "\\" + name, name));
+        AppendFileRow(watched, (folder + "\\" + name).c_str());
+    }
+    TagBrackets brackets;
+    ReadTagBrackets(brackets);
+    EXPECT_EQ(AddTagToRows(watched, "Memo", brackets), 2);
+    EXPECT_EQ(watched.history, "Memo\r\n");
 }

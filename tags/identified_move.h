@@ -1,0 +1,24 @@
+#pragma once
+
+// A rename that knows which file it moved. The file is opened once, its identity read and the rename made
+// through that same handle, so the check and the move concern one file, and a file put in its place between
+// the two is never moved. Under Wine this costs what MoveFileA costs, which opens the file as well; the file ID
+// comes without the volume query GetFileInformationByHandle makes, which costs more than two renames there.
+
+// A file as a rename leaves it: its file ID (the file system's index of it) and the creation time, last-write
+// time and size, which a rename keeps. Files unpacked from one archive can share the times and the size; the
+// file ID tells them apart, and the times and size tell a file from a new one given the ID of a deleted one.
+struct FileIdentity {
+    unsigned long long index = 0;
+    long long created = 0;
+    long long written = 0;
+    long long size = 0;
+    bool known = false;
+};
+
+bool SameFile(const FileIdentity& a, const FileIdentity& b);
+
+// Renames the plain file at from to to, never replacing anything (a file or folder at to makes it fail). With
+// expected, only the file of that identity is moved: any other stays where it is. moved, when given, gets
+// the identity of the file (unknown when it could not be read). True when the file was renamed.
+bool MoveIdentifiedFile(const char* from, const char* to, const FileIdentity* expected, FileIdentity* moved);
