@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "names/core/name_rule.h"
+
 namespace {
 
 // NtQueryInformationFile with FileInternalInformation: the file ID alone, read from the open file.
@@ -47,14 +49,16 @@ FileIdentity ReadIdentity(HANDLE file, bool* folder)
     return identity;
 }
 
-// Renames the open file to to (a path in the code page), failing when anything stands there.
+// Renames the open file to to (a path in the code page, within the path limit), failing when anything stands
+// there or when to is no text of the code page.
 bool RenameOpenFile(HANDLE file, const char* to)
 {
-    wchar_t given[MAX_PATH] = {};
-    wchar_t whole[MAX_PATH] = {};
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, to, -1, given, MAX_PATH) == 0) return false;
-    const DWORD length = GetFullPathNameW(given, MAX_PATH, whole, nullptr);
-    if (length == 0 || length >= MAX_PATH) return false;
+    constexpr DWORD kUnits = kPathCharacterLimit + 1;
+    wchar_t given[kUnits] = {};
+    wchar_t whole[kUnits] = {};
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, to, -1, given, kUnits) == 0) return false;
+    const DWORD length = GetFullPathNameW(given, kUnits, whole, nullptr);
+    if (length == 0 || length >= kUnits) return false;
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + length * sizeof(wchar_t), '\0');
     auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
     rename->ReplaceIfExists = FALSE;
