@@ -2,6 +2,10 @@
 
 #include <shellapi.h>
 
+#include <string>
+#include <vector>
+
+#include "app/store_notice.h"
 #include "res/control_ids.h"
 #include "filelist/work_progress.h"
 #include "filelist/list_view.h"
@@ -11,6 +15,9 @@
 #include "tags/core/text_buffer.h"
 
 namespace {
+
+// The filter as it last fitted.
+std::wstring fittingFilter;
 
 // Each dropped path goes in as the shell hands it over, in UTF-16, never through a text that is split again:
 // a name may hold a blank or a double quote.
@@ -50,7 +57,34 @@ int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM, INT_PTR*)
         RefreshCountLabel(dialog);
     }
     DragFinish(drop);
-    // Once, after the list, the picker and the count stand.
+    // Once, after the list, the picker and the count stand; the collection read the bracket settings.
     TellLeftOutPaths(dialog, intake.leftOut);
+    if (IsWindow(dialog)) TellStoreNotices(dialog);
+    return 1;
+}
+
+void LimitFilterText(HWND dialog)
+{
+    // The box's own limit, in bytes where Windows counts an ANSI box so; the change handler holds it in
+    // bytes wherever the box counts characters.
+    SendDlgItemMessageA(dialog, IDC_EXT_EDIT, EM_LIMITTEXT, kTextBufferSize - 1, 0);
+    fittingFilter.clear();
+}
+
+int OnFilterChange(HWND, HWND control, WPARAM, WORD code, INT_PTR*)
+{
+    if (code != EN_CHANGE) return 0;
+    const int length = GetWindowTextLengthW(control);
+    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), -1, nullptr, 0, nullptr, nullptr);
+    if (bytes > 0 && static_cast<std::size_t>(bytes) <= kTextBufferSize) {
+        fittingFilter.assign(text.data());
+        return 1;
+    }
+    // Set back as it was, the caret at its end; the restored text fits, so this runs once.
+    SetWindowTextW(control, fittingFilter.c_str());
+    SendMessageW(control, EM_SETSEL, fittingFilter.size(), fittingFilter.size());
+    MessageBeep(MB_OK);
     return 1;
 }

@@ -16,7 +16,7 @@
 #include "store/tag_picker.h"
 #include "app/busy_gate.h"
 #include "app/drop_handler.h"
-#include "app/failed_write_notice.h"
+#include "app/store_notice.h"
 #include "app/tag_buttons.h"
 #include "tags/tag_collection.h"
 #include "tags/core/text_buffer.h"
@@ -25,6 +25,9 @@ namespace {
 
 // Set once initialisation (and the command-line intake) has finished, before any box tells of it.
 const char kWindowTitle[] = "Tagrin v1.0.0";
+
+// The intake settings as start-up read them, for the close to write back only what it may.
+IntakeSettings startSettings = {};
 
 }  // namespace
 
@@ -45,7 +48,7 @@ const MessageRow MessageTable[10] = {
 };
 
 // Each handler lives with the feature it serves; commands of other controls get default processing.
-const CommandRow CommandTable[8] = {
+const CommandRow CommandTable[9] = {
     {IDC_ADD_BUTTON, OnAddButton},
     {IDC_CLOSE_BUTTON, OnCloseButton},
     {IDC_DELETE_BUTTON, OnDeleteButton},
@@ -54,6 +57,7 @@ const CommandRow CommandTable[8] = {
     {IDC_CHECK_ALL_BOX, SetAllExclusions},
     {IDC_CONTEXT_MENU_BOX, OnContextMenuBox},
     {IDC_SEND_TO_BOX, OnSendToBox},
+    {IDC_EXT_EDIT, OnFilterChange},
 };
 // clang-format on
 
@@ -86,13 +90,13 @@ int OnCommand(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result)
 // The command line's intake into the list, the tags of its names into the picker and the count. The window
 // then takes its title, and only then is the user told of the store files and of the paths left out: a box
 // never stands over an untitled window, nor holds up the work.
-static void TakeCommandLine(HWND dialog, const StartUp& start, const char* extText, int recurse)
+static void TakeCommandLine(HWND dialog, const StartUp& start, const IntakeSettings& settings)
 {
     PathIntake intake;
     {
         const int firstNewRow = ListViewOps::OfDialog(dialog).RowCount();
         WorkProgress progress(dialog, "読込中 %u件");
-        if (StartPathIntake(&intake, extText, recurse, start.startFolder)) {
+        if (StartPathIntake(&intake, settings.extText, settings.recurse, start.startFolder)) {
             ListIntake list(dialog);
             AddPathText(list.List(), &intake, start.commandTail);
         }
@@ -103,18 +107,18 @@ static void TakeCommandLine(HWND dialog, const StartUp& start, const char* extTe
     if (start.storeMessage != nullptr && start.storeMessage[0] != '\0') {
         MessageBoxA(dialog, start.storeMessage, "Tagrin", MB_OK | MB_ICONWARNING);
     }
+    if (IsWindow(dialog)) TellStoreNotices(dialog);
     if (IsWindow(dialog)) TellLeftOutPaths(dialog, intake.leftOut);
 }
 
 int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
 {
     const StartUp start = *reinterpret_cast<const StartUp*>(lParam);
-    TextBuffer extText = {};
-    int recurse = 1;
-    ReadIntakeSettings(extText, &recurse);
+    ReadIntakeSettings(startSettings);
     LoadTagHistory(dialog);
-    SetDlgItemTextA(dialog, IDC_EXT_EDIT, extText);
-    CheckDlgButton(dialog, IDC_RECURSE_BOX, recurse != 0 ? BST_CHECKED : BST_UNCHECKED);
+    LimitFilterText(dialog);
+    SetDlgItemTextA(dialog, IDC_EXT_EDIT, startSettings.extText);
+    CheckDlgButton(dialog, IDC_RECURSE_BOX, startSettings.recurse != 0 ? BST_CHECKED : BST_UNCHECKED);
     SetUpFileListView(dialog);
     CheckDlgButton(dialog, IDC_CONTEXT_MENU_BOX, IsContextMenuRegistered() ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_SEND_TO_BOX, SendToShortcutExists() ? BST_CHECKED : BST_UNCHECKED);
@@ -126,7 +130,7 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
     if (!IsWindow(dialog)) return 1;
 
     // The saved values, not the controls: a change in the dialog applies to the command line from the next start.
-    TakeCommandLine(dialog, start, extText, recurse);
+    TakeCommandLine(dialog, start, startSettings);
     return 1;
 }
 
@@ -139,7 +143,7 @@ void SaveSession(HWND dialog)
     GetDlgItemTextA(dialog, IDC_EXT_EDIT, extText, sizeof extText);
     const int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
     SavePickerToHistory(dialog);
-    SaveIntakeSettings(extText, recurse);
+    SaveIntakeSettings(extText, recurse, startSettings);
 }
 
 }  // namespace
@@ -147,7 +151,7 @@ void SaveSession(HWND dialog)
 int OnClose(HWND dialog, WPARAM, LPARAM, INT_PTR*)
 {
     SaveSession(dialog);
-    TellFailedWrite(dialog);
+    TellStoreNotices(dialog);
     DestroyWindow(dialog);
     return 0;
 }

@@ -7,7 +7,7 @@
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 extern const MessageRow MessageTable[10];
-extern const CommandRow CommandTable[8];
+extern const CommandRow CommandTable[9];
 
 int OnInitDialog(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 int OnClose(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);

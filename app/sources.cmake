@@ -3,5 +3,5 @@ set(APP_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/message_loop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/drop_handler.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/failed_write_notice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/store_notice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_buttons.cpp)

@@ -3,7 +3,7 @@
 #include "app/tag_buttons.h"
 
 #include "app/busy_gate.h"
-#include "app/failed_write_notice.h"
+#include "app/store_notice.h"
 #include "app/message_loop.h"
 #include "filelist/list_view.h"
 #include "res/control_ids.h"
@@ -35,7 +35,7 @@ int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
     if (!RunHeldWork(dialog)) return 1;
     DrainMessageQueue(dialog);
     if (!IsWindow(dialog)) return 1;
-    TellFailedWrite(dialog);
+    TellStoreNotices(dialog);
     if (!IsWindow(dialog)) return 1;
     EnableWindow(button, TRUE);
     ShowWhetherUndoIsPossible(dialog);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <string>
+
 #include "tags/core/text_buffer.h"
 
-// ".\設定.ini", read at the moment of use, never cached.
+// ".\設定.ini", read at the moment of use, never cached. A value is kept whole or not used: one longer than a
+// text buffer holds counts as missing (its default), and the user is told once a run which key it is.
 void ReadBracketSettings(TextBuffer& opening, TextBuffer& closing);
 void ReadAddBrackets(TextBuffer& before, TextBuffer& after);
 
@@ -19,5 +22,18 @@ void ReadTagBrackets(TagBrackets& brackets);
 extern const char kAddBeforeKey[];
 extern const char kAddAfterKey[];
 
-void ReadIntakeSettings(TextBuffer& extText, int* recurse);
-void SaveIntakeSettings(const char* extText, int recurse);
+// The intake settings as start-up read them. A value that could not be taken as it stands (too long, or an
+// IsDir that is no number) counts as missing and gives the default; the close leaves such a key as it stands
+// in the file unless the user changed its control.
+struct IntakeSettings {
+    TextBuffer extText;
+    int recurse;
+    bool extTaken;
+    bool recurseTaken;
+};
+void ReadIntakeSettings(IntakeSettings& settings);
+// Writes the filter and the recursion flag at close; read is what start-up read.
+void SaveIntakeSettings(const char* extText, int recurse, const IntakeSettings& read);
+
+// What the user is to be told of values too long to be used, each key once a run; empty when nothing new.
+std::string TakeSettingsNotice();

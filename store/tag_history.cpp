@@ -11,6 +11,7 @@
 #include "store/held_back_files.h"
 #include "store/picker_entries.h"
 #include "store/write_record.h"
+#include "tags/core/dbcs_text.h"
 
 namespace {
 
@@ -73,7 +74,12 @@ void LoadTagHistory(HWND dialog)
     std::size_t characters = 0;
     TextBuffer line = {};
     wchar_t wide[kTextBufferSize];
+    // A tag's blanks are no part of it: a padded line of an older run is offered as the tag it holds, and
+    // once beside the same tag unpadded. The file keeps every line as it is.
+    std::unordered_set<std::string> offered;
     while (ReadHistoryLine(stream, line)) {
+        TrimBlanks(line);
+        if (line[0] == '\0' || !offered.insert(line).second) continue;
         if (MultiByteToWideChar(CP_ACP, 0, line, -1, wide, kTextBufferSize) == 0) continue;
         texts.emplace_back(wide);
         characters += texts.back().size() + 1;

@@ -17,14 +17,13 @@
 
 namespace {
 
-// Calls take for each entry of a TagList, in order: the entries end at the first empty one, and never
-// run past the buffer.
+// Calls take for each tag of a TagList, in order; the list never runs past the buffer.
 template <typename Take>
 void ForEachTag(const char* tagList, int entries, Take take)
 {
     const char* entry = tagList;
     const char* end = tagList + kTextBufferSize;
-    for (int i = 0; i < entries && entry < end && entry[0] != '\0'; ++i) {
+    for (int i = 0; i < entries && entry < end; ++i) {
         take(entry);
         entry += strnlen(entry, end - entry) + 1;
     }
@@ -59,9 +58,8 @@ void CollectListedTags(HWND dialog, int firstNewRow)
         list.GetText(row, kColumnLocation, location, sizeof location);
         const char* name = FindFileNamePart(location);
         TextBuffer tagList = {};
-        const int entries = name[0] == '\0' ? 0 : ReadTagListFromName(name, tagList, opening, closing);
-        // An empty first tag hides the rest of the name's tags.
-        if (entries == 0 || tagList[0] == '\0') continue;
+        const int entries = ReadTagListFromName(name, tagList, opening, closing);
+        if (entries == 0) continue;
         // A folder gives no tags. Rows the intake has just added were files a moment ago; an older
         // row's file may have become a folder, which costs a file-system query to find out, and only
         // matters when the name brings a tag the list lacks.

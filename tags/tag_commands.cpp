@@ -13,6 +13,7 @@
 #include "names/exact_spelling.h"
 #include "store/settings.h"
 #include "tags/core/dbcs_text.h"
+#include "tags/core/tag_grammar.h"
 #include "tags/tag_rows.h"
 #include "tags/core/text_buffer.h"
 #include "tags/undo_record.h"
@@ -43,6 +44,16 @@ int RunOverList(HWND dialog, ListWork work)
 
 const wchar_t kForbiddenText[] = L"ファイル名に使えない文字 (\\ / : * ? \" < > |) ";
 
+// The characters of text other than its blanks.
+std::string NonBlanks(const char* text)
+{
+    std::string kept;
+    for (const char* p = text; *p != '\0'; p += CharLengthAt(p)) {
+        if (BlankLengthAt(p) == 0) kept.append(p, CharLengthAt(p));
+    }
+    return kept;
+}
+
 // Why the tag typed in the box cannot be used, written into why, or false when it can. A tag is written
 // exactly as typed or not at all: a character the code page lacks would be written as another one, one no
 // name can hold would fail on every row, and a bracket character would make a tag that cannot be read back,
@@ -70,7 +81,10 @@ bool RefuseTag(const wchar_t* typed, const TagBrackets& brackets, std::size_t ro
     } else if (notInNames != nullptr) {
         std::swprintf(why, whySize, L"%lsが含まれています。", kForbiddenText);
     } else {
-        for (const char* set : {brackets.opening, brackets.closing, brackets.before, brackets.after}) {
+        // The blanks of the added texts are no brackets: a tag may hold a blank inside.
+        const std::string before = NonBlanks(brackets.before);
+        const std::string after = NonBlanks(brackets.after);
+        for (const char* set : {brackets.opening, brackets.closing, before.c_str(), after.c_str()}) {
             if (FindFirstOfSet(tag, set) == nullptr) continue;
             std::swprintf(why, whySize, L"設定の括弧 (tag1, tag2, addtag1, addtag2) にある文字が含まれています。");
             return true;
@@ -80,6 +94,14 @@ bool RefuseTag(const wchar_t* typed, const TagBrackets& brackets, std::size_t ro
     return true;
 }
 
+// The value of a key of the bracket section, as a message shows it.
+std::wstring ShownValue(const char* text)
+{
+    wchar_t value[kWideTextSize] = {};
+    MultiByteToWideChar(CP_ACP, 0, text, -1, value, static_cast<int>(kWideTextSize));
+    return value;
+}
+
 // Why the texts Add puts around a tag cannot stand in a name, or false when they can: every rename would
 // fail, or give a name other than the one shown.
 bool RefuseAddBrackets(const TagBrackets& brackets, wchar_t* why, std::size_t whySize)
@@ -87,12 +109,9 @@ bool RefuseAddBrackets(const TagBrackets& brackets, wchar_t* why, std::size_t wh
     for (const char* key : {kAddBeforeKey, kAddAfterKey}) {
         const char* text = key == kAddBeforeKey ? brackets.before : brackets.after;
         if (FindNotInNames(text) == nullptr && IsCodePageText(text)) continue;
-        wchar_t wideKey[16] = {};
-        wchar_t value[kWideTextSize] = {};
-        MultiByteToWideChar(CP_ACP, 0, key, -1, wideKey, 16);
-        MultiByteToWideChar(CP_ACP, 0, text, -1, value, static_cast<int>(kWideTextSize));
-        std::swprintf(why, whySize, L"設定.ini の %ls の値「%ls」に、%lsか制御文字、または Shift-JIS でない文字が含まれています。",
-                      wideKey, value, kForbiddenText);
+        std::swprintf(why, whySize,
+                      L"設定.ini の %ls の値「%ls」に、%lsか制御文字、または Shift-JIS でない文字が含まれています。",
+                      ShownValue(key).c_str(), ShownValue(text).c_str(), kForbiddenText);
         return true;
     }
     if (CharacterCount(brackets.before) + CharacterCount(brackets.after) + 2 > kNameCharacterLimit) {
@@ -113,7 +132,7 @@ int RunTagCommand(HWND dialog, RowCommand command, bool adds)
     constexpr std::size_t kWhySize = kWideTextSize + 256;
     wchar_t whyBrackets[kWhySize] = {};
     wchar_t whyTag[kWhySize] = {};
-    const bool bracketsRefused = adds && RefuseAddBrackets(brackets, whyBrackets, kWhySize);
+    bool bracketsRefused = adds && RefuseAddBrackets(brackets, whyBrackets, kWhySize);
     // An added tag shares its name with the texts around it and one character of the old name; a deleted
     // one stands between two brackets.
     const std::size_t around = CharacterCount(brackets.before) + CharacterCount(brackets.after) + 1;
@@ -121,6 +140,17 @@ int RunTagCommand(HWND dialog, RowCommand command, bool adds)
                                                                            : kNameCharacterLimit - around;
     TextBuffer tag = {};
     const bool tagRefused = RefuseTag(typed, brackets, room, tag, whyTag, kWhySize);
+    // Added texts the bracket sets cannot read back would write a tag no later Add sees and no Delete takes.
+    if (adds && !bracketsRefused && !tagRefused && tag[0] != '\0' &&
+        !TaggedNameReadsBack(brackets.before, tag, brackets.after, brackets.opening, brackets.closing)) {
+        bracketsRefused = true;
+        std::swprintf(
+            whyBrackets, kWhySize,
+            L"設定.ini の addtag1「%ls」と addtag2「%ls」で付けたタグは、tag1 と tag2 の括弧では読み取れないため、"
+            L"付けたあとで見つけることも削除することもできません。addtag1 には tag1 にある開き括弧を、addtag2 には "
+            L"tag2 にある閉じ括弧を 1 文字ずつ設定するか、tag1 と tag2 にその括弧を加えてください。",
+            ShownValue(brackets.before).c_str(), ShownValue(brackets.after).c_str());
+    }
     const bool refused = tagRefused || (bracketsRefused && tag[0] != '\0');
     const int done = RunOverList(dialog, [&](FileListOps& list) {
         return !refused && tag[0] != '\0' ? command(list, tag, brackets) : 0;

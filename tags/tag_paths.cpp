@@ -9,15 +9,6 @@
 #include "tags/core/tag_grammar.h"
 #include "tags/core/text_buffer.h"
 
-int ReadTagList(const char* path, TextBuffer& out, const char* opening, const char* closing)
-{
-    if (!path || PathIsDirectoryA(path)) return 0;
-    out[0] = '\0';
-    const char* name = PathFindFileNameA(path);
-    if (!*name) return 0;
-    return ReadTagListFromName(name, out, opening, closing);
-}
-
 int RemoveTag(const char* src, const char* tag, TextBuffer& out)
 {
     if (!src || !tag || PathIsDirectoryA(src)) return 0;

@@ -2,8 +2,7 @@
 
 #include "tags/core/text_buffer.h"
 
-// The tag grammar over paths: only the file-name part is read or changed; a folder gives 0.
-int ReadTagList(const char* path, TextBuffer& out, const char* opening, const char* closing);
+// The tag grammar over paths: only the file-name part is changed; a folder gives 0.
 // Removes every occurrence of tag from the file name of src into out. 1 when removed.
 int RemoveTag(const char* src, const char* tag, TextBuffer& out);
 // RemoveTag with the bracket sets given, for a batch that reads the settings once.

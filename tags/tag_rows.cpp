@@ -42,17 +42,6 @@ int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* n
     return 1;
 }
 
-// Whether the tag list holds tag; an empty entry ends the list for every reader.
-bool TagListHolds(const char* tagList, const char* tag)
-{
-    for (const char* entry = tagList; *entry != '\0'; entry += std::strlen(entry) + 1) {
-        if (TagEquals(entry, tag)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The batch over every processed row in index order: work gets the row and its location and gives 1 when
 // it renamed the file. The renames are what 元に戻す puts back. The tag goes into the history with the first
 // rename, so that a batch cut off by a logoff or a kill keeps it as well as its renamed files.
@@ -91,18 +80,16 @@ int AddTagToRows(FileListOps& list, const char* tag, const TagBrackets& brackets
 {
     return RunBatch(list, tag, [&](int row, const TextBuffer& oldLocation) {
         TextBuffer newLocation = {};
-        TextBuffer tagList = {};
         std::memcpy(newLocation, oldLocation, sizeof newLocation);
-        ReadTagList(oldLocation, tagList, brackets.opening, brackets.closing);
-        if (TagListHolds(tagList, tag)) {
-            return 0;
-        }
+        std::size_t offset = NamePartOffset(oldLocation);
         // A folder standing where a listed file was is never renamed.
         if (PathIsDirectoryA(oldLocation)) {
             SetResultMark(list, row, kResultFailed);
             return 0;
         }
-        std::size_t offset = NamePartOffset(oldLocation);
+        if (NameCarriesTag(oldLocation + offset, tag, brackets.opening, brackets.closing)) {
+            return 0;
+        }
         // A tagged location that does not fit in the buffer is refused whole, never cut.
         if (!ComposeTaggedName(brackets.before, tag, brackets.after, oldLocation + offset, newLocation + offset,
                                sizeof newLocation - offset)) {

@@ -25,6 +25,9 @@ const char* TrimEntry(const char** begin, const char* end)
     }
     if (last - start >= 2 && start[0] == '*' && start[1] == '.') {
         start += 2;
+    } else if (last - start >= 1 && start[0] == '.') {
+        // ".jpg" names the extension jpg as well: an extension is compared without its dot.
+        start += 1;
     }
     *begin = start;
     return last;
@@ -51,8 +54,11 @@ std::size_t BuildExtFilter(const char* extText, char* out, std::size_t outSize)
         const char* entryEnd = separator != nullptr ? separator : extText + length;
         const char* begin = entry;
         const char* end = TrimEntry(&begin, entryEnd);
-        std::memcpy(write, begin, static_cast<std::size_t>(end - begin));
-        write += (end - begin) + 1;
+        // An empty entry (";;", a blank one) is passed over: it would end the list.
+        if (end > begin) {
+            std::memcpy(write, begin, static_cast<std::size_t>(end - begin));
+            write += (end - begin) + 1;
+        }
         if (separator == nullptr) {
             break;
         }
@@ -66,8 +72,14 @@ bool MatchExtFilter(const char* filter, const char* nameOrPath)
     if (filter == nullptr || nameOrPath == nullptr) {
         return false;
     }
-    if (filter[0] == '\0' || filter[0] == '*') {
+    // No entry at all, or an entry "*" ("*.*" once its "*." is cut) anywhere, takes every file.
+    if (filter[0] == '\0') {
         return true;
+    }
+    for (const char* entry = filter; *entry != '\0'; entry += std::strlen(entry) + 1) {
+        if (entry[0] == '*') {
+            return true;
+        }
     }
     const char* extension = FindExtension(FindFileNamePart(nameOrPath));
     if (*extension == '.') {

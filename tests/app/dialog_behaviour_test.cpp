@@ -224,6 +224,14 @@ TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero)
         ASSERT_TRUE(WriteFileBytes(folder.Join("[Old]x.txt"), "x"));
         DialogUnderTest dialog("[Old]x.txt");
         SetDlgItemTextA(dialog.Window(), IDC_EXT_EDIT, "txt;jpg");
+        // The box never holds more than the close writes whole: a paste past 1,023 bytes is not taken.
+        SendDlgItemMessageA(dialog.Window(), IDC_EXT_EDIT, EM_SETSEL, 7, 7);
+        SendDlgItemMessageW(dialog.Window(), IDC_EXT_EDIT, EM_REPLACESEL, TRUE,
+                            reinterpret_cast<LPARAM>(std::wstring(600, L'\u8868').c_str()));
+        wchar_t wide[2048] = {};
+        GetDlgItemTextW(dialog.Window(), IDC_EXT_EDIT, wide, 2048);
+        char shown[4096] = {};
+        EXPECT_LE(WideCharToMultiByte(932, 0, wide, -1, shown, sizeof shown, nullptr, nullptr), 1024);
         if (endOfSession) {
             EXPECT_NE(SendMessageA(dialog.Window(), WM_QUERYENDSESSION, 0, 0), 0);
             SendMessageA(dialog.Window(), WM_ENDSESSION, TRUE, 0);
@@ -234,7 +242,7 @@ TEST(MainDialog, CloseSavesSettingsAndHistoryAndQuitsWithZero)
 
         char value[1024] = {};
         GetPrivateProfileStringA("設定", "ext", "", value, sizeof value, ".\\設定.ini");
-        EXPECT_STREQ(value, "txt;jpg");
+        EXPECT_STREQ(value, shown);
         GetPrivateProfileStringA("設定", "IsDir", "", value, sizeof value, ".\\設定.ini");
         EXPECT_STREQ(value, "1") << "any nonzero value is written back as 1";
         GetPrivateProfileStringA("タグ括弧", "tag1", "", value, sizeof value, ".\\設定.ini");

@@ -93,14 +93,16 @@ TEST(PathIntake, FilterDecidesByExtension)
         {"*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"*.txt", {"a.TXT"}},
         {"*.*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
-        {";jpg", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {";jpg", {"b.jpg"}},  // empty entries are passed over
+        {";;", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
+        {"*.jpg;*.*", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"", {"a.TXT", "b.jpg", "README", "c.txt.bak"}},
         {"txt", {"a.TXT"}},
         {"txt;jpg", {"a.TXT", "b.jpg"}},
         {"txt; jpg", {"a.TXT", "b.jpg"}},
         {" *.jpg ; *.bak", {"b.jpg", "c.txt.bak"}},
-        {"txt;;jpg", {"a.TXT"}},
-        {".txt", {}},
+        {"txt;;jpg", {"a.TXT", "b.jpg"}},
+        {".txt", {"a.TXT"}},
         {"bak", {"c.txt.bak"}},
     };
     for (const Case& c : cases) {

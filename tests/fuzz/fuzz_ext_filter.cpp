@@ -1,7 +1,8 @@
 // The filter takes exactly the text's length plus two bytes and refuses a smaller buffer
 // untouched; a match never depends on the case of single-byte letters in the name or the text;
-// a text without blanks or "*." is split byte for byte as it always was, and writing its
-// entries with blanks around them and "*." in front changes no result.
+// a text of plain entries (no blanks, no "*." or "." in front, none empty) is split byte for byte as it
+// always was, and writing its entries with blanks around them, "*." or "." in front and empty entries
+// between them changes no result.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -22,20 +23,25 @@ std::vector<char> Filter(const std::string& text)
     return filter;
 }
 
-// Blanks and "*." appear only where the filter cuts them, so they can be added around entries.
-bool WithoutBlanksOrStarDot(const std::string& text)
+// Blanks, "*.", "." and empty entries appear only where the filter cuts them, so they can be added around
+// entries.
+bool OfPlainEntries(const std::string& text)
 {
+    const std::string bounded = ";" + text + ";";
     return text.find_first_of(" \t\r\n") == std::string::npos && text.find("\x81\x40") == std::string::npos &&
-           text.find("*.") == std::string::npos;
+           bounded.find("*.") == std::string::npos && bounded.find(";.") == std::string::npos &&
+           bounded.find(";;") == std::string::npos;
 }
 
 std::string Decorated(const std::string& text)
 {
     std::string decorated = " *.";
+    bool star = false;
     for (char c : text) {
-        decorated += c == ';' ? std::string(" ;\t*.") : std::string(1, c);
+        decorated += c == ';' ? std::string(star ? " ;; \t*." : " ;\t; .") : std::string(1, c);
+        star = star != (c == ';');
     }
-    return decorated + " ";
+    return ";" + decorated + " ";
 }
 
 }  // namespace
@@ -53,10 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<char> name = ExactCopy(parts[1]);
     bool accepted = MatchExtFilter(filter.data(), name.data());
-    if (text.empty() || (text[0] == '*' && text.compare(0, 2, "*.") != 0) || text[0] == ';') {
+    if (text.empty() || (text[0] == '*' && text.compare(0, 2, "*.") != 0) || text.find(";*;") != std::string::npos) {
         Require(accepted);
     }
-    if (WithoutBlanksOrStarDot(text)) {
+    if (OfPlainEntries(text)) {
         std::string asBefore = text + std::string(2, '\0');
         std::replace(asBefore.begin(), asBefore.end(), ';', '\0');
         Require(std::string(filter.begin(), filter.end()) == asBefore);

@@ -1,6 +1,6 @@
 // The tag list fits in the name's length plus one byte (the buffer has exactly that size),
-// ends with an empty entry after `count` entries, and every entry is text of the name that
-// holds no closing bracket.
+// ends with an empty entry after `count` entries, and every entry is text of the name, never
+// empty, that holds no closing bracket.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -33,11 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t length = strnlen(entry, out.size() - at);
         Require(at + length < out.size());
         Require(FindFirstOfSet(entry, closing.data()) == nullptr);
-        if (length != 0) {
-            std::size_t where = name.find(entry, searchFrom);
-            Require(where != std::string::npos);
-            searchFrom = where + length;
-        }
+        Require(length != 0);
+        std::size_t where = name.find(entry, searchFrom);
+        Require(where != std::string::npos);
+        searchFrom = where + length;
         at += length + 1;
     }
     Require(at < out.size() && out[at] == '\0');

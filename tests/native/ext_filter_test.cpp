@@ -19,8 +19,9 @@ TEST(BuildExtFilter, SemicolonsBecomeEntryEnds)
     const BuildCase cases[] = {
         {"txt;jpg", std::string("txt\0jpg\0\0", 9)},
         {"", std::string("\0\0", 2)},
-        {";txt", std::string("\0txt\0\0", 6)},
+        {";txt", std::string("txt\0\0\0", 6)},  // empty entries are passed over
         {"txt;", std::string("txt\0\0\0", 6)},
+        {".jpg;;png", std::string("jpg\0png\0\0\0\0", 11)},
         {" txt ; jpg\t", std::string("txt\0jpg\0\0\0\0\0\0", 13)},  // zero-filled behind the list
         {"*.txt;*.*", std::string("txt\0*\0\0\0\0\0\0", 11)},
         {SJ_SPACE "txt" SJ_SPACE, std::string("txt\0\0\0\0\0\0", 9)},
@@ -58,21 +59,24 @@ TEST(MatchExtFilter, ExtensionOfTheFileNamePart)
         {"*.txt", "a.TXT", true},
         {"*.txt;*.jpg", "a.jpg", true},
         {"*.*", "README", true},
-        {"*txt", "a.jpg", true},    // a '*' that does not begin "*." takes every file
-        {"txt;*", "a.jpg", false},  // and only in the first entry
+        {"*txt", "a.jpg", true},   // a '*' that does not begin "*." takes every file
+        {"txt;*", "a.jpg", true},  // in any entry
+        {"*.jpg;*.*", "a.png", true},
         {" *", "a.jpg", true},
-        {" ;txt", "a.jpg", true},       // a blank first entry is empty
-        {"txt; ;jpg", "a.jpg", false},  // and a blank entry ends the list like an empty one
+        {" ;txt", "a.jpg", false},     // a blank entry is passed over
+        {"txt; ;jpg", "a.jpg", true},  // and never ends the list
         {"", "a.jpg", true},
-        {";txt", "a.jpg", true},
+        {";; ", "a.jpg", true},  // empty entries only take every file, as an empty filter does
+        {";txt", "a.jpg", false},
         {"txt", "a.TXT", true},
         {"TXT", "a.txt", true},
         {"txt;jpg", "b.JPG", true},
         {"txt; jpg", "a.jpg", true},  // blanks around entries are cut
         {" txt ", "a.txt", true},
         {"txt" SJ_SPACE ";jpg", "a.txt", true},
-        {"txt;;jpg", "a.jpg", false},  // the empty entry ends the list
-        {".txt", "a.txt", false},
+        {"txt;;jpg", "a.jpg", true},
+        {".txt", "a.txt", true},  // a leading dot is dropped, as "*." is
+        {"html;jpeg;png", "x.jpe", false},
         {"txt", "README", false},
         {"txt", "a.txt.bak", false},
         {"txt", "D:\\dir\\b.txt", true},

@@ -23,6 +23,14 @@
 #define SJ_SPACE "\x81\x40"                           /* full-width space */
 #define SJ_LENS_OPEN "\x81\x79"                       /* 【 */
 #define SJ_LENS_CLOSE "\x81\x7A"                      /* 】 */
+#define SJ_FW_OPEN_PAREN "\x81\x69"                   /* （ */
+#define SJ_FW_CLOSE_PAREN "\x81\x6A"                  /* ） */
+#define SJ_DOUBLE_ANGLE_OPEN "\x81\x73"               /* 《 */
+#define SJ_DOUBLE_ANGLE_CLOSE "\x81\x74"              /* 》 */
+#define SJ_STAR "\x81\x9A"                            /* ★ */
+#define SJ_KABU "\x8A\x94"                            /* 株 */
+#define SJ_JUUYOU "\x8F\x64\x97\x76"                  /* 重要 */
+#define SJ_GIJIROKU "\x8B\x63\x8E\x96\x98\x5E"        /* 議事録 */
 #define SJ_FW_MEMO "\x82\x6C\x82\x85\x82\x8D\x82\x8F" /* Ｍｅｍｏ */
 
 // The bracket sets used when the settings file holds none.
@@ -44,3 +52,4 @@
     "\x81\x78"             \
     ">"                    \
     "\x81\x84"
+

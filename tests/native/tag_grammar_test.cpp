@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,16 @@ TEST(ReadTagListFromName, DefaultBrackets)
     const ReadCase cases[] = {
         {"[a][b]c.txt", {"a", "b"}},
         {"[a]x(b)y.txt", {"a", "b"}},
-        {"x]y[a].txt", {"", "a"}},
-        {"[]x[a].txt", {"", "a"}},
+        {"x]y[a].txt", {"a"}},  // an empty entry is passed over, never the end of the tags
+        {"[]x[a].txt", {"a"}},
+        {"1) intro [Memo].txt", {"Memo"}},
+        {"01" SJ_FW_CLOSE_PAREN SJ_GIJIROKU "[Memo].docx", {"Memo"}},
+        {"[ ]x[a].txt", {"a"}},
         {"[a.txt", {}},
         {"a].txt", {}},
-        {"[ a ]x.txt", {" a "}},
+        {"[ a ]x.txt", {"a"}},  // the blanks at a tag's ends are no part of it
+        {"[" SJ_SPACE SJ_ME "]c.txt", {SJ_ME}},
+        {"[a b]x.txt", {"a b"}},
         {"[a(b)c]x.txt", {"a(b"}},
         {"[a" SJ_LENS_CLOSE "x", {"a"}},  // any opening pairs with any closing
         {SJ_LENS_OPEN "Memo" SJ_LENS_CLOSE SJ_SO ".txt", {"Memo"}},
@@ -69,7 +75,7 @@ TEST(ReadTagListFromName, BracketSetsFromTheCaller)
     char out[kTextBufferSize];
     // One character in both sets: it closes at the spot where it opens, giving empty texts.
     int count = ReadTagListFromName("|a|", out, "|", "|");
-    EXPECT_EQ(ParseList(out, count).entries, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(ParseList(out, count).entries, (std::vector<std::string>{}));
 
     count = ReadTagListFromName("[Memo]x", out, "", "]");
     EXPECT_EQ(count, 0);
@@ -97,9 +103,10 @@ TEST(ReadTagListFromName, ListFitsInNameLengthPlusOne)
         const char* closing;
     };
     const SizeCase cases[] = {
-        {"||||", "|", "|"},  // the tight case: every byte one empty entry
+        {"||||", "|", "|"},
         {"][][][", "[", "]"},
         {"[]", "[", "]"},
+        {"[a]", "[", "]"},
         {SJ_LENS_OPEN SJ_LENS_CLOSE SJ_LENS_OPEN "a" SJ_LENS_CLOSE, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING},
         {std::string(kTextBufferSize - 1, '|'), "|", "|"},  // the longest name a text buffer holds
         {"x", "[", "]"},
@@ -109,9 +116,10 @@ TEST(ReadTagListFromName, ListFitsInNameLengthPlusOne)
         int count = ReadTagListFromName(c.name.c_str(), out.data(), c.opening, c.closing);
         EXPECT_LE(ParseList(out.data(), count).bytes, c.name.size() + 1) << c.name;
     }
-    std::string longest(kTextBufferSize - 1, '|');
+    std::string longest;
+    while (longest.size() + 2 < kTextBufferSize) longest += "[a]";
     std::vector<char> out(kTextBufferSize);
-    EXPECT_EQ(ReadTagListFromName(longest.c_str(), out.data(), "|", "|"), static_cast<int>(kTextBufferSize - 1));
+    EXPECT_EQ(ReadTagListFromName(longest.c_str(), out.data(), "[", "]"), static_cast<int>(longest.size() / 3));
 }
 
 struct EqualsCase {
@@ -208,10 +216,19 @@ TEST(RemoveTagFromName, EveryOccurrenceUnderAnyBrackets)
         {"[" SJ_TA SJ_GU "]x", SJ_TA SJ_BA, "[" SJ_TA SJ_GU "]x", 0},
         {"[" SJ_TA SJ_GU "]x", SJ_TA SJ_GU, "x", 1},
         {"[Memox]", "Memo", "[Memox]", 0},
+        {"[ Memo ]b.txt", "Memo", "b.txt", 1},
+        {"[" SJ_SPACE SJ_ME "]c.txt", SJ_ME, "c.txt", 1},
+        {"[Memo]1) intro [Memo].txt", "Memo", "1) intro .txt", 1},
+        {"01" SJ_FW_CLOSE_PAREN SJ_GIJIROKU "[Memo].docx", "memo", "01" SJ_FW_CLOSE_PAREN SJ_GIJIROKU ".docx", 1},
+        {"[]a[Memo].txt", "Memo", "[]a.txt", 1},
+        {"[ a b ]x", "a b", "x", 1},
+        {"[ab]x", "a b", "[ab]x", 0},
     };
     for (const RemoveCase& c : cases) {
         std::string name(c.name);
         name.push_back('\0');
+        // Add's check reads the same walk: a name carries the tag exactly when Delete would take it away.
+        EXPECT_EQ(NameCarriesTag(c.name, c.tag, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING), c.result == 1) << c.name;
         EXPECT_EQ(RemoveTagFromName(&name[0], c.tag, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING), c.result) << c.name;
         EXPECT_STREQ(name.c_str(), c.expected) << c.name;
     }
@@ -226,6 +243,78 @@ TEST(RemoveTagFromName, NothingToRemoveWithoutTagOrBrackets)
     EXPECT_EQ(RemoveTagFromName(name, "Memo", "", "]"), 0);  // an empty opening set holds no bracket
     EXPECT_STREQ(name, "[]x[Memo]");
     EXPECT_EQ(RemoveTagFromName(nullptr, "Memo", "[", "]"), 0);
+}
+
+// Added texts that the bracket sets read back, and those that would write a tag no later Add sees or no
+// Delete takes away.
+TEST(TaggedNameReadsBack, OnlyAddedTextsTheSetsReadBack)
+{
+    struct ProofCase {
+        const char* before;
+        const char* after;
+        const char* opening;
+        const char* closing;
+        bool readsBack;
+    };
+    const ProofCase cases[] = {
+        {"[", "]", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, true},
+        {SJ_LENS_OPEN, SJ_LENS_CLOSE, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, true},
+        {"[", "] ", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, true},  // Delete trims the blank with the name
+        {SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},
+        {SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, true},
+        {SJ_STAR "[", "]", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},  // a trace is left
+        {"[[", "]", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},         // the tag reads as "[Memo"
+        {"]", "[", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},
+        {"[", "]", "", SJ_DEFAULT_CLOSING, false},
+        {"[", "]x", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},
+    };
+    for (const ProofCase& c : cases) {
+        EXPECT_EQ(TaggedNameReadsBack(c.before, "Memo", c.after, c.opening, c.closing), c.readsBack)
+            << c.before << "Memo" << c.after;
+    }
+}
+
+// Add, then Add again, then Delete, over generated names of the kinds users write (numbered prefixes, company
+// marks, bracketed notes, blanks of both widths, characters whose second byte is '[', '\\' or ']') and tags the
+// tag check takes: Add's name carries the tag, a second Add would leave it, and Delete gives the name back
+// trimmed at its ends, as Delete trims every name.
+TEST(TagRoundTrip, AddIsSeenAndDeleteTakesItAway)
+{
+    // clang-format off
+    const std::vector<std::string> parts = {
+        "1) ", "01" SJ_FW_CLOSE_PAREN, "(" SJ_KABU ")", SJ_LENS_OPEN SJ_JUUYOU SJ_LENS_CLOSE, "[x]", "(y)",
+        SJ_FW_OPEN_PAREN "z" SJ_FW_CLOSE_PAREN, "{w}", "<v>", "\x81\x75x\x81\x76", "\x81\x77y\x81\x78",
+        "\x81\x83z\x81\x84", " ", SJ_SPACE, SJ_CHOON, SJ_SO, SJ_HYO, SJ_ZO, "report", SJ_GIJIROKU, ".txt", ".docx",
+        ")", "]", "[Memo]", "[ " SJ_ME " ]", "-"};
+    // clang-format on
+    const std::vector<std::string> tags = {"Memo", "memo",     SJ_JUUYOU, SJ_KABU,         "a b", SJ_SO "x", SJ_ZO,
+                                           "x",    SJ_FW_MEMO, SJ_ME,     SJ_HYO SJ_CHOON, "v",   "01"};
+    const char* added[][2] = {{"[", "]"}, {SJ_LENS_OPEN, SJ_LENS_CLOSE}, {"(", ") "}};
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 20000; ++round) {
+        std::string name;
+        const int count = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < count; ++i) name += parts[random() % parts.size()];
+        const std::string& tag = tags[random() % tags.size()];
+        const char* const* brackets = added[random() % 3];
+        SCOPED_TRACE(name + " / " + tag + " / " + brackets[0]);
+        std::string without(name);
+        without.push_back('\0');
+        const int removed = RemoveTagFromName(&without[0], tag.c_str(), SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING);
+        without.resize(std::strlen(without.c_str()));
+        if (NameCarriesTag(name.c_str(), tag.c_str(), SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING)) {
+            // Add leaves it; Delete takes every occurrence.
+            ASSERT_EQ(removed, 1);
+            ASSERT_FALSE(NameCarriesTag(without.c_str(), tag.c_str(), SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING));
+            continue;
+        }
+        ASSERT_EQ(removed, 0);
+        char tagged[kTextBufferSize];
+        ASSERT_TRUE(ComposeTaggedName(brackets[0], tag.c_str(), brackets[1], name.c_str(), tagged, sizeof tagged));
+        ASSERT_TRUE(NameCarriesTag(tagged, tag.c_str(), SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING)) << tagged;
+        ASSERT_EQ(RemoveTagFromName(tagged, tag.c_str(), SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING), 1);
+        ASSERT_EQ(std::string(tagged), without);
+    }
 }
 
 }  // namespace

@@ -25,6 +25,19 @@ void PutSettings(const TempProgramFolder& folder, const char* bytes)
     PutSettings(folder, bytes ? std::optional<std::string>(bytes) : std::nullopt);
 }
 
+IntakeSettings ReadIntake()
+{
+    IntakeSettings settings = {};
+    ReadIntakeSettings(settings);
+    return settings;
+}
+
+// A close as the dialog makes it: what start-up read decides what may be written back.
+void Close(const char* ext, int recurse)
+{
+    SaveIntakeSettings(ext, recurse, ReadIntake());
+}
+
 struct BracketCase {
     const char* name;
     std::optional<std::string> ini;
@@ -86,30 +99,50 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets)
         EXPECT_STREQ(c.after, after);
 
         // The close writes Shift-JIS into a Shift-JIS file and nothing into one held back.
-        SaveIntakeSettings("表", 0);
-        char ext[1024] = {};
-        int recurse = -1;
-        ReadIntakeSettings(ext, &recurse);
-        EXPECT_STREQ(c.heldBack ? "*" : "表", ext);
+        Close("表", 0);
+        EXPECT_STREQ(c.heldBack ? "*" : "表", ReadIntake().extText);
         EXPECT_EQ(c.heldBack, ReadFileBytes(folder.Join(kSettingsName)) == onDisk);
         ReadBracketSettings(opening, closing);
         EXPECT_STREQ(c.closing, closing);
     }
 }
 
-TEST(SettingsTest, LongValueIsCutTo1023Bytes)
+// A value longer than a text buffer holds is never used cut: the key counts as missing, the user is told once
+// a run, and the close writes it back only when the user changed its control. 表 ends in the byte 0x5C.
+TEST(SettingsTest, OverlongValueIsNeverUsedCut)
 {
-    TempProgramFolder folder;
-    const std::string longValue(1500, 'b');
-    PutSettings(folder, ("[タグ括弧]\r\ntag1=" + longValue + "\r\n[設定]\r\next=" + longValue + "\r\n").c_str());
-    char opening[1024] = {};
-    char closing[1024] = {};
-    ReadBracketSettings(opening, closing);
-    EXPECT_EQ(std::string(1023, 'b'), opening);
-    char ext[1024] = {};
-    int recurse = -1;
-    ReadIntakeSettings(ext, &recurse);
-    EXPECT_EQ(std::string(1023, 'b'), ext);
+    std::string exts;  // 203 extensions, then html;jpeg;png: 1,028 bytes
+    for (int i = 0; i < 203; ++i) exts += "e" + std::to_string(100 + i) + ";";
+    const struct {
+        std::string key;
+        std::string value;
+        const char* used;  // null: the value itself
+    } cases[] = {
+        {"tag1", std::string(1023, '['), nullptr},
+        {"tag1", std::string(1024, '['), "[(【（「{『<＜"},
+        {"addtag2", std::string(1022, 'x') + "表", "]"},  // a double-byte character across the limit
+        {"ext", exts + "html;jpeg;png", "*"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key + " of " + std::to_string(c.value.size()));
+        TempProgramFolder folder;
+        const std::string ini = (c.key == "ext" ? "[設定]\r\n" : "[タグ括弧]\r\n") + c.key + "=" + c.value + "\r\n";
+        PutSettings(folder, ini);
+        TagBrackets brackets;
+        ReadTagBrackets(brackets);
+        const IntakeSettings intake = ReadIntake();
+        const char* read = c.key == "tag1" ? brackets.opening : c.key == "addtag2" ? brackets.after : intake.extText;
+        EXPECT_EQ(c.used ? c.used : c.value, read);
+        EXPECT_EQ(c.used != nullptr, TakeSettingsNotice().find(c.key + " の値が長すぎる") != std::string::npos);
+        ReadTagBrackets(brackets);
+        EXPECT_EQ("", TakeSettingsNotice());  // once a run
+        if (c.key != "ext") continue;
+        // The close keeps the file's value unless the control was changed.
+        SaveIntakeSettings(intake.extText, 1, intake);
+        EXPECT_EQ(ini + "IsDir=1\r\n", ReadFileBytes(folder.Join(kSettingsName)));
+        SaveIntakeSettings("jpeg;png", 1, intake);
+        EXPECT_STREQ("jpeg;png", ReadIntake().extText);
+    }
 }
 
 struct IntakeCase {
@@ -117,6 +150,7 @@ struct IntakeCase {
     const char* ini;
     const char* ext;
     int recurse;
+    const char* kept = nullptr;  // a value start-up did not take: a close that changes nothing leaves it
 };
 
 const IntakeCase kIntakeCases[] = {
@@ -124,7 +158,10 @@ const IntakeCase kIntakeCases[] = {
     {"section without keys", "[設定]\r\n", "*", 1},
     {"empty ext stays empty", "[設定]\r\next=\r\nIsDir=0\r\n", "", 0},
     {"IsDir 2 is on", "[設定]\r\nIsDir=2\r\n", "*", 2},
-    {"IsDir not a number is off", "[設定]\r\nIsDir=abc\r\n", "*", 0},
+    {"IsDir not a number counts as missing", "[設定]\r\nIsDir=abc\r\n", "*", 1, "IsDir=abc"},
+    {"IsDir with a tail counts as missing", "[設定]\r\nIsDir=0abc\r\n", "*", 1, "IsDir=0abc"},
+    {"IsDir in hex counts as missing", "[設定]\r\nIsDir=0x0\r\n", "*", 1, "IsDir=0x0"},
+    {"IsDir negative is on", "[設定]\r\nIsDir=-1\r\n", "*", -1},
     {"IsDir with a leading blank", "[設定]\r\nIsDir= 7\r\n", "*", 7},
     {"IsDir empty falls back", "[設定]\r\nIsDir=\r\n", "*", 1},
     {"Shift-JIS extensions", "[設定]\r\next=txt;表;ソ\r\nIsDir=1\r\n", "txt;表;ソ", 1},
@@ -137,11 +174,15 @@ TEST(SettingsTest, IntakeSettings)
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
         PutSettings(folder, c.ini);
-        char ext[1024] = {};
-        int recurse = -1;
-        ReadIntakeSettings(ext, &recurse);
-        EXPECT_STREQ(c.ext, ext);
-        EXPECT_EQ(c.recurse, recurse);
+        const IntakeSettings read = ReadIntake();
+        EXPECT_STREQ(c.ext, read.extText);
+        EXPECT_EQ(c.recurse, read.recurse);
+        EXPECT_EQ(c.kept == nullptr, read.recurseTaken);
+        if (c.kept == nullptr) continue;
+        SaveIntakeSettings(read.extText, read.recurse, read);
+        EXPECT_NE(ReadFileBytes(folder.Join(kSettingsName)).find(c.kept), std::string::npos);
+        SaveIntakeSettings(read.extText, 0, read);
+        EXPECT_EQ(0, ReadIntake().recurse);
     }
 }
 
@@ -166,20 +207,18 @@ TEST(SettingsTest, SaveIntakeSettingsReadsBackAsWritten)
         SCOPED_TRACE(c.name);
         TempProgramFolder folder;
         PutSettings(folder, c.ini);
-        SaveIntakeSettings(c.ext, c.recurse);
+        Close(c.ext, c.recurse);
         EXPECT_TRUE(FileExists(folder.Join(kSettingsName)));
-        char ext[1024] = {};
-        int recurse = -1;
-        ReadIntakeSettings(ext, &recurse);
-        EXPECT_STREQ(c.ext, ext);
-        EXPECT_EQ(c.recurseReadBack, recurse);
+        const IntakeSettings read = ReadIntake();
+        EXPECT_STREQ(c.ext, read.extText);
+        EXPECT_EQ(c.recurseReadBack, read.recurse);
     }
 }
 
 TEST(SettingsTest, FirstCloseWritesOnlyTheIntakeSection)
 {
     TempProgramFolder folder;
-    SaveIntakeSettings("*", 1);
+    Close("*", 1);
     const std::string bytes = ReadFileBytes(folder.Join(kSettingsName));
     EXPECT_NE(std::string::npos, bytes.find("[設定]"));
     EXPECT_NE(std::string::npos, bytes.find("ext=*"));
@@ -194,7 +233,7 @@ TEST(SettingsTest, CloseKeepsOtherSectionsAndKeys)
                 "[タグ括弧]\r\ntag1=【\r\ntag2=】\r\naddtag1=ソ\r\naddtag2=表\r\n"
                 "[設定]\r\next=txt\r\nIsDir=0\r\nother=表示\r\n"
                 "[その他]\r\nkey=value\r\n");
-    SaveIntakeSettings("jpg;png", 1);
+    Close("jpg;png", 1);
 
     char opening[1024] = {};
     char closing[1024] = {};

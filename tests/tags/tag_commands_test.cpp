@@ -82,6 +82,21 @@ TEST(TagCommands, BlankTagClearsResultsAndTouchesNothing)
     EXPECT_EQ(ReadFileBytes(program.Join("タグ.txt")), "x\r\n");
 }
 
+// The blanks of the added texts (kept by quotes) are no brackets: a tag with a blank inside is taken, and what Add
+// wrote, Delete takes away.
+TEST(TagCommands, ABlankInTheAddedTextsRefusesNoTag)
+{
+    TempProgramFolder program;
+    ASSERT_TRUE(WriteFileBytes(program.Join("設定.ini"), "[タグ括弧]\r\naddtag1=[\r\naddtag2=\"] \"\r\n"));
+    ListedFiles files(program, {"x.txt"});
+    DialogUnderTest dialog(files.tail.c_str());
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "a b");
+    Click(dialog, IDC_ADD_BUTTON);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), std::vector<std::string>{"[a b] x.txt"});
+    Click(dialog, IDC_DELETE_BUTTON);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnName), std::vector<std::string>{"x.txt"});
+}
+
 // A tag is written exactly as typed or not at all: refused before any rename, with one box saying why.
 TEST(TagCommands, ATagThatCouldNotBeWrittenAndReadBackIsRefusedBeforeAnyRename)
 {
