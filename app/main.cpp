@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "app/dll_search.h"
 #include "app/main_dialog.h"
 #include "app/message_loop.h"
 #include "filelist/core/command_line.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    LoadLibrariesOnlyFromSystemFolder();
     // The one GUI thread is an OLE apartment for the whole run (drag and drop, shell links).
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {};

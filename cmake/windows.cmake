@@ -41,7 +41,11 @@ set(TAGRIN_RESOURCE_DEPENDS "${CMAKE_BINARY_DIR}/res/Tagrin.exe.manifest;${CMAKE
 set_source_files_properties(${TAGRIN_RESOURCES} PROPERTIES OBJECT_DEPENDS "${TAGRIN_RESOURCE_DEPENDS}")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
-  add_executable(Tagrin WIN32 app/main.cpp ${TAGRIN_RESOURCES})
+  # The load configuration is linked in as an object of its own: nothing refers to it, so from a library the
+  # linker would leave it out.
+  add_executable(Tagrin WIN32 app/main.cpp app/load_config.cpp ${TAGRIN_RESOURCES})
+  add_custom_command(TARGET Tagrin POST_BUILD
+      COMMAND ${CMAKE_SOURCE_DIR}/tools/set-load-config ${CMAKE_NM} $<TARGET_FILE:Tagrin>)
   target_link_libraries(Tagrin PRIVATE tagrin_win)
 endif()
 

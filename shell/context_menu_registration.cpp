@@ -4,17 +4,29 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 
+#include "names/exact_spelling.h"
 #include "res/extension_class.h"
 
 namespace {
 
-const char kExtensionFile[] = ".\\ShellExt.dll";
+const wchar_t kExtensionFile[] = L".\\ShellExt.dll";
+
+// regsvr32 in the system folder, as Windows reports it; false when that path cannot be made.
+bool FindRegistrationTool(wchar_t (&tool)[MAX_PATH])
+{
+    const wchar_t kToolName[] = L"\\regsvr32.exe";
+    const UINT length = GetSystemDirectoryW(tool, MAX_PATH);
+    if (length == 0 || length + sizeof kToolName / sizeof kToolName[0] > MAX_PATH) return false;
+    std::wcscat(tool, kToolName);
+    return true;
+}
 
 }  // namespace
 
 // The launch record is one of the few things the two ABIs lay out differently.
-static_assert(sizeof(SHELLEXECUTEINFOA) == (sizeof(void*) == 4 ? 60 : 112), "the launch record of this build");
+static_assert(sizeof(SHELLEXECUTEINFOW) == (sizeof(void*) == 4 ? 60 : 112), "the launch record of this build");
 
 namespace {
 
@@ -40,34 +52,37 @@ bool IsContextMenuRegistered()
 
 void RegisterContextMenu()
 {
-    RunRegistrationTool("%s", "登録失敗");
+    RunRegistrationTool(L"", L"登録失敗");
 }
 
 void UnregisterContextMenu()
 {
-    RunRegistrationTool("/u %s", "解除失敗");
+    RunRegistrationTool(L"/u ", L"解除失敗");
 }
 
 // Runs regsvr32 on the extension in the current directory (the program's folder) and waits for it: without its
-// silent switch the tool tells the user the outcome itself, so nothing is read back from it.
-void RunRegistrationTool(const char* parameterFormat, const char* failureMessage)
+// silent switch the tool tells the user the outcome itself, so nothing is read back from it. The tool is started
+// by its full path in the system folder, never by its bare name: the search would look in the program's folder
+// first, where a file of that name may have been put. Under a 32-bit program on 64-bit Windows the system folder
+// reaches the 32-bit tool, which registers the 32-bit extension.
+void RunRegistrationTool(const wchar_t* switches, const wchar_t* failureMessage)
 {
-    TextBuffer directory = {};
-    TextBuffer parameters = {};
-    GetCurrentDirectoryA(sizeof directory, directory);
-    std::snprintf(parameters, sizeof parameters, parameterFormat, kExtensionFile);
-
-    SHELLEXECUTEINFOA launch = {};
+    wchar_t tool[MAX_PATH] = {};
+    wchar_t directory[kWideTextSize] = {};
+    wchar_t parameters[64] = {};
+    const DWORD directoryLength = GetCurrentDirectoryW(kWideTextSize, directory);
+    std::swprintf(parameters, 64, L"%ls%ls", switches, kExtensionFile);
+    SHELLEXECUTEINFOW launch = {};
     launch.cbSize = sizeof launch;
-    launch.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_DOENVSUBST;
-    launch.hwnd = nullptr;
-    launch.lpVerb = "open";
-    launch.lpFile = "regsvr32.exe";
+    launch.fMask = SEE_MASK_NOCLOSEPROCESS;
+    launch.lpVerb = L"open";
+    launch.lpFile = tool;
     launch.lpParameters = parameters;
     launch.lpDirectory = directory;
     launch.nShow = SW_SHOW;
-    if (!ShellExecuteExA(&launch)) {
-        MessageBoxA(nullptr, failureMessage, nullptr, MB_ICONERROR);
+    if (!FindRegistrationTool(tool) || directoryLength == 0 || directoryLength >= kWideTextSize ||
+        !ShellExecuteExW(&launch)) {
+        MessageBoxW(nullptr, failureMessage, nullptr, MB_ICONERROR);
         return;
     }
     // The tool may show its own message box; the wait lasts until the user has read it.

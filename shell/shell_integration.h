@@ -6,7 +6,7 @@
 bool IsContextMenuRegistered();
 void RegisterContextMenu();
 void UnregisterContextMenu();
-void RunRegistrationTool(const char* parameterFormat, const char* failureMessage);
+void RunRegistrationTool(const wchar_t* switches, const wchar_t* failureMessage);
 void GetSendToShortcutPath(TextBuffer& buffer);
 bool SendToShortcutExists();
 void CreateSendToShortcut();

@@ -142,7 +142,7 @@ TEST(Program, ASettingsFileShiftJisCannotSpellIsToldOfAndLeftAsItIs)
     EXPECT_EQ(ReadFileBytes(root.Join("設定.ini")), notepad);
 }
 
-TEST(Program, TheExecutableNeedsNoDllBesideIt)
+TEST(Program, TheExecutableNeedsAndLoadsNoDllBesideIt)
 {
     // Static runtime: only system DLLs are imported.
     HMODULE image = LoadLibraryExA(BuiltProgramPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
@@ -162,6 +162,12 @@ TEST(Program, TheExecutableNeedsNoDllBesideIt)
                     dll.find("winpthread") == std::string::npos)
             << dll;
     }
+    // And Windows loads them from the system folder only, never from beside the program.
+    const IMAGE_DATA_DIRECTORY& config = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG];
+    ASSERT_GE(config.Size, sizeof(IMAGE_LOAD_CONFIG_DIRECTORY));
+    auto* loadConfig = reinterpret_cast<const IMAGE_LOAD_CONFIG_DIRECTORY*>(base + config.VirtualAddress);
+    EXPECT_EQ(loadConfig->Size, config.Size);
+    EXPECT_EQ(loadConfig->Reserved1, 0x800) << "DependentLoadFlags: LOAD_LIBRARY_SEARCH_SYSTEM32";
     FreeLibrary(image);
 }
 

@@ -39,10 +39,14 @@ TEST_F(ContextMenuBoxTest, WithoutTheExtensionTheBoxEndsUnchecked)
     EXPECT_FALSE(IsContextMenuRegistered());
 }
 
+// A regsvr32.exe put beside the program (a stand-in that records its command line) is never started: the
+// system's tool registers the extension.
 TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt)
 {
     const std::string extension = folder_.Join("ShellExt.dll");
     ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\ShellExt.dll").c_str(), extension.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((TestExecutableFolder() + "\\command_line_recorder.exe").c_str(),
+                          folder_.Join("regsvr32.exe").c_str(), FALSE));
 
     ClickContextMenuBox();
     EXPECT_TRUE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
@@ -55,6 +59,7 @@ TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt)
     EXPECT_FALSE(IsContextMenuRegistered());
     EXPECT_FALSE(ClassesKeyExists(kFileHandlerKey));
     EXPECT_FALSE(ClassesKeyExists(kFolderHandlerKey));
+    EXPECT_EQ(GetFileAttributesA(folder_.Join("command_line.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(ContextMenuBoxTest, APerUserRegistrationShowsInTheBoxAndUnregisteringRemovesIt)

@@ -11,7 +11,8 @@ tagrin_wine_test(shell_integration_tests
     ${CMAKE_CURRENT_LIST_DIR}/send_to_shortcut_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/context_menu_box_test.cpp
     ${CMAKE_SOURCE_DIR}/shellext/registration.cpp
-    ${CMAKE_SOURCE_DIR}/shellext/module.cpp)
+    ${CMAKE_SOURCE_DIR}/shellext/module.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dll_search_test.cpp)
 tagrin_wine_test(shell_extension_tests
     ${CMAKE_CURRENT_LIST_DIR}/launch_command_line_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_menu_test.cpp
