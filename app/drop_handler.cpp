@@ -13,6 +13,7 @@
 #include "filelist/path_intake.h"
 #include "tags/tag_collection.h"
 #include "tags/core/text_buffer.h"
+#include "names/exact_spelling.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ int OnFilterChange(HWND, HWND control, WPARAM, WORD code, INT_PTR*)
     const int length = GetWindowTextLengthW(control);
     std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(control, text.data(), length + 1);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), -1, nullptr, 0, nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(kShiftJis, 0, text.data(), -1, nullptr, 0, nullptr, nullptr);
     if (bytes > 0 && static_cast<std::size_t>(bytes) <= kTextBufferSize) {
         fittingFilter.assign(text.data());
         return 1;

@@ -78,7 +78,7 @@ void AddFileIfNew(FileListOps& list, const char* path)
 void NoteScannedLeftOut(PathIntake* intake, const char* folder, const wchar_t* name, LeftOutReason reason)
 {
     wchar_t wideFolder[kWideTextSize] = {};
-    int length = MultiByteToWideChar(CP_ACP, 0, folder, -1, wideFolder, static_cast<int>(kWideTextSize));
+    int length = MultiByteToWideChar(kShiftJis, 0, folder, -1, wideFolder, static_cast<int>(kWideTextSize));
     if (length > 1 && wideFolder[length - 2] == L'\\') wideFolder[length - 2] = L'\0';
     NoteLeftOut(&intake->leftOut, wideFolder, name, reason);
 }
@@ -105,7 +105,7 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
     char pattern[kPathByteLimit + 1] = {};
     wchar_t widePattern[kPathCharacterLimit + 1] = {};
     if (!JoinPath(folder, folderCharacters, "*", pattern, sizeof pattern) ||
-        MultiByteToWideChar(CP_ACP, 0, pattern, -1, widePattern, kPathCharacterLimit + 1) == 0) {
+        MultiByteToWideChar(kShiftJis, 0, pattern, -1, widePattern, kPathCharacterLimit + 1) == 0) {
         return;
     }
     WIN32_FIND_DATAW entry;
@@ -191,7 +191,7 @@ void AddExactPath(FileListOps& list, PathIntake* intake, const char* path)
         }
         if (!IsSearchable(CharacterCount(path))) {
             wchar_t wide[kWideTextSize] = {};
-            MultiByteToWideChar(CP_ACP, 0, path, -1, wide, static_cast<int>(kWideTextSize));
+            MultiByteToWideChar(kShiftJis, 0, path, -1, wide, static_cast<int>(kWideTextSize));
             NoteLeftOut(&intake->leftOut, nullptr, wide, LeftOutReason::kTooLong);
             return;
         }

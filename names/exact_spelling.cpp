@@ -20,7 +20,7 @@ bool ConvertsBack(const char* bytes, int count, const wchar_t* wide, int wideCou
         large.resize(static_cast<std::size_t>(wideCount));
         back = large.data();
     }
-    const int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, count, back, wideCount);
+    const int length = MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes, count, back, wideCount);
     return length == wideCount && std::wmemcmp(back, wide, static_cast<std::size_t>(wideCount)) == 0;
 }
 
@@ -32,7 +32,7 @@ bool ToExactCodePage(const wchar_t* wide, char* out, std::size_t outSize)
     out[0] = '\0';
     BOOL usedDefault = FALSE;
     const int length =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, static_cast<int>(outSize), "?", &usedDefault);
+        WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide, -1, out, static_cast<int>(outSize), "?", &usedDefault);
     if (length == 0) {
         out[0] = '\0';
         return false;
@@ -46,16 +46,16 @@ bool ToExactCodePage(const std::wstring& wide, std::string& bytes)
     bytes.clear();
     if (wide.empty()) return true;
     const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, "?", nullptr);
+    const int length = WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, "?", nullptr);
     if (length == 0) return false;
     bytes.assign(static_cast<std::size_t>(length), '\0');
     BOOL usedDefault = FALSE;
     const int written =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, &bytes[0], length, "?", &usedDefault);
+        WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, &bytes[0], length, "?", &usedDefault);
     return written == length && !usedDefault && ConvertsBack(bytes.data(), length, wide.data(), size);
 }
 
 bool IsCodePageText(const char* bytes)
 {
-    return bytes[0] == '\0' || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, -1, nullptr, 0) != 0;
+    return bytes[0] == '\0' || MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes, -1, nullptr, 0) != 0;
 }

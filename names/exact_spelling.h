@@ -10,6 +10,10 @@
 // UTF-16 buffers of the program: a text buffer's worth of characters, each one at least one byte.
 constexpr std::size_t kWideTextSize = 1024;
 
+// The code page of every byte text of the program, named wherever bytes and UTF-16 meet: the process's own
+// code page is pinned to it by the manifest, or the start is refused, but a conversion never relies on that.
+constexpr unsigned kShiftJis = 932;
+
 // Converts wide to the code page, true only when every character has its own spelling there and the
 // bytes convert back to the same text. When false, out holds the text with each unspellable character as
 // '?' (never a best-fit stand-in), or is empty when even that does not fit in outSize bytes.

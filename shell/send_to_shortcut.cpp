@@ -1,5 +1,6 @@
 // The Send To shortcut "タグの追加.lnk" that points at the program.
 #include "shell/shell_integration.h"
+#include "names/exact_spelling.h"
 
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -86,7 +87,7 @@ int SaveShellLink(const char* shortcutPath)
     if (FAILED(CoInitialize(nullptr))) return 0;
     GetModuleFileNameA(nullptr, programPath, sizeof programPath);
     HRESULT result = E_INVALIDARG;
-    if (MultiByteToWideChar(CP_ACP, 0, shortcutPath, -1, widePath, kTextBufferSize) != 0) {
+    if (MultiByteToWideChar(kShiftJis, 0, shortcutPath, -1, widePath, kTextBufferSize) != 0) {
         result = WriteShellLink(programPath, widePath, &link, &file);
     }
     if (file != nullptr) file->Release();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "tags/core/text_buffer.h"
+#include "names/exact_spelling.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ bool ReadBoxEntry(HWND combo, LRESULT index, std::vector<wchar_t>& text)
 // The tag as the box keeps it; false when it cannot be converted.
 bool BoxText(const char* tag, wchar_t (&text)[kTextBufferSize])
 {
-    return MultiByteToWideChar(CP_ACP, 0, tag, -1, text, kTextBufferSize) != 0;
+    return MultiByteToWideChar(kShiftJis, 0, tag, -1, text, kTextBufferSize) != 0;
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 // Whether the code page reads every byte: no lone lead byte, no trail byte out of range, no unassigned code.
 bool ReadsAsShiftJis(const std::string& bytes)
 {
-    return bytes.empty() || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
+    return bytes.empty() || MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, bytes.data(),
                                                 static_cast<int>(bytes.size()), nullptr, 0) != 0;
 }
 

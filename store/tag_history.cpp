@@ -12,6 +12,7 @@
 #include "store/picker_entries.h"
 #include "store/write_record.h"
 #include "tags/core/dbcs_text.h"
+#include "names/exact_spelling.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ void LoadTagHistory(HWND dialog)
     while (ReadHistoryLine(stream, line)) {
         TrimBlanks(line);
         if (line[0] == '\0' || !offered.insert(line).second) continue;
-        if (MultiByteToWideChar(CP_ACP, 0, line, -1, wide, kTextBufferSize) == 0) continue;
+        if (MultiByteToWideChar(kShiftJis, 0, line, -1, wide, kTextBufferSize) == 0) continue;
         texts.emplace_back(wide);
         characters += texts.back().size() + 1;
     }

@@ -98,7 +98,7 @@ bool RefuseTag(const wchar_t* typed, const TagBrackets& brackets, std::size_t ro
 std::wstring ShownValue(const char* text)
 {
     wchar_t value[kWideTextSize] = {};
-    MultiByteToWideChar(CP_ACP, 0, text, -1, value, static_cast<int>(kWideTextSize));
+    MultiByteToWideChar(kShiftJis, 0, text, -1, value, static_cast<int>(kWideTextSize));
     return value;
 }
 
