@@ -8,6 +8,7 @@
 #include "res/control_ids.h"
 #include "filelist/list_view.h"
 #include "filelist/work_progress.h"
+#include "shell/shell_integration.h"
 
 namespace {
 
@@ -61,6 +62,11 @@ bool HoldForRunningWork(HWND dialog, UINT message, WPARAM wParam)
         case IDC_CHECK_ALL_BOX:
             // The box turned its check over before it sent the command.
             ShowRowsInCheckAllBox(dialog);
+            return true;
+        case IDC_CONTEXT_MENU_BOX:
+        case IDC_SEND_TO_BOX:
+            // A second click while regsvr32 runs would start a second one.
+            ShowWhatIsInstalled(dialog, LOWORD(wParam));
             return true;
         case IDC_ADD_BUTTON:
         case IDC_DELETE_BUTTON:

@@ -6,7 +6,8 @@
 // that would start or end work; every other message is handled as usual. While work runs:
 // - a command of Add, Delete, 元に戻す or the clear button is dropped;
 // - a command of the check-all box is dropped, and the box, which turned its check over before it sent the
-//   command, is set back to match the rows;
+//   command, is set back to match the rows; so is one of the two shell-integration boxes, set back to what is
+//   installed;
 // - a close (WM_CLOSE, the Close button) is held and carried out once, right after the work;
 // - a drop's paths are copied and its handle finished at once; its intake runs right after the work, unless a
 //   close was held too, which drops it.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "app/code_page_check.h"
 #include "app/dll_search.h"
 #include "app/main_dialog.h"
 #include "app/message_loop.h"
@@ -11,6 +12,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     LoadLibrariesOnlyFromSystemFolder();
+    // As when the dialog cannot be created: nothing has been read, written or renamed.
+    if (RefuseAnyCodePageButShiftJis()) return -1;
     // The one GUI thread is an OLE apartment for the whole run (drag and drop, shell links).
     OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls = {};

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "filelist/work_progress.h"
 #include "names/exact_spelling.h"
 #include "res/extension_class.h"
+#include "tags/core/text_buffer.h"
 
 namespace {
 
@@ -20,6 +22,22 @@ bool FindRegistrationTool(wchar_t (&tool)[MAX_PATH])
     const UINT length = GetSystemDirectoryW(tool, MAX_PATH);
     if (length == 0 || length + sizeof kToolName / sizeof kToolName[0] > MAX_PATH) return false;
     std::wcscat(tool, kToolName);
+    return true;
+}
+
+// Handles every waiting message; false when a quit came, which is handed on to the main loop.
+bool HandleWaitingMessages(HWND dialog)
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        if (IsWindow(dialog) && IsDialogMessageW(dialog, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
     return true;
 }
 
@@ -50,14 +68,14 @@ bool IsContextMenuRegistered()
     return KeyExists(HKEY_CLASSES_ROOT, kExtensionClassKey) || KeyExists(HKEY_CURRENT_USER, userKey);
 }
 
-void RegisterContextMenu()
+void RegisterContextMenu(HWND dialog)
 {
-    RunRegistrationTool(L"", L"登録失敗");
+    RunRegistrationTool(dialog, L"", L"登録失敗");
 }
 
-void UnregisterContextMenu()
+void UnregisterContextMenu(HWND dialog)
 {
-    RunRegistrationTool(L"/u ", L"解除失敗");
+    RunRegistrationTool(dialog, L"/u ", L"解除失敗");
 }
 
 // Runs regsvr32 on the extension in the current directory (the program's folder) and waits for it: without its
@@ -65,7 +83,7 @@ void UnregisterContextMenu()
 // by its full path in the system folder, never by its bare name: the search would look in the program's folder
 // first, where a file of that name may have been put. Under a 32-bit program on 64-bit Windows the system folder
 // reaches the 32-bit tool, which registers the 32-bit extension.
-void RunRegistrationTool(const wchar_t* switches, const wchar_t* failureMessage)
+void RunRegistrationTool(HWND dialog, const wchar_t* switches, const wchar_t* failureMessage)
 {
     wchar_t tool[MAX_PATH] = {};
     wchar_t directory[kWideTextSize] = {};
@@ -85,8 +103,12 @@ void RunRegistrationTool(const wchar_t* switches, const wchar_t* failureMessage)
         MessageBoxW(nullptr, failureMessage, nullptr, MB_ICONERROR);
         return;
     }
-    // The tool may show its own message box; the wait lasts until the user has read it.
+    // The tool may show its own message box, and the wait lasts until the user has read it: meanwhile the
+    // window answers and paints, and what would start or end work waits or is dropped, as during a batch.
     if (launch.hProcess == nullptr) return;
-    WaitForSingleObject(launch.hProcess, INFINITE);
+    WorkProgress waiting(dialog, "");
+    while (MsgWaitForMultipleObjects(1, &launch.hProcess, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        if (!HandleWaitingMessages(dialog)) break;
+    }
     CloseHandle(launch.hProcess);
 }

@@ -1,95 +1,78 @@
-// The Send To shortcut "タグの追加.lnk" that points at the program.
+// The Send To shortcut "タグの追加.lnk" that points at the program. Its path and its target are UTF-16 all
+// through: the user's profile and the program's folder may have names the code page cannot spell.
 #include "shell/shell_integration.h"
-#include "names/exact_spelling.h"
 
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include "names/exact_spelling.h"
+
 namespace {
 
-const char kShortcutName[] = "タグの追加.lnk";
+const wchar_t kShortcutName[] = L"タグの追加.lnk";
 
 }  // namespace
 
-// Leaves the buffer empty when the Send To folder cannot be found: a bare name would resolve against the program's
-// folder, and a shortcut there is not what the user asked for.
-void GetSendToShortcutPath(TextBuffer& buffer)
+// Empty when the Send To folder cannot be found: a bare name would resolve against the program's folder, and a
+// shortcut there is not what the user asked for.
+std::wstring SendToShortcutPath()
 {
-    buffer[0] = '\0';
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) return;
+    wchar_t path[MAX_PATH] = {};
     LPITEMIDLIST folder = nullptr;
-    bool found = false;
-    if (SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_SENDTO, &folder))) {
-        found = SHGetPathFromIDListA(folder, buffer) && buffer[0] != '\0';
-        allocator->Free(folder);
-    }
-    allocator->Release();
-    if (!found || !PathAppendA(buffer, kShortcutName)) buffer[0] = '\0';
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_SENDTO, &folder))) return {};
+    const bool found = SHGetPathFromIDListW(folder, path) && path[0] != L'\0';
+    CoTaskMemFree(folder);
+    if (!found || !PathAppendW(path, kShortcutName)) return {};
+    return path;
 }
 
 // Any directory entry of that name counts, a folder too: it blocks the shortcut just the same.
 bool SendToShortcutExists()
 {
-    TextBuffer path = {};
-    GetSendToShortcutPath(path);
-    if (path[0] == '\0') return false;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(path, &entry);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
+    const std::wstring path = SendToShortcutPath();
+    return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void CreateSendToShortcut()
+void CreateSendToShortcut(HWND)
 {
-    TextBuffer path = {};
-    GetSendToShortcutPath(path);
-    if (path[0] == '\0') return;
-    SaveShellLink(path);
+    const std::wstring path = SendToShortcutPath();
+    if (!path.empty()) SaveShellLink(path.c_str());
 }
 
-void DeleteSendToShortcut()
+void DeleteSendToShortcut(HWND)
 {
-    TextBuffer path = {};
-    GetSendToShortcutPath(path);
-    if (path[0] == '\0') return;
-    DeleteFileA(path);
+    const std::wstring path = SendToShortcutPath();
+    if (!path.empty()) DeleteFileW(path.c_str());
 }
 
 namespace {
 
 // Steps of the link after COM is up; the pointers are handed back so that the caller releases what was made.
-HRESULT WriteShellLink(const char* programPath, const wchar_t* widePath, IShellLinkA** link, IPersistFile** file)
+HRESULT WriteShellLink(const wchar_t* programPath, const wchar_t* shortcutPath, IShellLinkW** link, IPersistFile** file)
 {
-    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                       reinterpret_cast<void**>(link));
     if (FAILED(result)) return result;
     result = (*link)->SetPath(programPath);
     if (FAILED(result)) return result;
-    result = (*link)->SetDescription("Tagrin");
+    result = (*link)->SetDescription(L"Tagrin");
     if (FAILED(result)) return result;
     result = (*link)->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file));
     if (FAILED(result)) return result;
-    return (*file)->Save(widePath, TRUE);
+    return (*file)->Save(shortcutPath, TRUE);
 }
 
 }  // namespace
 
 // Saves a shell link to the running program with the description "Tagrin"; 1 when it was saved.
-int SaveShellLink(const char* shortcutPath)
+int SaveShellLink(const wchar_t* shortcutPath)
 {
-    wchar_t widePath[kTextBufferSize] = {};
-    TextBuffer programPath = {};
-    IShellLinkA* link = nullptr;
+    wchar_t programPath[kWideTextSize] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, programPath, kWideTextSize);
+    if (length == 0 || length >= kWideTextSize || FAILED(CoInitialize(nullptr))) return 0;
+    IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
-
-    if (FAILED(CoInitialize(nullptr))) return 0;
-    GetModuleFileNameA(nullptr, programPath, sizeof programPath);
-    HRESULT result = E_INVALIDARG;
-    if (MultiByteToWideChar(kShiftJis, 0, shortcutPath, -1, widePath, kTextBufferSize) != 0) {
-        result = WriteShellLink(programPath, widePath, &link, &file);
-    }
+    const HRESULT result = WriteShellLink(programPath, shortcutPath, &link, &file);
     if (file != nullptr) file->Release();
     if (link != nullptr) link->Release();
     CoUninitialize();

@@ -2,12 +2,14 @@
 // state the user asked for, then the box shows what a fresh test finds, whatever the action's outcome.
 #include "shell/shell_integration.h"
 
+#include "res/control_ids.h"
+
 namespace {
 
 // One box: installs or removes as the user asked, then shows what a fresh test finds.
 struct ShellBox {
-    void (*install)();
-    void (*remove)();
+    void (*install)(HWND dialog);
+    void (*remove)(HWND dialog);
     bool (*isInstalled)();
 };
 
@@ -19,11 +21,12 @@ int OnShellBox(const ShellBox& box, HWND dialog, WPARAM wParam, WORD code)
     if (code != BN_CLICKED) return 1;
     const int controlId = LOWORD(wParam);
     if (IsDlgButtonChecked(dialog, controlId) == BST_CHECKED) {
-        box.install();
+        box.install(dialog);
     } else {
-        box.remove();
+        box.remove(dialog);
     }
-    CheckDlgButton(dialog, controlId, box.isInstalled() ? BST_CHECKED : BST_UNCHECKED);
+    // The dialog may have gone while the registration tool ran.
+    if (IsWindow(dialog)) ShowWhatIsInstalled(dialog, controlId);
     return 1;
 }
 
@@ -37,4 +40,10 @@ int OnContextMenuBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*)
 int OnSendToBox(HWND dialog, HWND, WPARAM wParam, WORD code, INT_PTR*)
 {
     return OnShellBox(kSendTo, dialog, wParam, code);
+}
+
+void ShowWhatIsInstalled(HWND dialog, int boxId)
+{
+    const ShellBox& box = boxId == IDC_CONTEXT_MENU_BOX ? kContextMenu : kSendTo;
+    CheckDlgButton(dialog, boxId, box.isInstalled() ? BST_CHECKED : BST_UNCHECKED);
 }

@@ -7,36 +7,29 @@
 #include <vector>
 
 #include "store/store_encoding.h"
-#include "tags/core/text_buffer.h"
+#include "store/store_path.h"
 
 namespace {
 
 // Held by full path: the same file is named ".\タグ.txt" and "タグ.txt".
-std::vector<std::string>& HeldBackPaths()
+std::vector<std::wstring>& HeldBackPaths()
 {
-    static std::vector<std::string> paths;
+    static std::vector<std::wstring> paths;
     return paths;
-}
-
-std::string FullPath(const char* fileName)
-{
-    TextBuffer full = {};
-    const DWORD length = GetFullPathNameA(fileName, sizeof full, full, nullptr);
-    return length == 0 || length >= sizeof full ? std::string(fileName) : std::string(full);
 }
 
 }  // namespace
 
 void HoldBack(const char* fileName)
 {
-    HeldBackPaths().push_back(FullPath(fileName));
+    HeldBackPaths().push_back(StoreFilePath(fileName));
 }
 
 bool IsHeldBack(const char* fileName)
 {
-    const std::vector<std::string>& paths = HeldBackPaths();
+    const std::vector<std::wstring>& paths = HeldBackPaths();
     // Most runs hold nothing back: then a settings read costs no path work.
-    return !paths.empty() && std::find(paths.begin(), paths.end(), FullPath(fileName)) != paths.end();
+    return !paths.empty() && std::find(paths.begin(), paths.end(), StoreFilePath(fileName)) != paths.end();
 }
 
 bool MayWriteStoreFile(const char* fileName)

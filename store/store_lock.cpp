@@ -4,18 +4,19 @@
 #include <cstdio>
 
 #include "store/file_names.h"
-#include "tags/core/text_buffer.h"
+#include "store/store_path.h"
 
 // Named after the record's full path (ASCII letters folded, as the file system folds them): the folder the
-// store files share.
+// store files share, whatever its name.
 StoreLock::StoreLock()
 {
-    TextBuffer fullPath = {};
-    if (GetFullPathNameA(kWriteRecordFile, sizeof fullPath, fullPath, nullptr) == 0) return;
+    const std::wstring fullPath = StoreFilePath(kWriteRecordFile);
+    if (fullPath.empty()) return;
     std::uint32_t hash = 2166136261u;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(fullPath); *p; ++p) {
-        const unsigned char folded = (*p >= 'a' && *p <= 'z') ? static_cast<unsigned char>(*p - 0x20) : *p;
-        hash = (hash ^ folded) * 16777619u;
+    for (wchar_t unit : fullPath) {
+        const wchar_t folded = (unit >= L'a' && unit <= L'z') ? static_cast<wchar_t>(unit - 0x20) : unit;
+        hash = (hash ^ (folded & 0xFF)) * 16777619u;
+        hash = (hash ^ (folded >> 8)) * 16777619u;
     }
     char name[64] = {};
     std::snprintf(name, sizeof name, "Local\\TagrinStore-%08lx", static_cast<unsigned long>(hash));

@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
-#include "tags/core/text_buffer.h"
+#include "names/exact_spelling.h"
+#include "store/store_path.h"
 
 namespace {
 
-bool WriteNewFile(const char* fileName, const std::string& bytes)
+bool WriteNewFile(const wchar_t* fileName, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
@@ -39,18 +40,18 @@ bool ReadWholeFile(const char* fileName, std::string& bytes)
 
 bool ReplaceWholeFile(const char* fileName, const std::string& bytes)
 {
-    // The new file goes into the old one's folder: a move within one volume is a rename.
-    TextBuffer folder = {};
-    char* namePart = nullptr;
-    const DWORD length = GetFullPathNameA(fileName, sizeof folder, folder, &namePart);
-    if (length == 0 || length >= sizeof folder || !namePart) return false;
-    *namePart = '\0';
-    TextBuffer newFile = {};
-    if (GetTempFileNameA(folder, "tgr", 0, newFile) == 0) return false;
+    // The new file goes into the old one's folder, named in UTF-16 as any folder may be: a move within one volume
+    // is a rename.
+    const std::wstring target = StoreFilePath(fileName);
+    const std::size_t separator = target.find_last_of(L'\\');
+    if (separator == std::wstring::npos) return false;
+    const std::wstring folder = target.substr(0, separator + 1);
+    wchar_t newFile[kWideTextSize] = {};
+    if (folder.size() + 14 > kWideTextSize || GetTempFileNameW(folder.c_str(), L"tgr", 0, newFile) == 0) return false;
     if (WriteNewFile(newFile, bytes) &&
-        MoveFileExA(newFile, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        MoveFileExW(newFile, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
-    DeleteFileA(newFile);
+    DeleteFileW(newFile);
     return false;
 }

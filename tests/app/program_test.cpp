@@ -1,17 +1,60 @@
 // The real Tagrin.exe as a user starts it: copied into a program folder of its own, started from another
 // working directory with paths on its command line, closed from outside.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "res/control_ids.h"
+#include "shell/shell_integration.h"
 #include "support/files.h"
 #include "support/running_program.h"
 #include "support/temp_folder.h"
 
 namespace {
+
+// Rewrites the manifest of a copy of the program to ask for another process code page.
+bool AskForCodePage(const std::string& program, const char* codePage)
+{
+    HMODULE image = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = image ? FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : nullptr;
+    std::string manifest;
+    if (found) manifest.assign(static_cast<const char*>(LockResource(LoadResource(image, found))), SizeofResource(image, found));
+    if (image) FreeLibrary(image);
+    const std::size_t at = manifest.find(">ja-JP<");
+    if (at == std::string::npos) return false;
+    manifest.replace(at + 1, 5, codePage);
+    HANDLE update = BeginUpdateResourceA(program.c_str(), FALSE);
+    return update &&
+           UpdateResourceA(update, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                           &manifest[0], static_cast<DWORD>(manifest.size())) &&
+           EndUpdateResourceA(update, FALSE);
+}
+
+// A shortcut's target as Explorer opens it: through its item list, whose names are UTF-16 (Wine's GetPath reads
+// only the shortcut's ANSI copy of the path).
+std::wstring ShortcutTarget(const std::wstring& shortcut)
+{
+    CoInitialize(nullptr);
+    wchar_t target[MAX_PATH] = {};
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    LPITEMIDLIST items = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ)) && SUCCEEDED(link->GetIDList(&items)) && items) {
+        SHGetPathFromIDListW(items, target);
+        CoTaskMemFree(items);
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    CoUninitialize();
+    return target;
+}
 
 TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose)
 {
@@ -140,6 +183,54 @@ TEST(Program, ASettingsFileShiftJisCannotSpellIsToldOfAndLeftAsItIs)
     ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
     EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
     EXPECT_EQ(ReadFileBytes(root.Join("設定.ini")), notepad);
+}
+
+// A copy whose manifest asks for UTF-8 runs in a code page that cannot be pinned: it refuses to start in one box,
+// having read, written and renamed nothing, and exits with -1.
+TEST(Program, RefusesToStartInAnyCodePageButShiftJis)
+{
+    TempProgramFolder root;
+    const std::string program = root.Join("Tagrin.exe");
+    ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(AskForCodePage(program, "UTF-8"));
+    const std::string notepad = u8"メモ\n";  // a start that went on would convert it
+    ASSERT_TRUE(WriteFileBytes(root.Join("タグ.txt"), notepad));
+    ASSERT_TRUE(WriteFileBytes(root.Join("a.txt"), "x"));
+    RunningProgram tagrin(root.Path(), "\"" + root.Join("a.txt") + "\"", root.Path());
+    ASSERT_TRUE(tagrin.WaitForWindow(30000, "Tagrin")) << "no box titled Tagrin";
+    std::string told;
+    for (DWORD start = GetTickCount(); told.empty() && GetTickCount() - start < 30000; Sleep(5)) {
+        told = tagrin.ItemText(0xFFFF);
+    }
+    EXPECT_NE(told.find("65001"), std::string::npos) << told;
+    EXPECT_NE(told.find("Nothing was changed"), std::string::npos) << told;
+    PostMessageA(tagrin.Window(), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(tagrin.WaitForExit(30000), -1);
+    EXPECT_EQ(FolderNames(root.Path()), (std::vector<std::string>{"Tagrin.exe", "a.txt", "タグ.txt"}));
+    EXPECT_EQ(ReadFileBytes(root.Join("タグ.txt")), notepad);
+}
+
+// A program folder whose name Shift-JIS cannot spell: a history Notepad saved in UTF-8 is converted (its original
+// kept beside it), and the Send To box makes a shortcut whose target is the program itself.
+TEST(Program, AFolderOfAnyNameConvertsItsHistoryAndMakesASendToShortcutThatOpens)
+{
+    TempProgramFolder root;
+    const std::wstring folder = Utf16(root.Path()) + L"\\\ud55c\uae00 Tagrin";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::string notepad = u8"メモ\n";
+    ASSERT_TRUE(WriteFileWide(folder + L"\\タグ.txt", notepad));
+    const std::wstring shortcut = SendToShortcutPath();
+    ASSERT_FALSE(shortcut.empty());
+    DeleteFileW(shortcut.c_str());
+    RunningProgram tagrin(folder, L"");
+    ASSERT_TRUE(tagrin.WaitForWindow(30000)) << "no window titled Tagrin v1.0.0";
+    EXPECT_EQ(ReadFileWide(folder + L"\\タグ.txt"), "メモ\r\n");
+    EXPECT_EQ(ReadFileWide(folder + L"\\タグ.txt.bak"), notepad);
+    SendMessageA(tagrin.Item(IDC_SEND_TO_BOX), BM_CLICK, 0, 0);
+    EXPECT_EQ(ShortcutTarget(shortcut), folder + L"\\Tagrin.exe");
+    SendMessageA(tagrin.Item(IDC_SEND_TO_BOX), BM_CLICK, 0, 0);
+    EXPECT_EQ(GetFileAttributesW(shortcut.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(tagrin.CloseAndWait(30000), 0);
 }
 
 TEST(Program, TheExecutableNeedsAndLoadsNoDllBesideIt)

@@ -19,7 +19,7 @@ namespace {
 std::string ShortcutPath()
 {
     char path[1024] = {};
-    GetSendToShortcutPath(path);
+    WideCharToMultiByte(932, 0, SendToShortcutPath().c_str(), -1, path, sizeof path, nullptr, nullptr);
     return path;
 }
 
@@ -133,9 +133,9 @@ TEST(SaveShellLinkTest, ReportsWhetherTheShortcutWasSaved)
 {
     TempProgramFolder folder;
     CoInitialize(nullptr);
-    EXPECT_EQ(1, SaveShellLink(folder.Join("表示 テスト.lnk").c_str()));
+    EXPECT_EQ(1, SaveShellLink(Utf16(folder.Join("表示 テスト.lnk")).c_str()));
     EXPECT_TRUE(FileExists(folder.Join("表示 テスト.lnk")));
-    EXPECT_EQ(0, SaveShellLink(folder.Join("無い\\表示.lnk").c_str()));
+    EXPECT_EQ(0, SaveShellLink(Utf16(folder.Join("無い\\表示.lnk")).c_str()));
     EXPECT_FALSE(FileExists(folder.Join("無い\\表示.lnk")));
     CoUninitialize();
 }

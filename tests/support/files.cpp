@@ -89,6 +89,18 @@ bool WriteFileWide(const std::wstring& path, const std::string& bytes)
     return CloseHandle(file) && ok;
 }
 
+std::string ReadFileWide(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() && !ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
 std::vector<std::string> FolderNames(const std::string& folder)
 {
     std::vector<std::string> names;

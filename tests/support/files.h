@@ -19,5 +19,6 @@ std::string Utf16WithMark(const std::u16string& text, bool bigEndian = false);
 // Code-page bytes as UTF-16, and a file made through the wide calls under a name the code page may lack.
 std::wstring Utf16(const std::string& bytes);
 bool WriteFileWide(const std::wstring& path, const std::string& bytes);
+std::string ReadFileWide(const std::wstring& path);
 // The names in a folder (no "." and ".."), sorted, as code-page bytes.
 std::vector<std::string> FolderNames(const std::string& folder);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "support/files.h"
+
 // The build hands over the Linux path of Tagrin.exe; Wine maps / to drive Z:.
 std::string BuiltProgramPath()
 {
@@ -13,15 +15,26 @@ std::string BuiltProgramPath()
 RunningProgram::RunningProgram(const std::string& folder, const std::string& commandTail, const std::string& workFolder,
                                bool quoted)
 {
-    const std::string program = folder + "\\Tagrin.exe";
-    if (GetFileAttributesA(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        !CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE)) {
+    Start(Utf16(folder), Utf16(commandTail), Utf16(workFolder), quoted);
+}
+
+RunningProgram::RunningProgram(const std::wstring& folder, const std::wstring& commandTail)
+{
+    Start(folder, commandTail, folder, true);
+}
+
+void RunningProgram::Start(const std::wstring& folder, const std::wstring& commandTail, const std::wstring& workFolder,
+                           bool quoted)
+{
+    const std::wstring program = folder + L"\\Tagrin.exe";
+    if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        !CopyFileW(Utf16(BuiltProgramPath()).c_str(), program.c_str(), FALSE)) {
         return;
     }
-    std::string commandLine = (quoted ? "\"" + program + "\"" : program) + " " + commandTail;
-    STARTUPINFOA startup = {};
+    std::wstring commandLine = (quoted ? L"\"" + program + L"\"" : program) + L" " + commandTail;
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         workFolder.empty() ? nullptr : workFolder.c_str(), &startup, &process_)) {
         process_ = {};
     }

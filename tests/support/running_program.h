@@ -15,6 +15,8 @@ public:
     // quoted on the command line, unless quoted is false (as a user may type it in a console).
     RunningProgram(const std::string& folder, const std::string& commandTail, const std::string& workFolder = "",
                    bool quoted = true);
+    // The same for a folder of any name, started in it.
+    RunningProgram(const std::wstring& folder, const std::wstring& commandTail);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -35,6 +37,8 @@ public:
     bool Started() const { return process_.hProcess != nullptr; }
 
 private:
+    void Start(const std::wstring& folder, const std::wstring& commandTail, const std::wstring& workFolder, bool quoted);
+
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };
