@@ -4,13 +4,16 @@
 // so the close also appends. The start with that history (the whole dialog opening) is timed as well, against
 // an empty start and against adding the same lines to a sorted combo box with CB_INITSTORAGE and redraw off.
 // The history is first written as Notepad saves it, in UTF-8: its conversion to Shift-JIS (once, at the first
-// start) and the check that every later start makes of the Shift-JIS file are timed too.
+// start) and the check that every later start makes of the Shift-JIS file are timed too, and so is the append a
+// batch makes with its first rename (a tag new to that history).
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "bench_dialog.h"
+#include "store/file_names.h"
 #include "store/shift_jis_conversion.h"
+#include "store/tag_history.h"
 
 namespace {
 
@@ -68,9 +71,9 @@ double TimeSortedAdd(int count)
 int main(int argc, char** argv)
 {
     bool allSaved = true;
-    std::printf("%4s %8s %10s %10s %10s %10s %10s %10s %10s %10s %10s %8s %10s %8s\n", "arch", "lines", "utf8 s",
+    std::printf("%4s %8s %10s %10s %10s %10s %10s %10s %10s %10s %10s %8s %10s %8s %10s\n", "arch", "lines", "utf8 s",
                 "check s", "fgets s", "sorted s", "empty s", "start s", "more s", "more/sort", "close s", "cl/fgets",
-                "entries", "after");
+                "entries", "after", "append s");
     for (int count : BenchCounts(argc, argv)) {
         const std::string folder = BenchProgramFolder("tagrin-close-bench", count);
         double start = BenchSeconds();
@@ -105,14 +108,18 @@ int main(int argc, char** argv)
         const double closed = BenchSeconds() - start;
         BenchPaintNow(dialog);
 
-        const int after = CountLines();
+        start = BenchSeconds();
+        AppendTagToHistory(kHistoryFile, "batch-tag");
+        const double appended = BenchSeconds() - start;
+
+        const int after = CountLines() - 1;
         allSaved = allSaved && read == count && after == count + added && !IsWindow(dialog) && !toldOnConversion &&
                    !toldOnCheck;
         const double more = loaded - emptyStart;
-        std::printf("%4s %8d %10.3f %10.3f %10.3f %10.3f %10.3f %10.3f %10.3f %10.2f %10.3f %8.2f %10ld %8d\n",
+        std::printf("%4s %8d %10.3f %10.3f %10.3f %10.3f %10.3f %10.3f %10.3f %10.2f %10.3f %8.2f %10ld %8d %10.4f\n",
                     BenchArch(), count, converted, checked, baseline, sorted, emptyStart, loaded, more,
-                    sorted > 0 ? more / sorted : 0.0, closed,
-                    baseline > 0 ? closed / baseline : 0.0, static_cast<long>(entries), after);
+                    sorted > 0 ? more / sorted : 0.0, closed, baseline > 0 ? closed / baseline : 0.0,
+                    static_cast<long>(entries), after, appended);
         std::fflush(stdout);
         BenchRemoveProgramFolder(folder);
     }
