@@ -14,10 +14,12 @@
 #include "store/shift_jis_conversion.h"
 #include "store/tag_history.h"
 #include "store/tag_picker.h"
+#include "store/window_settings.h"
 #include "app/busy_gate.h"
 #include "app/drop_handler.h"
 #include "app/store_notice.h"
 #include "app/tag_buttons.h"
+#include "app/window_place.h"
 #include "tags/tag_collection.h"
 #include "tags/core/text_buffer.h"
 
@@ -115,11 +117,15 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
 {
     const StartUp start = *reinterpret_cast<const StartUp*>(lParam);
     ReadIntakeSettings(startSettings);
+    WindowSettings window = {};
+    ReadWindowSettings(window);
     LoadTagHistory(dialog);
     LimitFilterText(dialog);
     SetDlgItemTextA(dialog, IDC_EXT_EDIT, startSettings.extText);
     CheckDlgButton(dialog, IDC_RECURSE_BOX, startSettings.recurse != 0 ? BST_CHECKED : BST_UNCHECKED);
     SetUpFileListView(dialog);
+    // Shown where the user left it, or as laid out, always whole on the screen.
+    PlaceMainWindow(dialog, window);
     CheckDlgButton(dialog, IDC_CONTEXT_MENU_BOX, IsContextMenuRegistered() ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_SEND_TO_BOX, SendToShortcutExists() ? BST_CHECKED : BST_UNCHECKED);
 
@@ -136,7 +142,8 @@ int OnInitDialog(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
 
 namespace {
 
-// What a close keeps of the session: the picker's entries in the history, the filter and the recursion flag.
+// What a close keeps of the session: the picker's entries in the history, the filter and the recursion flag, and
+// the window's place, size and column widths.
 void SaveSession(HWND dialog)
 {
     TextBuffer extText = {};
@@ -144,6 +151,7 @@ void SaveSession(HWND dialog)
     const int recurse = IsDlgButtonChecked(dialog, IDC_RECURSE_BOX) == BST_CHECKED ? 1 : 0;
     SavePickerToHistory(dialog);
     SaveIntakeSettings(extText, recurse, startSettings);
+    SaveWindowSettings(TakeWindowSettings(dialog));
 }
 
 }  // namespace
@@ -198,14 +206,12 @@ int OnSize(HWND dialog, WPARAM, LPARAM lParam, INT_PTR*)
     return 1;
 }
 
-// Moved to a display of another scaling: the window takes the rectangle the system suggests, and the sizes set
-// in pixels follow the new DPI. Default processing still runs: under per-monitor awareness v2 the dialog manager
-// scales the dialog's font and controls itself.
+// Moved to a display of another scaling: the window takes the rectangle the system suggests, as far as that
+// display's work area holds it, and the sizes set in pixels follow the new DPI. Default processing still runs: under
+// per-monitor awareness v2 the dialog manager scales the dialog's font and controls itself.
 int OnDpiChanged(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR*)
 {
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(dialog, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveMainWindowInside(dialog, *reinterpret_cast<const RECT*>(lParam));
     ScaleFileListView(dialog, LOWORD(wParam));
     return 0;
 }

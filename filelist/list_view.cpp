@@ -35,9 +35,16 @@ const ColumnSpec kColumns[] = {
 };
 
 constexpr int kColumnCount = static_cast<int>(sizeof kColumns / sizeof kColumns[0]);
+static_assert(kColumnCount == kFileListColumnCount, "the columns the header names");
 
 // The DPI the column widths were last set for, kept with the list; none means 96, the widths of kColumns.
 const char kWidthsDpiProperty[] = "TagrinWidthsDpi";
+
+int WidthsDpi(HWND list)
+{
+    const auto dpi = static_cast<int>(reinterpret_cast<UINT_PTR>(GetPropA(list, kWidthsDpiProperty)));
+    return dpi != 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
 
 // One sort direction for all columns, flipped before every sort, for the life of the process.
 bool sortDescending = false;
@@ -129,14 +136,32 @@ void ScaleFileListView(HWND dialog, UINT dpi)
     ReplaceImageList(list, LVSIL_SMALL, ImageList_Create(ScaleToDpi(16, dpi), ScaleToDpi(24, dpi), 0, 0, 0));
     ReplaceImageList(list, LVSIL_STATE, CreateCheckBoxImages(list, dpi));
     // Each column keeps the width it has, the user's or the default, and takes it to the new DPI.
-    const auto widthsDpi = static_cast<int>(reinterpret_cast<UINT_PTR>(GetPropA(list, kWidthsDpiProperty)));
-    const int oldDpi = widthsDpi != 0 ? widthsDpi : USER_DEFAULT_SCREEN_DPI;
+    const int oldDpi = WidthsDpi(list);
     for (int index = 0; index < kColumnCount; ++index) {
         const auto column = static_cast<WPARAM>(index);
         const auto width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
         SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDiv(width, static_cast<int>(dpi), oldDpi));
     }
     SetPropA(list, kWidthsDpiProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(dpi)));
+}
+
+void GetColumnWidthsAt96(HWND dialog, int widths[kFileListColumnCount])
+{
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+    for (int index = 0; index < kColumnCount; ++index) {
+        const auto width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index), 0));
+        widths[index] = MulDiv(width, USER_DEFAULT_SCREEN_DPI, WidthsDpi(list));
+    }
+}
+
+void SetColumnWidthsAt96(HWND dialog, const int widths[kFileListColumnCount])
+{
+    HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+    for (int index = 0; index < kColumnCount; ++index) {
+        if (widths[index] < 0) continue;
+        const int width = MulDiv(widths[index], WidthsDpi(list), USER_DEFAULT_SCREEN_DPI);
+        SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), width);
+    }
 }
 
 void ReleaseFileListView(HWND dialog)

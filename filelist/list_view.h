@@ -6,6 +6,11 @@ void SetUpFileListView(HWND dialog);
 // The list's sizes in pixels at dpi: the row height and check boxes from their sizes at 96 DPI, each column's
 // width from the one it has, scaled from the DPI it was last set for.
 void ScaleFileListView(HWND dialog, UINT dpi);
+// The widths of the four columns, left to right, in pixels at 96 DPI. Setting leaves a column whose width is
+// negative as it is.
+constexpr int kFileListColumnCount = 4;
+void GetColumnWidthsAt96(HWND dialog, int widths[kFileListColumnCount]);
+void SetColumnWidthsAt96(HWND dialog, const int widths[kFileListColumnCount]);
 // What the list keeps with its window; the dialog is being destroyed.
 void ReleaseFileListView(HWND dialog);
 // WM_NOTIFY from control 1001: header click sort, custom-draw row colours, double-click open.

@@ -121,6 +121,17 @@ void ReadIntakeSettings(IntakeSettings& settings)
     if (read && recurse[0] == '\0') settings.recurseTaken = true;
 }
 
+bool ReadSettingsNumber(const char* section, const char* key, int least, int most, int* number)
+{
+    TextBuffer text = {};
+    int read = 0;
+    if (!ReadString(section, key, "", text)) return false;
+    TrimBlanks(text);
+    if (!ParseWholeNumber(text, &read) || read < least || read > most) return false;
+    *number = read;
+    return true;
+}
+
 void SaveIntakeSettings(const char* extText, int recurse, const IntakeSettings& read)
 {
     // A value start-up could not take stays in the file as the user wrote it, unless he changed its control.

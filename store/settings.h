@@ -35,5 +35,9 @@ void ReadIntakeSettings(IntakeSettings& settings);
 // Writes the filter and the recursion flag at close; read is what start-up read.
 void SaveIntakeSettings(const char* extText, int recurse, const IntakeSettings& read);
 
+// A whole decimal number from least to most, read as the intake keys are (blanks around it allowed); false when
+// the key is missing or holds anything else, as a value too long, "12abc", "0x10" or one out of range.
+bool ReadSettingsNumber(const char* section, const char* key, int least, int most, int* number);
+
 // What the user is to be told of values too long to be used, each key once a run; empty when nothing new.
 std::string TakeSettingsNotice();

@@ -1,6 +1,7 @@
 set(STORE_PURE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/text_form.cpp)
 set(STORE_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/held_back_files.cpp
     ${CMAKE_CURRENT_LIST_DIR}/store_path.cpp
     ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp

@@ -15,6 +15,7 @@
 
 #include "res/control_ids.h"
 #include "app/message_loop.h"
+#include "app/work_area.h"
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/work_progress.h"
@@ -518,6 +519,78 @@ TEST(MainDialogDpi, ColumnsRowsAndCheckBoxesScaleFrom96DpiAndFollowADpiChange)
     RECT now = {};
     GetWindowRect(dialog.Window(), &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
+}
+
+// The window opens where it was saved (pixels at 96 DPI, at the screen's scaling), or as laid out when a value
+// was not taken or no monitor is as large; a saved place on no monitor keeps its size in the primary work area.
+// It lies inside the work area, also one smaller than the dialog and after a DPI change, the list taking the
+// difference; a close saves again what came back.
+TEST(MainDialogDpi, TheWindowOpensAsSavedAndInsideTheWorkArea)
+{
+    HDC screenDc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screenDc, LOGPIXELSX);
+    ReleaseDC(nullptr, screenDc);
+    enum Opens { kAsLaidOut, kAsSaved, kWithTheSavedSize, kFillingTheArea };
+    const RECT screen = {}, small = {30, 20, 630, 420};
+    const struct {
+        const char* keys;  // before the others of the section, so that they win; null: no settings file
+        RECT area;         // pretended; empty: the screen's
+        Opens opens;
+    } cases[] = {{nullptr, screen, kAsLaidOut},
+                 {"x=60", screen, kAsSaved},
+                 {"x=-20000", screen, kWithTheSavedSize},
+                 {"x=60abc", screen, kAsLaidOut},
+                 {"width=20000\r\nx=60", screen, kAsLaidOut},
+                 {nullptr, small, kFillingTheArea}};
+    RECT laidOut = {};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys ? c.keys : c.opens == kAsLaidOut ? "no settings" : "a small work area");
+        TempProgramFolder folder;
+        const std::string others = "\r\ny=40\r\nwidth=500\r\nheight=400\r\ncolumn3=300\r\ncolumn4=0\r\n";
+        ASSERT_TRUE(!c.keys || WriteFileBytes(folder.Join("設定.ini"), "[ウィンドウ]\r\n" + (c.keys + others)));
+        PretendWorkAreaForTests(IsRectEmpty(&c.area) ? nullptr : &c.area);
+        DialogUnderTest dialog;
+        HWND list = dialog.Item(IDC_FILE_LIST);
+        RECT now, area = c.area, united;
+        if (IsRectEmpty(&area)) SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        GetWindowRect(dialog.Window(), &now);
+        UnionRect(&united, &now, &area);
+        EXPECT_TRUE(EqualRect(&united, &area)) << "inside the work area";
+        if (c.opens == kAsLaidOut && IsRectEmpty(&laidOut)) laidOut = now;
+        EXPECT_TRUE(c.opens != kAsLaidOut || EqualRect(&now, &laidOut));
+        if (c.opens == kAsSaved || c.opens == kWithTheSavedSize) {
+            EXPECT_NEAR(now.right - now.left, MulDiv(500, dpi, 96), 1);
+            EXPECT_NEAR(now.bottom - now.top, MulDiv(400, dpi, 96), 1);
+        }
+        if (c.opens == kAsSaved) {
+            EXPECT_NEAR(now.left, MulDiv(60, dpi, 96), 1);
+            EXPECT_NEAR(now.top, MulDiv(40, dpi, 96), 1);
+            EXPECT_NEAR(ListView_GetColumnWidth(list, 2), MulDiv(300, dpi, 96), 1);
+            EXPECT_EQ(ListView_GetColumnWidth(list, 3), 0);
+            EXPECT_EQ(dialog.Close(), 0);
+            const std::pair<const char*, int> values[] = {{"x", 60},       {"y", 40},       {"width", 500},
+                                                          {"height", 400}, {"column1", 40}, {"column3", 300},
+                                                          {"column4", 0}};
+            for (const auto& [key, value] : values) {
+                EXPECT_EQ(GetPrivateProfileIntA("ウィンドウ", key, -1, ".\\設定.ini"), static_cast<UINT>(value)) << key;
+            }
+        }
+        if (c.opens == kFillingTheArea) {
+            EXPECT_TRUE(EqualRect(&now, &area)) << "the dialog as laid out is larger both ways";
+            RECT frame, client, unitTop = {0, 109, 0, 0};
+            GetClientRect(dialog.Window(), &client);
+            GetWindowRect(list, &frame);
+            MapWindowPoints(nullptr, dialog.Window(), reinterpret_cast<POINT*>(&frame), 2);
+            MapDialogRect(dialog.Window(), &unitTop);
+            EXPECT_EQ(frame.top, unitTop.top);
+            EXPECT_EQ(frame.bottom, client.bottom);
+            RECT suggested = {0, 0, 2000, 2000};
+            SendMessageA(dialog.Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+            GetWindowRect(dialog.Window(), &now);
+            EXPECT_TRUE(EqualRect(&now, &area)) << "after a DPI change";
+        }
+        PretendWorkAreaForTests(nullptr);
+    }
 }
 
 }  // namespace

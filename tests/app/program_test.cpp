@@ -135,7 +135,8 @@ TEST(Program, TheRoadOfATypicalUse)
         EXPECT_EQ(tagrin.WaitForExit(30000), 0);
     }
     EXPECT_EQ(ReadFileBytes(programFolder + "\\タグ.txt"), "Memo\r\n");
-    EXPECT_EQ(ReadFileBytes(programFolder + "\\設定.ini"), "[設定]\r\next=*\r\nIsDir=1\r\n");
+    EXPECT_EQ(ReadFileBytes(programFolder + "\\設定.ini").rfind("[設定]\r\next=*\r\nIsDir=1\r\n[ウィンドウ]\r\nx=", 0),
+              0u);
 
     // The next start offers the tag it used.
     RunningProgram again(programFolder, "", root.Path());

@@ -2,9 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "store/settings.h"
 #include "store/shift_jis_conversion.h"
+#include "store/window_settings.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
 
@@ -151,6 +153,8 @@ struct IntakeCase {
     const char* ext;
     int recurse;
     const char* kept = nullptr;  // a value start-up did not take: a close that changes nothing leaves it
+    bool frameTaken = false;     // the window's place and size, each value taken whole and in range
+    int column3 = -1;            // its third column's width; -1: none taken
 };
 
 const IntakeCase kIntakeCases[] = {
@@ -166,6 +170,14 @@ const IntakeCase kIntakeCases[] = {
     {"IsDir empty falls back", "[設定]\r\nIsDir=\r\n", "*", 1},
     {"Shift-JIS extensions", "[設定]\r\next=txt;表;ソ\r\nIsDir=1\r\n", "txt;表;ソ", 1},
     {"keys of the bracket section are not intake keys", "[タグ括弧]\r\next=jpg\r\nIsDir=0\r\n", "*", 1},
+    {"a window as a close saves it", "[ウィンドウ]\r\nx=-1280\r\ny= 0 \r\nwidth=700\r\nheight=+650\r\ncolumn3=0\r\n",
+     "*", 1, nullptr, true, 0},
+    {"a window key missing", "[ウィンドウ]\r\nx=5\r\ny=5\r\nwidth=700\r\ncolumn3=300\r\n", "*", 1, nullptr, false, 300},
+    {"window values with a tail, in hex", "[ウィンドウ]\r\nx=5abc\r\ny=5\r\nwidth=7\r\nheight=6\r\ncolumn3=0x10\r\n",
+     "*", 1},
+    {"window sizes negative or zero", "[ウィンドウ]\r\nx=5\r\ny=5\r\nwidth=0\r\nheight=-6\r\ncolumn3=-1\r\n", "*", 1},
+    {"window values beyond any screen", "[ウィンドウ]\r\nx=5\r\ny=99999\r\nwidth=7\r\nheight=6\r\ncolumn3=40000\r\n",
+     "*", 1},
 };
 
 TEST(SettingsTest, IntakeSettings)
@@ -178,6 +190,10 @@ TEST(SettingsTest, IntakeSettings)
         EXPECT_STREQ(c.ext, read.extText);
         EXPECT_EQ(c.recurse, read.recurse);
         EXPECT_EQ(c.kept == nullptr, read.recurseTaken);
+        WindowSettings window = {};
+        ReadWindowSettings(window);
+        EXPECT_EQ(c.frameTaken, window.frameTaken);
+        EXPECT_EQ(c.column3, window.columns[2]);
         if (c.kept == nullptr) continue;
         SaveIntakeSettings(read.extText, read.recurse, read);
         EXPECT_NE(ReadFileBytes(folder.Join(kSettingsName)).find(c.kept), std::string::npos);
@@ -232,8 +248,15 @@ TEST(SettingsTest, CloseKeepsOtherSectionsAndKeys)
     PutSettings(folder,
                 "[タグ括弧]\r\ntag1=【\r\ntag2=】\r\naddtag1=ソ\r\naddtag2=表\r\n"
                 "[設定]\r\next=txt\r\nIsDir=0\r\nother=表示\r\n"
-                "[その他]\r\nkey=value\r\n");
+                "[その他]\r\nkey=value\r\n[ウィンドウ]\r\nwidth=abc\r\n");
     Close("jpg;png", 1);
+    // The window section is written whole over what it held, and reads back as written.
+    SaveWindowSettings(WindowSettings{-20, 30, 640, 480, true, {0, 320, 300, 50}});
+    WindowSettings w = {};
+    ReadWindowSettings(w);
+    EXPECT_EQ((std::vector<int>{-20, 30, 640, 480, 1, 0, 320, 300, 50}),
+              (std::vector<int>{w.x, w.y, w.width, w.height, w.frameTaken, w.columns[0], w.columns[1], w.columns[2],
+                                w.columns[3]}));
 
     char opening[1024] = {};
     char closing[1024] = {};
