@@ -7,11 +7,9 @@
 #include <cstring>
 #include <set>
 
-#include "store/failed_write.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
-#include "store/store_lock.h"
-#include "store/write_record.h"
+#include "store/store_write.h"
 #include "tags/core/dbcs_text.h"
 
 // The keys of the texts Add puts around a tag; messages name them as well.
@@ -76,13 +74,6 @@ bool ParseWholeNumber(const char* text, int* number)
     return true;
 }
 
-bool WriteIntakeKey(const char* key, const char* value)
-{
-    if (WritePrivateProfileStringA(kIntakeSection, key, value, kSettingsFile)) return true;
-    NoteFailedWrite(kSettingsFile, GetLastError());
-    return false;
-}
-
 }  // namespace
 
 void ReadBracketSettings(TextBuffer& opening, TextBuffer& closing)
@@ -138,13 +129,15 @@ void SaveIntakeSettings(const char* extText, int recurse, const IntakeSettings& 
     const bool writeExt = read.extTaken || std::strcmp(extText, read.extText) != 0;
     const bool writeRecurse = read.recurseTaken || (recurse != 0) != (read.recurse != 0);
     if (!writeExt && !writeRecurse) return;
-    StoreLock lock;
-    // A file in another encoding is left as it is; a failed write is noted for the user. The dialog closes
-    // all the same.
-    if (!MayWriteStoreFile(kSettingsFile)) return;
-    if (writeExt && !WriteIntakeKey(kExtKey, extText)) return;
-    if (writeRecurse && !WriteIntakeKey(kRecurseKey, recurse ? "1" : "0")) return;
-    RecordWritten(kSettingsFile);
+    // The dialog closes all the same when the file may not or could not be written.
+    StoreWrite write(kSettingsFile);
+    if (writeExt && write.MayWrite()) {
+        write.Wrote(WritePrivateProfileStringA(kIntakeSection, kExtKey, extText, kSettingsFile) != FALSE);
+    }
+    if (writeRecurse && write.MayWrite()) {
+        write.Wrote(WritePrivateProfileStringA(kIntakeSection, kRecurseKey, recurse ? "1" : "0", kSettingsFile) !=
+                    FALSE);
+    }
 }
 
 std::string TakeSettingsNotice()

@@ -7,8 +7,8 @@
 #include "store/held_back_files.h"
 #include "store/store_encoding.h"
 #include "store/store_lock.h"
+#include "store/store_write.h"
 #include "store/whole_file.h"
-#include "store/write_record.h"
 
 namespace {
 
@@ -36,9 +36,9 @@ Outcome ConvertToShiftJis(const char* fileName)
     if (!DecodeToWide(bytes, form, wide) || !ToExactCodePage(wide, converted)) return Outcome::NoShiftJisSpelling;
     // The original, byte for byte, stands beside the file before anything replaces it.
     if (!ReplaceWholeFile((std::string(fileName) + ".bak").c_str(), bytes)) return Outcome::NoBackup;
-    if (!ReplaceWholeFile(fileName, WithCrLfLineEnds(converted))) return Outcome::NotReplaced;
-    RecordWritten(fileName);
-    return Outcome::Readable;
+    StoreWrite write(fileName, StoreWrite::Kind::kConversion);
+    return write.Wrote(ReplaceWholeFile(fileName, WithCrLfLineEnds(converted))) ? Outcome::Readable
+                                                                                : Outcome::NotReplaced;
 }
 
 std::string Reason(Outcome outcome, const char* shownName)

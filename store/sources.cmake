@@ -6,6 +6,7 @@ set(STORE_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/store_path.cpp
     ${CMAKE_CURRENT_LIST_DIR}/whole_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/store_lock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/store_write.cpp
     ${CMAKE_CURRENT_LIST_DIR}/write_record.cpp
     ${CMAKE_CURRENT_LIST_DIR}/store_encoding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/failed_write.cpp

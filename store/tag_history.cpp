@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "res/control_ids.h"
-#include "store/failed_write.h"
 #include "store/file_names.h"
 #include "store/held_back_files.h"
 #include "store/picker_entries.h"
+#include "store/store_path.h"
 #include "store/write_record.h"
 #include "tags/core/dbcs_text.h"
 #include "names/exact_spelling.h"
@@ -29,6 +30,38 @@ bool ReadLine(std::FILE* stream, TextBuffer& buffer, bool* endedWithLineEnd)
     *endedWithLineEnd = length > 0 && buffer[length - 1] == '\n';
     while (length > 0 && (buffer[length - 1] == '\n' || buffer[length - 1] == '\r')) buffer[--length] = '\0';
     return true;
+}
+
+// What this process knows of the history file (by its full path): its lines up to readTo and how the file
+// stood after that read or the last append. The first append of a run reads the file whole; start-up, which
+// reads it for the picker, keeps none of it, for a start costs more than one read of the file.
+struct KnownHistory {
+    std::wstring path;
+    std::unordered_set<std::string> lines;
+    long readTo = 0;
+    bool endsWithLineEnd = true;
+    FileStamp stamp;
+};
+
+KnownHistory& Known()
+{
+    static KnownHistory known;
+    return known;
+}
+
+// Nothing known of the file at path yet: it is read from its start.
+void StartKnowing(KnownHistory& known, const std::wstring& path)
+{
+    known = KnownHistory();
+    known.path = path;
+}
+
+// Reads the lines from where the stream stands to its end into the known lines. Where that end lies is taken
+// once the stream is done with: a text stream counts its line ends to tell.
+void ReadOnInto(std::FILE* stream, KnownHistory& known)
+{
+    TextBuffer line = {};
+    while (ReadLine(stream, line, &known.endsWithLineEnd)) known.lines.insert(line);
 }
 
 }  // namespace
@@ -105,49 +138,56 @@ void AppendTagToHistory(const char* fileName, const char* tag)
 
 HistoryAppender::~HistoryAppender()
 {
-    if (stream_) std::fclose(stream_);
-    // Still under the lock: the record matches the file as this appender leaves it.
-    if (wrote_) RecordWritten(fileName_);
+    if (!stream_) return;
+    Known().readTo = std::ftell(stream_);
+    std::fclose(stream_);
+    KnownHistory& known = Known();
+    if (!StampOfFile(fileName_, &known.stamp)) known.path.clear();
+}
+
+// Opens the file for appending, positioned after what this process knows of it.
+bool HistoryAppender::Open()
+{
+    write_.emplace(fileName_);
+    if (!write_->MayWrite()) return false;
+    stream_ = std::fopen(fileName_, "at+");
+    if (!stream_) {
+        write_->Wrote(false);
+        return false;
+    }
+    KnownHistory& known = Known();
+    const std::wstring path = StoreFilePath(fileName_);
+    FileStamp now;
+    // Only Tagrin appends to a file as Tagrin left it: what it holds up to readTo is still what was read.
+    const bool stillKnown = !path.empty() && known.path == path && StampOfFile(fileName_, &now) &&
+                            now.size >= static_cast<unsigned long long>(known.readTo) &&
+                            (now == known.stamp || IsAsLastWritten(fileName_));
+    if (!stillKnown) StartKnowing(known, path);
+    std::fseek(stream_, known.readTo, SEEK_SET);
+    return true;
 }
 
 void HistoryAppender::Append(const char* tag)
 {
     if (!tag || tag[0] == '\0' || stopped_) return;
-    if (!stream_) {
-        lock_.emplace();
-        // Checked under the lock, where no other instance appends meanwhile.
-        if (!MayWriteStoreFile(fileName_)) {
-            stopped_ = true;
-            return;
-        }
-        stream_ = std::fopen(fileName_, "at+");
-        if (!stream_) {
-            Stop();
-            return;
-        }
-        std::fseek(stream_, 0, SEEK_SET);
+    if (!stream_ && !Open()) {
+        stopped_ = true;
+        return;
     }
-    // The stream stands where the last read or write ended: what follows is new to this appender.
-    TextBuffer line = {};
-    while (ReadLine(stream_, line, &endsWithLineEnd_)) lines_.insert(line);
-    if (lines_.count(tag) != 0) return;
+    // The stream stands where the last read or write ended: what follows is new to this process.
+    KnownHistory& known = Known();
+    ReadOnInto(stream_, known);
+    if (known.lines.count(tag) != 0) return;
     // Switching from reading to writing needs a positioning call; append mode writes at the end anyway.
     std::fseek(stream_, 0, SEEK_END);
     // A hand-edited file may end without a line end; the new tag must not join that last line. Written
     // through, so that another instance finds it; the next read goes on after it.
-    wrote_ = true;
-    if ((!endsWithLineEnd_ && std::fputc('\n', stream_) == EOF) || std::fprintf(stream_, "%s\n", tag) < 0 ||
-        std::fflush(stream_) != 0) {
-        Stop();
+    const bool written = (known.endsWithLineEnd || std::fputc('\n', stream_) != EOF) &&
+                         std::fprintf(stream_, "%s\n", tag) >= 0 && std::fflush(stream_) == 0;
+    if (!write_->Wrote(written)) {
+        stopped_ = true;
         return;
     }
-    endsWithLineEnd_ = true;
-    lines_.insert(tag);
-}
-
-// Told once, with the error of the call that failed; no later tag is tried.
-void HistoryAppender::Stop()
-{
-    NoteFailedWrite(fileName_, GetLastError());
-    stopped_ = true;
+    known.endsWithLineEnd = true;
+    known.lines.insert(tag);
 }

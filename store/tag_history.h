@@ -4,9 +4,8 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <unordered_set>
 
-#include "store/store_lock.h"
+#include "store/store_write.h"
 #include "tags/core/text_buffer.h"
 
 // Reads the next line (at most 1022 bytes) into buffer, trailing CR and LF removed.
@@ -17,10 +16,11 @@ void LoadTagHistory(HWND dialog);
 // Appends tag as a new last line unless the file already holds exactly that line.
 void AppendTagToHistory(const char* fileName, const char* tag);
 
-// Appends several tags to one history file as AppendTagToHistory does for each, reading the file once:
-// the lines read so far are kept, and before each tag only what was appended since (by this or another
-// instance) is read. The file is opened at the first tag that is not empty, so no tag means no file. The
-// first write that fails is noted for the user (failed_write.h), and the appender tries no more.
+// Appends several tags to one history file as AppendTagToHistory does for each. The process knows the lines of
+// the history its first append read and every append since: a later append (a batch's, the close's) reads only
+// what another instance added after that, and the file whole again only when someone else changed it meanwhile
+// (it stands neither as this process saw it nor as Tagrin last left it). The file is opened at the first tag that is
+// not empty, so no tag means no file. The write goes as every store write goes (store_write.h).
 class HistoryAppender {
 public:
     explicit HistoryAppender(const char* fileName) : fileName_(fileName) {}
@@ -31,16 +31,12 @@ public:
     void Append(const char* tag);
 
 private:
-    void Stop();
+    bool Open();
 
     const char* fileName_;
-    // Held from the first append to the end, past the record of what was written.
-    std::optional<StoreLock> lock_;
+    // Taken with the first append and held to the end, past the record of what was written.
+    std::optional<StoreWrite> write_;
     std::FILE* stream_ = nullptr;
     // The file may not, or could not, be written: no later tag is tried.
     bool stopped_ = false;
-    bool wrote_ = false;
-    // Whether the last line read ended with a line end; a new tag must not join an unterminated line.
-    bool endsWithLineEnd_ = true;
-    std::unordered_set<std::string> lines_;
 };

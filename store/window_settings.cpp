@@ -5,12 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "store/failed_write.h"
 #include "store/file_names.h"
-#include "store/held_back_files.h"
 #include "store/settings.h"
-#include "store/store_lock.h"
-#include "store/write_record.h"
+#include "store/store_write.h"
 
 namespace {
 
@@ -33,12 +30,12 @@ bool ReadWindowKey(const WindowKey& key, int* value)
     return ReadSettingsNumber(kWindowSection, key.name, key.least, kMaxWindowPixels, value);
 }
 
-bool WriteWindowKey(const WindowKey& key, int value)
+// Within the range the reader takes, so that whatever is written reads back.
+void WriteWindowKey(StoreWrite& write, const WindowKey& key, int value)
 {
     const std::string text = std::to_string(std::clamp(value, key.least, kMaxWindowPixels));
-    if (WritePrivateProfileStringA(kWindowSection, key.name, text.c_str(), kSettingsFile)) return true;
-    NoteFailedWrite(kSettingsFile, GetLastError());
-    return false;
+    if (!write.MayWrite()) return;
+    write.Wrote(WritePrivateProfileStringA(kWindowSection, key.name, text.c_str(), kSettingsFile) != FALSE);
 }
 
 }  // namespace
@@ -55,14 +52,8 @@ void ReadWindowSettings(WindowSettings& settings)
 
 void SaveWindowSettings(const WindowSettings& settings)
 {
-    StoreLock lock;
-    if (!MayWriteStoreFile(kSettingsFile)) return;
+    StoreWrite write(kSettingsFile);
     const int frame[] = {settings.x, settings.y, settings.width, settings.height};
-    for (int i = 0; i < 4; ++i) {
-        if (!WriteWindowKey(kFrameKeys[i], frame[i])) return;
-    }
-    for (int i = 0; i < kSavedColumnCount; ++i) {
-        if (!WriteWindowKey(kColumnKeys[i], settings.columns[i])) return;
-    }
-    RecordWritten(kSettingsFile);
+    for (int i = 0; i < 4; ++i) WriteWindowKey(write, kFrameKeys[i], frame[i]);
+    for (int i = 0; i < kSavedColumnCount; ++i) WriteWindowKey(write, kColumnKeys[i], settings.columns[i]);
 }

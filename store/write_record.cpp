@@ -113,3 +113,12 @@ void RecordWritten(const char* fileName)
     for (const Entry& entry : entries) text += Hex(entry.size) + ' ' + Hex(entry.time) + ' ' + entry.name + "\r\n";
     ReplaceWholeFile(kWriteRecordFile, text);
 }
+
+bool StampOfFile(const char* fileName, FileStamp* stamp)
+{
+    Entry now;
+    if (!StampOf(fileName, now)) return false;
+    stamp->size = now.size;
+    stamp->time = now.time;
+    return true;
+}

@@ -12,3 +12,11 @@ bool IsAsLastWritten(const char* fileName);
 // Notes fileName as it stands now as what Tagrin left there. A record that cannot be written leaves the file
 // to be examined at the next start, as if the record were not there.
 void RecordWritten(const char* fileName);
+
+// How a file stands: its size and last-write time. False when there is no file of that name.
+struct FileStamp {
+    unsigned long long size = 0;
+    unsigned long long time = 0;
+    bool operator==(const FileStamp& other) const { return size == other.size && time == other.time; }
+};
+bool StampOfFile(const char* fileName, FileStamp* stamp);

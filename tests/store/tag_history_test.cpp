@@ -11,6 +11,7 @@
 #include "store/combo_window.h"
 #include "store/shift_jis_conversion.h"
 #include "store/tag_history.h"
+#include "store/write_record.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
 
@@ -132,6 +133,15 @@ TEST(TagHistoryTest, RepeatedAppendsWriteEachTagOnce)
     for (const char* tag : {"Memo", "ソ", "Memo", "memo", "ソ", ".\\"}) AppendTagToHistory(".\\タグ.txt", tag);
     AppendTagToHistory(kHistoryName, "memo");
     EXPECT_EQ("Memo\r\nソ\r\nmemo\r\n.\\\r\n", ReadFileBytes(folder.Join(kHistoryName)));
+    // The lines an append knows hold while the file stands as Tagrin left it: another instance's line, written
+    // and recorded, is found after them; a hand edit makes the next append read the file whole.
+    ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), "Memo\r\nソ\r\nmemo\r\n.\\\r\nother\r\n"));
+    RecordWritten(kHistoryName);
+    AppendTagToHistory(kHistoryName, "other");
+    EXPECT_EQ("Memo\r\nソ\r\nmemo\r\n.\\\r\nother\r\n", ReadFileBytes(folder.Join(kHistoryName)));
+    ASSERT_TRUE(WriteFileBytes(folder.Join(kHistoryName), "ソ\r\n"));
+    AppendTagToHistory(kHistoryName, "Memo");
+    EXPECT_EQ("ソ\r\nMemo\r\n", ReadFileBytes(folder.Join(kHistoryName)));
 }
 
 TEST(TagHistoryTest, UnwritableFileIsLeftAsItIs)
