@@ -31,7 +31,7 @@ void TakeDroppedPaths(HWND dialog, HDROP drop, PathIntake* intake)
         const UINT length = DragQueryFileW(drop, index, path, kWideTextSize);
         if (length == 0) continue;  // not a path at all
         if (length >= kWideTextSize - 1) {
-            NoteLeftOut(&intake->leftOut, nullptr, path, LeftOutReason::kTooLong);
+            NoteLeftOut(&intake->leftOut, nullptr, path, LeftOutReason::kPathTooLong);
             continue;
         }
         AddGivenPath(list.List(), intake, path);

@@ -5,7 +5,7 @@
 // tag collection and the row count.
 int OnDropFiles(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 
-// The filter box (1014) takes at most what a text buffer holds, counted in code-page bytes: a longer text would
+// The filter box (IDC_EXT_EDIT) takes at most what a text buffer holds, counted in code-page bytes: a longer text would
 // be cut when a drop or the close reads it, and a cut filter takes other files than the text names.
 void LimitFilterText(HWND dialog);
 // Its EN_CHANGE: a change that makes the text too long is taken back.

@@ -14,14 +14,27 @@ const wchar_t* ReasonText(LeftOutReason reason)
         return L"名前の末尾がピリオドか空白";
     case LeftOutReason::kForbiddenCharacter:
         return L"名前に使えない文字 (\\ / : * ? \" < > | とタブなどの制御文字) を含む";
-    case LeftOutReason::kTooLong:
-        return L"パスが長すぎる (259 文字まで)";
+    case LeftOutReason::kNameTooLong:
+        return L"名前が長すぎる";
+    case LeftOutReason::kPathTooLong:
+        return L"パスが長すぎる";
     case LeftOutReason::kUnreachable:
         return L"完全なパスにできない";
     case LeftOutReason::kMissing:
         return L"見つからない";
     }
     return L"";
+}
+
+// The limit a "too long" reason names, from the one constant of each.
+const wchar_t* LimitText(LeftOutReason reason)
+{
+    static wchar_t limit[32];
+    const bool name = reason == LeftOutReason::kNameTooLong;
+    if (!name && reason != LeftOutReason::kPathTooLong) return L"";
+    std::swprintf(limit, 32, L" (%u 文字まで)",
+                  static_cast<unsigned>(name ? kNameCharacterLimit : kPathCharacterLimit));
+    return limit;
 }
 
 // Appends text at *length when it fits whole; the message is cut at a whole line, never inside a path.
@@ -40,8 +53,10 @@ LeftOutReason ReasonOfFault(NameFault fault)
     switch (fault) {
     case NameFault::kEndsInDotOrBlank:
         return LeftOutReason::kEndsInDotOrBlank;
-    case NameFault::kTooLong:
-        return LeftOutReason::kTooLong;
+    case NameFault::kNameTooLong:
+        return LeftOutReason::kNameTooLong;
+    case NameFault::kPathTooLong:
+        return LeftOutReason::kPathTooLong;
     default:
         return LeftOutReason::kForbiddenCharacter;
     }
@@ -81,6 +96,7 @@ void FormatLeftOutMessage(const LeftOutPaths& leftOut, wchar_t* out, std::size_t
         Append(out, outSize, &length, leftOut.paths[i]);
         Append(out, outSize, &length, L"\n　（");
         Append(out, outSize, &length, ReasonText(leftOut.reasons[i]));
+        Append(out, outSize, &length, LimitText(leftOut.reasons[i]));
         Append(out, outSize, &length, L"）\n");
     }
     if (leftOut.count > shown) {

@@ -9,7 +9,8 @@ enum class LeftOutReason {
     kUnspellable,        // a character the code page cannot spell exactly
     kEndsInDotOrBlank,   // an element ending in '.' or ' ', which the platform would drop
     kForbiddenCharacter, // a character no name can hold (a ':' after the drive names a stream)
-    kTooLong,            // longer than the file calls take
+    kNameTooLong,        // a name longer than a file system keeps
+    kPathTooLong,        // a path longer than the file calls take
     kUnreachable,        // not a whole path as a drop gives one, or could not be made one
     kMissing,            // names nothing that is there
 };

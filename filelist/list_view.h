@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// Columns, styles, row height and image list of control 1001, at the list's DPI.
+// Columns, styles, row height and image list of the file list (IDC_FILE_LIST), at the list's DPI.
 void SetUpFileListView(HWND dialog);
 // The list's sizes in pixels at dpi: the row height and check boxes from their sizes at 96 DPI, each column's
 // width from the one it has, scaled from the DPI it was last set for.
@@ -13,15 +13,15 @@ void GetColumnWidthsAt96(HWND dialog, int widths[kFileListColumnCount]);
 void SetColumnWidthsAt96(HWND dialog, const int widths[kFileListColumnCount]);
 // What the list keeps with its window; the dialog is being destroyed.
 void ReleaseFileListView(HWND dialog);
-// WM_NOTIFY from control 1001: header click sort, custom-draw row colours, double-click open.
+// WM_NOTIFY from the file list: header click sort, custom-draw row colours, double-click open.
 int OnListNotify(HWND dialog, WPARAM wParam, LPARAM lParam, INT_PTR* result);
-// Command 1016 "リストのクリア".
+// IDC_CLEAR_BUTTON "リストのクリア".
 int ClearFileList(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
-// Command 1019 "全てチェック".
+// IDC_CHECK_ALL_BOX "全てチェック".
 int SetAllExclusions(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
 // The check-all box checked when there are rows and every one is excluded, unchecked otherwise.
 void ShowRowsInCheckAllBox(HWND dialog);
-// "合計 N件" into edit 1011.
+// "合計 N件" into the count label (IDC_COUNT_LABEL).
 void RefreshCountLabel(HWND dialog);
 // Opens a file with its associated program, its folder as working directory.
 void OpenRowFile(const char* location);

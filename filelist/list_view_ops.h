@@ -3,7 +3,7 @@
 
 #include "filelist/core/file_list_ops.h"
 
-// FileListOps over a real report-style list view (control 1001). The location index lives with
+// FileListOps over a real report-style list view (IDC_FILE_LIST). The location index lives with
 // the window (the list view's user data) and is freed by ReleaseLocationIndex when the dialog is destroyed.
 class ListViewOps : public FileListOps {
 public:

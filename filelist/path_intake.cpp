@@ -88,7 +88,7 @@ bool IsListableName(const char* name, bool exact, LeftOutReason* reason)
 {
     const NameFault fault = exact ? FindNameFault(name) : NameFault::kNone;
     if (!exact) {
-        *reason = name[0] == '\0' ? LeftOutReason::kTooLong : LeftOutReason::kUnspellable;
+        *reason = name[0] == '\0' ? LeftOutReason::kNameTooLong : LeftOutReason::kUnspellable;
     } else if (fault != NameFault::kNone) {
         *reason = ReasonOfFault(fault);
     } else {
@@ -128,7 +128,7 @@ void ScanFolderWithin(FileListOps& list, PathIntake* intake, const char* folder,
         if (!isFolder && !MatchExtFilter(intake->filter, name)) {
             continue;
         }
-        LeftOutReason reason = LeftOutReason::kTooLong;
+        LeftOutReason reason = LeftOutReason::kPathTooLong;
         if (!IsListableName(name, exact, &reason) || !JoinPath(folder, folderCharacters, name, path, sizeof path) ||
             (isFolder && !IsSearchable(CharacterCount(path)))) {
             NoteScannedLeftOut(intake, folder, entry.cFileName, reason);
@@ -192,7 +192,7 @@ void AddExactPath(FileListOps& list, PathIntake* intake, const char* path)
         if (!IsSearchable(CharacterCount(path))) {
             wchar_t wide[kWideTextSize] = {};
             MultiByteToWideChar(kShiftJis, 0, path, -1, wide, static_cast<int>(kWideTextSize));
-            NoteLeftOut(&intake->leftOut, nullptr, wide, LeftOutReason::kTooLong);
+            NoteLeftOut(&intake->leftOut, nullptr, wide, LeftOutReason::kPathTooLong);
             return;
         }
         ScanFolder(list, intake, path);
@@ -211,7 +211,7 @@ void NoteLongToken(PathIntake* intake, const wchar_t* from, const wchar_t* to)
     wchar_t start[kWideTextSize] = {};
     std::size_t length = static_cast<std::size_t>(to - from);
     std::wmemcpy(start, from, length < kWideTextSize - 1 ? length : kWideTextSize - 1);
-    NoteLeftOut(&intake->leftOut, nullptr, start, LeftOutReason::kTooLong);
+    NoteLeftOut(&intake->leftOut, nullptr, start, LeftOutReason::kPathTooLong);
 }
 
 }  // namespace
@@ -255,7 +255,7 @@ void AddGivenPath(FileListOps& list, PathIntake* intake, const wchar_t* given)
     char path[kTextBufferSize] = {};
     if (!ToExactCodePage(whole, path, sizeof path)) {
         NoteLeftOut(&intake->leftOut, nullptr, whole,
-                    path[0] == '\0' ? LeftOutReason::kTooLong : LeftOutReason::kUnspellable);
+                    path[0] == '\0' ? LeftOutReason::kPathTooLong : LeftOutReason::kUnspellable);
         return;
     }
     fault = FindPathFault(path);

@@ -11,7 +11,7 @@
 // Reads the next line (at most 1022 bytes) into buffer, trailing CR and LF removed.
 // False at the end of the file.
 bool ReadHistoryLine(std::FILE* stream, TextBuffer& buffer);
-// Empties the tag combo box (1003) and offers the tags of ".\タグ.txt": each line trimmed of its blanks, once.
+// Empties the tag combo box (IDC_TAG_COMBO) and offers the tags of ".\タグ.txt": each line trimmed of its blanks, once.
 void LoadTagHistory(HWND dialog);
 // Appends tag as a new last line unless the file already holds exactly that line.
 void AppendTagToHistory(const char* fileName, const char* tag);

@@ -10,7 +10,7 @@ constexpr int kStateProcessed = 1;
 constexpr int kStateExcluded = 2;
 
 // The list-view operations through which all list logic goes, so the model runs without a window.
-// Two implementations: ListViewOps (the real control 1001) and MemoryFileList (an in-memory table).
+// Two implementations: ListViewOps (the real list view, IDC_FILE_LIST) and MemoryFileList (an in-memory table).
 // Columns: 0 exclusion (text always empty), 1 file name, 2 location, 3 result.
 class FileListOps {
 public:

@@ -45,7 +45,7 @@ NameFault FaultOfElement(const Element& element, bool inPath)
     if (inPath && element.dotsOnly && element.characters <= 2) return NameFault::kNone;
     if (element.character != NameFault::kNone) return element.character;
     if (element.last == '.' || element.last == ' ') return NameFault::kEndsInDotOrBlank;
-    if (element.characters > kNameCharacterLimit) return NameFault::kTooLong;
+    if (element.characters > kNameCharacterLimit) return NameFault::kNameTooLong;
     return NameFault::kNone;
 }
 
@@ -82,7 +82,7 @@ NameFault FaultOf(const Char* text, bool isPath)
         ++total;
         p += StepAt(p);
     }
-    return isPath && total > kPathCharacterLimit ? NameFault::kTooLong : NameFault::kNone;
+    return isPath && total > kPathCharacterLimit ? NameFault::kPathTooLong : NameFault::kNone;
 }
 
 bool StartsWith(const wchar_t* text, const wchar_t* prefix, bool foldCase)

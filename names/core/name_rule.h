@@ -26,7 +26,8 @@ enum class NameFault {
     kControlCharacter,    // a character 1-31 (a tab pasted from a spreadsheet)
     kForbiddenCharacter,  // one of \ / : * ? " < > | (a ':' after the drive names a stream)
     kEndsInDotOrBlank,    // the platform drops a final '.' or ' ', and the name would be another file's
-    kTooLong,             // a name over kNameCharacterLimit, a path over kPathCharacterLimit characters
+    kNameTooLong,         // a name (one element) over kNameCharacterLimit characters
+    kPathTooLong,         // a path over kPathCharacterLimit characters
 };
 
 // The first character of text that no name can hold, or null. Walks code-page characters.

@@ -53,8 +53,8 @@ TEST(FindPathFault, OneRuleForEveryPath)
         {"C:\\sub \\x.txt", NameFault::kEndsInDotOrBlank},
         {"\\\\?\\C:\\a.txt", NameFault::kForbiddenCharacter},
         {deep + "12345", NameFault::kNone},  // 259 characters
-        {deep + "123456", NameFault::kTooLong},
-        {"C:\\" + std::string(256, 'n'), NameFault::kTooLong},
+        {deep + "123456", NameFault::kPathTooLong},
+        {"C:\\" + std::string(256, 'n'), NameFault::kNameTooLong},
     };
     for (const auto& c : cases) {
         const std::wstring wide(c.path.begin(), c.path.end());
@@ -66,7 +66,7 @@ TEST(FindPathFault, OneRuleForEveryPath)
     for (int i = 0; i < 256; ++i) hyo += i == 127 ? "\\" : SJ_HYO;
     EXPECT_EQ(FindPathFault(hyo.c_str()), NameFault::kNone);
     EXPECT_EQ(FindPathFault((hyo + ".").c_str()), NameFault::kEndsInDotOrBlank);
-    EXPECT_EQ(FindPathFault((hyo + "x").c_str()), NameFault::kTooLong);
+    EXPECT_EQ(FindPathFault((hyo + "x").c_str()), NameFault::kPathTooLong);
 }
 
 TEST(PlainPathForm, PrefixedPathsBecomePlainOnlyWhenTheyMeanTheSame)
