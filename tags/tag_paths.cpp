@@ -11,7 +11,7 @@
 
 int RemoveTag(const char* src, const char* tag, TextBuffer& out)
 {
-    if (!src || !tag || PathIsDirectoryA(src)) return 0;
+    if (!src || !tag) return 0;
     TextBuffer opening = {};
     TextBuffer closing = {};
     ReadBracketSettings(opening, closing);
@@ -20,7 +20,7 @@ int RemoveTag(const char* src, const char* tag, TextBuffer& out)
 
 int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, const char* opening, const char* closing)
 {
-    if (!src || !tag || PathIsDirectoryA(src)) return 0;
+    if (!src || !tag) return 0;
     // A path that does not fit whole would be cut into the name of another file.
     const std::size_t length = std::strlen(src);
     if (length >= kTextBufferSize) return 0;

@@ -82,11 +82,6 @@ int AddTagToRows(FileListOps& list, const char* tag, const TagBrackets& brackets
         TextBuffer newLocation = {};
         std::memcpy(newLocation, oldLocation, sizeof newLocation);
         std::size_t offset = NamePartOffset(oldLocation);
-        // A folder standing where a listed file was is never renamed.
-        if (PathIsDirectoryA(oldLocation)) {
-            SetResultMark(list, row, kResultFailed);
-            return 0;
-        }
         if (NameCarriesTag(oldLocation + offset, tag, brackets.opening, brackets.closing)) {
             return 0;
         }

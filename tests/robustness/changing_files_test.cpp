@@ -43,6 +43,12 @@ bool ReplaceByFolder(const ListedFiles& files)
            WriteFileBytes(files.At("表.txt") + "\\inner.txt", "x");
 }
 
+// A folder stands at the listed location itself: both commands fail on it, never rename it.
+bool FolderAtTheLocation(const ListedFiles& files)
+{
+    return DeleteFileA(files.At("表.txt").c_str()) && CreateDirectoryA(files.At("[T]表.txt").c_str(), nullptr);
+}
+
 class FileChangedUnderTheList : public ::testing::TestWithParam<Change> {};
 
 TEST_P(FileChangedUnderTheList, AddAndDeleteMarkTheRowAndGoOnWithTheBatch)
@@ -92,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Change{"deleted", Delete, {}, "失敗", "失敗"},
                       Change{"renamed by someone else", RenameElsewhere, {"他人.txt"}, "失敗", "失敗"},
                       Change{
-                          "replaced by a folder", ReplaceByFolder, {"表.txt", "表.txt\\inner.txt"}, "失敗", "失敗"}));
+                          "replaced by a folder", ReplaceByFolder, {"表.txt", "表.txt\\inner.txt"}, "失敗", "失敗"},
+                      Change{"a folder at the location", FolderAtTheLocation, {"[T]表.txt"}, "失敗", "失敗"}));
 
 // A process that holds the handles it inherited, until it is ended.
 class HandleHolder {
