@@ -20,6 +20,7 @@
 #include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
 #include "tags/undo_record.h"
+#include "tags/volume_file_ids.h"
 
 namespace {
 
@@ -387,10 +388,43 @@ void MoveName(const std::string& folder, const char* from, const char* to)
     EXPECT_TRUE(MoveFileA((folder + "\\" + from).c_str(), (folder + "\\" + to).c_str())) << from;
 }
 
+// Every volume has the file system a test names; the roots asked are counted.
+struct FileSystemNamed {
+    explicit FileSystemNamed(const wchar_t* name)
+    {
+        fileSystem = name;
+        roots.clear();
+        SetFileSystemNameSource([](const wchar_t* root, wchar_t* out, std::size_t size) {
+            roots.push_back(root);
+            return lstrcpynW(out, fileSystem, static_cast<int>(size)) != nullptr;
+        });
+    }
+    ~FileSystemNamed() { SetFileSystemNameSource(nullptr); }
+    static inline const wchar_t* fileSystem = L"";
+    static inline std::vector<std::wstring> roots;
+};
+
 }  // namespace
 
+TEST(VolumeRootOf, TakesTheDriveOrTheShareFromThePathText)
+{
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"C:\\a\\b.txt", L"C:\\"}, {L"\\\\srv\\share\\a.txt", L"\\\\srv\\share\\"},
+        {L"\\\\?\\C:\\a", L""},     {L"\\\\srv\\share", L"\\\\srv\\share\\"},
+        {L"\\\\srv\\", L""},        {L"a.txt", L""},
+        {L"\\\\.\\C:\\a", L""},
+    };
+    for (auto [path, expected] : cases) {
+        wchar_t root[MAX_PATH] = {L'x'};
+        EXPECT_EQ(VolumeRootOf(path, root, MAX_PATH), *expected != L'\0') << path;
+        EXPECT_STREQ(root, expected) << path;
+    }
+}
+
 // a.txt and b.txt (one size, one time) get the tag; then something happens at a name of a.txt, or the rows are
-// sorted and one is added (no change); then the undo puts back what it can.
+// sorted and one is added (no change); then the undo puts back what it can, on each kind of file system. Without
+// a file ID (FAT, exFAT) a file is told by its times and size alone: a file of the same ones put in its place
+// cannot be told from it, while FAT may give the file itself another ID when it is renamed.
 TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
 {
     struct UndoCase {
@@ -398,6 +432,7 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
         void (*change)(const std::string& folder);
         std::vector<std::string> names, marks;  // the rows afterwards
         const char *plainHolds, *taggedHolds, *bHolds;  // at a.txt, [Memo]a.txt and b.txt afterwards ("-": nothing)
+        int withId = -1;  // 1: only where the volume keeps file IDs, 0: only where it keeps none
     };
     const std::vector<std::string> aStays = {"[Memo]a.txt", "b.txt"}, aFailed = {kFailed, kDone};
     const UndoCase cases[] = {
@@ -414,38 +449,54 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
              RemoveTree(f + "\\[Memo]a.txt");
              MoveName(f, "new.txt", "[Memo]a.txt");
          },
-         aStays, aFailed, "-", "other", "b.txt"},
+         aStays, aFailed, "-", "other", "b.txt", 1},
         {"the tagged names swapped",
          [](const std::string& f) {
              MoveName(f, "[Memo]a.txt", "x");
              MoveName(f, "[Memo]b.txt", "[Memo]a.txt");
              MoveName(f, "x", "[Memo]b.txt");
          },
-         {"[Memo]a.txt", "[Memo]b.txt"}, {kFailed, kFailed}, "-", "b.txt", "-"},
+         {"[Memo]a.txt", "[Memo]b.txt"}, {kFailed, kFailed}, "-", "b.txt", "-", 1},
+        {"the file given another ID",
+         [](const std::string& f) {
+             EXPECT_TRUE(CopyFileA((f + "\\[Memo]a.txt").c_str(), (f + "\\x").c_str(), TRUE));
+             ArchiveTimes(f + "\\x");
+             RemoveTree(f + "\\[Memo]a.txt");
+             MoveName(f, "x", "[Memo]a.txt");
+         },
+         {"a.txt", "b.txt"}, {kDone, kDone}, "a.txt", "-", "b.txt", 0},
         {"rows sorted and added", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-", "b.txt"},
     };
     int index = 0;
-    for (const UndoCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        RemoveAllRows(list);
-        std::string folder = NewFolder("undo" + std::to_string(index++));
-        for (const char* name : {"a.txt", "b.txt"}) {
-            ListNewFile(folder, name);
-            ArchiveTimes(folder + "\\" + name);
-        }
-        ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
-        if (c.change) c.change(folder);
-        if (!c.change) {
-            SortRowsByColumn(list, kColumnName, true);
-            ListNewFile(folder, "new.txt");
-        }
-        Run(Undo, "");
-        EXPECT_EQ(ColumnTexts(list, kColumnName), c.names);
-        EXPECT_EQ(ColumnTexts(list, kColumnResult), c.marks);
-        for (auto [name, holds] :
-             {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds), std::pair("b.txt", c.bHolds)}) {
-            std::string at = folder + "\\" + name;
-            EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
+    const std::pair<const wchar_t*, int> fileSystems[] = {
+        {L"NTFS", 1}, {L"ReFS", 1}, {L"FAT32", 0}, {L"exFAT", 0}, {L"", 0}};  // "": a share that names none
+    for (auto [fileSystem, keepsIds] : fileSystems) {
+        for (const UndoCase& c : cases) {
+            if (c.withId >= 0 && c.withId != keepsIds) continue;
+            SCOPED_TRACE(testing::Message() << c.what << " on " << fileSystem);
+            const FileSystemNamed named(fileSystem);
+            RemoveAllRows(list);
+            std::string folder = NewFolder("undo" + std::to_string(index++));
+            for (const char* name : {"a.txt", "b.txt"}) {
+                ListNewFile(folder, name);
+                ArchiveTimes(folder + "\\" + name);
+            }
+            ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
+            if (c.change) c.change(folder);
+            if (!c.change) {
+                SortRowsByColumn(list, kColumnName, true);
+                ListNewFile(folder, "new.txt");
+            }
+            Run(Undo, "");
+            EXPECT_EQ(ColumnTexts(list, kColumnName), c.names);
+            EXPECT_EQ(ColumnTexts(list, kColumnResult), c.marks);
+            for (auto [name, holds] : {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds),
+                                       std::pair("b.txt", c.bHolds)}) {
+                std::string at = folder + "\\" + name;
+                EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
+            }
+            // Once for the Add and once for the undo, whatever the number of files.
+            EXPECT_EQ(named.roots, std::vector<std::wstring>(2, Utf16(folder.substr(0, 3))));
         }
     }
 }
