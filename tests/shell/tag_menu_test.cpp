@@ -79,6 +79,9 @@ private:
     bool offersDrop_;
 };
 
+// Set for a run of this suite in a process of another code page: the code page it must have.
+const char kCodePageVariable[] = "TAGRIN_TEST_CODE_PAGE";
+
 using GetClassObjectFunction = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
 using PlainFunction = HRESULT(WINAPI*)();
 
@@ -86,6 +89,10 @@ class TagMenuTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        char codePage[16] = {};
+        if (GetEnvironmentVariableA(kCodePageVariable, codePage, sizeof codePage) > 0) {
+            ASSERT_EQ(codePage, std::to_string(GetACP()));
+        }
         CoInitialize(nullptr);
         RemoveExtensionRegistration();
         const std::string built = TestExecutableFolder();
@@ -109,7 +116,11 @@ protected:
         CoUninitialize();
     }
 
-    void* Export(const char* name) const { return reinterpret_cast<void*>(GetProcAddress(module_, name)); }
+    void* Export(const char* name) const { return Export(module_, name); }
+    static void* Export(HMODULE module, const char* name)
+    {
+        return reinterpret_cast<void*>(GetProcAddress(module, name));
+    }
     std::string ExtensionPath() const { return folder_.Join("ShellExt.dll"); }
     std::string ProgramPath() const { return folder_.Join("Tagrin.exe"); }
     std::string RecordPath() const { return folder_.Join("command_line.txt"); }
@@ -164,28 +175,39 @@ protected:
     IContextMenu* menu_ = nullptr;
 };
 
+// From the folder the test loaded it from, and from a folder whose name Shift-JIS cannot spell.
 TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain)
 {
-    ASSERT_EQ(S_OK, registerServer_());
-    const std::string classKey = kExtensionClassKey;
-    EXPECT_NE("", ClassesStringValue(classKey, nullptr));
-    EXPECT_EQ(0,
-              lstrcmpiA(ExtensionPath().c_str(), ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
-    EXPECT_EQ("Apartment", ClassesStringValue(classKey + "\\InprocServer32", "ThreadingModel"));
-    EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFileHandlerKey, nullptr));
-    EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFolderHandlerKey, nullptr));
+    const std::wstring hangulFolder = Utf16(folder_.Path()) + L"\\확장 폴더";
+    ASSERT_TRUE(CreateDirectoryW(hangulFolder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(Utf16(ExtensionPath()).c_str(), (hangulFolder + L"\\ShellExt.dll").c_str(), TRUE));
+    for (const std::wstring& extension : {Utf16(ExtensionPath()), hangulFolder + L"\\ShellExt.dll"}) {
+        HMODULE module = LoadLibraryW(extension.c_str());
+        ASSERT_NE(nullptr, module);
+        const auto registerServer = reinterpret_cast<PlainFunction>(Export(module, "DllRegisterServer"));
+        const auto unregisterServer = reinterpret_cast<PlainFunction>(Export(module, "DllUnregisterServer"));
+        ASSERT_EQ(S_OK, registerServer());
+        const std::string classKey = kExtensionClassKey;
+        EXPECT_NE(L"", ClassesStringValue(classKey, nullptr));
+        const std::wstring server = ClassesStringValue(classKey + "\\InprocServer32", nullptr);
+        EXPECT_EQ(0, lstrcmpiW(extension.c_str(), server.c_str())) << server;
+        EXPECT_EQ(L"Apartment", ClassesStringValue(classKey + "\\InprocServer32", L"ThreadingModel"));
+        EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFileHandlerKey, nullptr));
+        EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFolderHandlerKey, nullptr));
 
-    // The shell finds the object through the registration alone.
-    IShellExtInit* created = nullptr;
-    EXPECT_EQ(S_OK, CoCreateInstance(kExtensionClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
-                                     reinterpret_cast<void**>(&created)));
-    if (created) created->Release();
+        // The shell finds the object through the registration alone.
+        IShellExtInit* created = nullptr;
+        EXPECT_EQ(S_OK, CoCreateInstance(kExtensionClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                                         reinterpret_cast<void**>(&created)));
+        if (created) created->Release();
 
-    EXPECT_EQ(S_OK, unregisterServer_());
-    for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
-        EXPECT_FALSE(ClassesKeyExists(key)) << key;
+        EXPECT_EQ(S_OK, unregisterServer());
+        for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
+            EXPECT_FALSE(ClassesKeyExists(key)) << key;
+        }
+        EXPECT_EQ(S_OK, unregisterServer()) << "unregistering twice is no failure";
+        FreeLibrary(module);
     }
-    EXPECT_EQ(S_OK, unregisterServer_()) << "unregistering twice is no failure";
 }
 
 TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse)
@@ -237,9 +259,9 @@ TEST_F(TagMenuTest, AddsOneItemWithItsTextAndTheFirstId)
         ASSERT_EQ(c.items, GetMenuItemCount(popup)) << c.name;
         if (c.items == 1) {
             EXPECT_EQ(c.firstId, GetMenuItemID(popup, 0)) << c.name;
-            char text[256] = {};
-            GetMenuStringA(popup, 0, text, sizeof text, MF_BYPOSITION);
-            EXPECT_STREQ("タグの追加(&T)", text) << c.name;
+            wchar_t text[256] = {};
+            GetMenuStringW(popup, 0, text, 256, MF_BYPOSITION);
+            EXPECT_STREQ(L"タグの追加(&T)", text) << c.name;
         }
         DestroyMenu(popup);
     }
@@ -277,13 +299,51 @@ TEST_F(TagMenuTest, CommandStringsNameTheVerbAndHelp)
     wchar_t wide[256] = {};
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_VERBW, nullptr, reinterpret_cast<CHAR*>(wide), 256));
     EXPECT_STREQ(L"tagrin.addtag", wide);
-    EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTA, nullptr, text, sizeof text));
-    EXPECT_NE(nullptr, std::strstr(text, "Tagrin"));
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<CHAR*>(wide), 256));
-    EXPECT_NE(nullptr, wcsstr(wide, L"Tagrin"));
+    EXPECT_STREQ(L"選択したファイルとフォルダを Tagrin で開きます", wide);
+    // An ANSI caller reads it in its own code page.
+    EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTA, nullptr, text, sizeof text));
+    wchar_t read[256] = {};
+    MultiByteToWideChar(CP_ACP, 0, text, -1, read, 256);
+    EXPECT_STREQ(wide, read);
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_VALIDATEA, nullptr, nullptr, 0));
     EXPECT_EQ(E_INVALIDARG, menu_->GetCommandString(1, GCS_VERBA, nullptr, text, sizeof text));
     EXPECT_FALSE(SUCCEEDED(menu_->GetCommandString(0, GCS_VERBA, nullptr, text, 4))) << "a buffer too small";
+}
+
+// Explorer runs in the system's code page, which need not be Shift-JIS: the cases that read the extension's texts
+// and registration run again in a copy of this suite whose manifest asks for UTF-8.
+TEST_F(TagMenuTest, TextsAndRegistrationHoldInAProcessOfAnotherCodePage)
+{
+    const std::wstring copy = Utf16(folder_.Join("utf8_tests.exe"));
+    ASSERT_TRUE(CopyFileW(Utf16(TestExecutableFolder() + "\\shell_extension_tests.exe").c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), folder_.Join("command_line_recorder.exe").c_str(), FALSE));
+    const char manifest[] =
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"><application "
+        "xmlns=\"urn:schemas-microsoft-com:asm.v3\"><windowsSettings><activeCodePage "
+        "xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage></windowsSettings>"
+        "</application></assembly>";
+    HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
+    ASSERT_TRUE(update &&
+                UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), 0, const_cast<char*>(manifest),
+                                sizeof manifest - 1) &&
+                EndUpdateResourceW(update, FALSE));
+    std::wstring command = L"\"" + copy + L"\" --gtest_output=xml:" + Utf16(folder_.Join("report.xml")) +
+                           L" --gtest_filter=TagMenuTest.Registers*:TagMenuTest.AddsOneItem*:" +
+                           L"TagMenuTest.CommandStrings*:TagMenuTest.TellsTheUser*";
+    SetEnvironmentVariableA(kCodePageVariable, "65001");
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const BOOL started =
+        CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    SetEnvironmentVariableA(kCodePageVariable, nullptr);
+    ASSERT_TRUE(started);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const std::string report = ReadFileBytes(folder_.Join("report.xml"));
+    EXPECT_NE(std::string::npos, report.find("tests=\"4\" failures=\"0\" disabled=\"0\" errors=\"0\"")) << report;
 }
 
 TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)
