@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <process.h>
 
 #include <gtest/gtest.h>
 
@@ -79,9 +80,6 @@ private:
     bool offersDrop_;
 };
 
-// Set for a run of this suite in a process of another code page: the code page it must have.
-const char kCodePageVariable[] = "TAGRIN_TEST_CODE_PAGE";
-
 using GetClassObjectFunction = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
 using PlainFunction = HRESULT(WINAPI*)();
 
@@ -89,10 +87,7 @@ class TagMenuTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char codePage[16] = {};
-        if (GetEnvironmentVariableA(kCodePageVariable, codePage, sizeof codePage) > 0) {
-            ASSERT_EQ(codePage, std::to_string(GetACP()));
-        }
+        RecordProperty("codePage", static_cast<int>(GetACP()));
         CoInitialize(nullptr);
         RemoveExtensionRegistration();
         const std::string built = TestExecutableFolder();
@@ -116,11 +111,7 @@ protected:
         CoUninitialize();
     }
 
-    void* Export(const char* name) const { return Export(module_, name); }
-    static void* Export(HMODULE module, const char* name)
-    {
-        return reinterpret_cast<void*>(GetProcAddress(module, name));
-    }
+    void* Export(const char* name) const { return reinterpret_cast<void*>(GetProcAddress(module_, name)); }
     std::string ExtensionPath() const { return folder_.Join("ShellExt.dll"); }
     std::string ProgramPath() const { return folder_.Join("Tagrin.exe"); }
     std::string RecordPath() const { return folder_.Join("command_line.txt"); }
@@ -175,39 +166,42 @@ protected:
     IContextMenu* menu_ = nullptr;
 };
 
-// From the folder the test loaded it from, and from a folder whose name Shift-JIS cannot spell.
 TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain)
 {
-    const std::wstring hangulFolder = Utf16(folder_.Path()) + L"\\확장 폴더";
-    ASSERT_TRUE(CreateDirectoryW(hangulFolder.c_str(), nullptr));
-    ASSERT_TRUE(CopyFileW(Utf16(ExtensionPath()).c_str(), (hangulFolder + L"\\ShellExt.dll").c_str(), TRUE));
-    for (const std::wstring& extension : {Utf16(ExtensionPath()), hangulFolder + L"\\ShellExt.dll"}) {
-        HMODULE module = LoadLibraryW(extension.c_str());
-        ASSERT_NE(nullptr, module);
-        const auto registerServer = reinterpret_cast<PlainFunction>(Export(module, "DllRegisterServer"));
-        const auto unregisterServer = reinterpret_cast<PlainFunction>(Export(module, "DllUnregisterServer"));
-        ASSERT_EQ(S_OK, registerServer());
-        const std::string classKey = kExtensionClassKey;
-        EXPECT_NE(L"", ClassesStringValue(classKey, nullptr));
-        const std::wstring server = ClassesStringValue(classKey + "\\InprocServer32", nullptr);
-        EXPECT_EQ(0, lstrcmpiW(extension.c_str(), server.c_str())) << server;
-        EXPECT_EQ(L"Apartment", ClassesStringValue(classKey + "\\InprocServer32", L"ThreadingModel"));
-        EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFileHandlerKey, nullptr));
-        EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFolderHandlerKey, nullptr));
+    ASSERT_EQ(S_OK, registerServer_());
+    const std::string classKey = kExtensionClassKey;
+    EXPECT_NE(L"", ClassesStringValue(classKey, nullptr));
+    EXPECT_EQ(0, lstrcmpiW(Utf16(ExtensionPath()).c_str(),
+                           ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
+    EXPECT_EQ(L"Apartment", ClassesStringValue(classKey + "\\InprocServer32", L"ThreadingModel"));
+    EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFileHandlerKey, nullptr));
+    EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFolderHandlerKey, nullptr));
 
-        // The shell finds the object through the registration alone.
-        IShellExtInit* created = nullptr;
-        EXPECT_EQ(S_OK, CoCreateInstance(kExtensionClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
-                                         reinterpret_cast<void**>(&created)));
-        if (created) created->Release();
+    // The shell finds the object through the registration alone.
+    IShellExtInit* created = nullptr;
+    EXPECT_EQ(S_OK, CoCreateInstance(kExtensionClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                                     reinterpret_cast<void**>(&created)));
+    if (created) created->Release();
 
-        EXPECT_EQ(S_OK, unregisterServer());
-        for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
-            EXPECT_FALSE(ClassesKeyExists(key)) << key;
-        }
-        EXPECT_EQ(S_OK, unregisterServer()) << "unregistering twice is no failure";
-        FreeLibrary(module);
+    EXPECT_EQ(S_OK, unregisterServer_());
+    for (const char* key : {kExtensionClassKey, kFileHandlerKey, kFolderHandlerKey}) {
+        EXPECT_FALSE(ClassesKeyExists(key)) << key;
     }
+    EXPECT_EQ(S_OK, unregisterServer_()) << "unregistering twice is no failure";
+}
+
+TEST_F(TagMenuTest, RegistersItsPathInAFolderShiftJisCannotSpell)
+{
+    const std::wstring folder = Utf16(folder_.Path()) + L"\\확장 폴더", extension = folder + L"\\ShellExt.dll";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) &&
+                CopyFileW(Utf16(ExtensionPath()).c_str(), extension.c_str(), TRUE));
+    HMODULE module = LoadLibraryW(extension.c_str());
+    ASSERT_NE(nullptr, module);
+    EXPECT_EQ(S_OK,
+              reinterpret_cast<PlainFunction>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")))());
+    EXPECT_EQ(0, lstrcmpiW(extension.c_str(),
+                           ClassesStringValue(std::string(kExtensionClassKey) + "\\InprocServer32", nullptr).c_str()));
+    FreeLibrary(module);
 }
 
 TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse)
@@ -303,9 +297,7 @@ TEST_F(TagMenuTest, CommandStringsNameTheVerbAndHelp)
     EXPECT_STREQ(L"選択したファイルとフォルダを Tagrin で開きます", wide);
     // An ANSI caller reads it in its own code page.
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTA, nullptr, text, sizeof text));
-    wchar_t read[256] = {};
-    MultiByteToWideChar(CP_ACP, 0, text, -1, read, 256);
-    EXPECT_STREQ(wide, read);
+    EXPECT_EQ(Utf16(text), wide);  // Utf16 converts from the code page of this process
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_VALIDATEA, nullptr, nullptr, 0));
     EXPECT_EQ(E_INVALIDARG, menu_->GetCommandString(1, GCS_VERBA, nullptr, text, sizeof text));
     EXPECT_FALSE(SUCCEEDED(menu_->GetCommandString(0, GCS_VERBA, nullptr, text, 4))) << "a buffer too small";
@@ -328,22 +320,14 @@ TEST_F(TagMenuTest, TextsAndRegistrationHoldInAProcessOfAnotherCodePage)
                 UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), 0, const_cast<char*>(manifest),
                                 sizeof manifest - 1) &&
                 EndUpdateResourceW(update, FALSE));
-    std::wstring command = L"\"" + copy + L"\" --gtest_output=xml:" + Utf16(folder_.Join("report.xml")) +
-                           L" --gtest_filter=TagMenuTest.Registers*:TagMenuTest.AddsOneItem*:" +
-                           L"TagMenuTest.CommandStrings*:TagMenuTest.TellsTheUser*";
-    SetEnvironmentVariableA(kCodePageVariable, "65001");
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    const BOOL started =
-        CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-    SetEnvironmentVariableA(kCodePageVariable, nullptr);
-    ASSERT_TRUE(started);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const std::wstring output = L"\"--gtest_output=xml:" + Utf16(folder_.Join("report.xml")) + L"\"";
+    EXPECT_EQ(0, _wspawnl(_P_WAIT, copy.c_str(), (L"\"" + copy + L"\"").c_str(), output.c_str(),
+                          L"--gtest_filter=TagMenuTest.Registers*:TagMenuTest.AddsOneItem*:TagMenuTest.CommandStrings*:"
+                          L"TagMenuTest.TellsTheUser*",
+                          nullptr));
     const std::string report = ReadFileBytes(folder_.Join("report.xml"));
-    EXPECT_NE(std::string::npos, report.find("tests=\"4\" failures=\"0\" disabled=\"0\" errors=\"0\"")) << report;
+    EXPECT_NE(std::string::npos, report.find("tests=\"5\"")) << report;
+    EXPECT_TRUE(report.find("\"65001\"") != std::string::npos && report.find("\"932\"") == std::string::npos) << report;
 }
 
 TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)

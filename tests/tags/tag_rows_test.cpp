@@ -388,32 +388,31 @@ void MoveName(const std::string& folder, const char* from, const char* to)
     EXPECT_TRUE(MoveFileA((folder + "\\" + from).c_str(), (folder + "\\" + to).c_str())) << from;
 }
 
-// Every volume has the file system a test names; the roots asked are counted.
-struct FileSystemNamed {
-    explicit FileSystemNamed(const wchar_t* name)
-    {
-        fileSystem = name;
-        roots.clear();
-        SetFileSystemNameSource([](const wchar_t* root, wchar_t* out, std::size_t size) {
-            roots.push_back(root);
-            return lstrcpynW(out, fileSystem, static_cast<int>(size)) != nullptr;
-        });
-    }
-    ~FileSystemNamed() { SetFileSystemNameSource(nullptr); }
-    static inline const wchar_t* fileSystem = L"";
-    static inline std::vector<std::wstring> roots;
-};
+// The same file as it stands, under another file ID, as FAT may give it on a rename to a longer name.
+void GiveAnotherId(const std::string& f)
+{
+    EXPECT_TRUE(CopyFileA((f + "\\[Memo]a.txt").c_str(), (f + "\\x").c_str(), TRUE));
+    ArchiveTimes(f + "\\x");
+    RemoveTree(f + "\\[Memo]a.txt");
+    MoveName(f, "x", "[Memo]a.txt");
+}
+
+// Every volume has the file system a case names; the roots asked for are kept.
+const wchar_t* g_fileSystem = L"";
+std::vector<std::wstring> g_rootsAsked;
+bool NamedFileSystem(const wchar_t* root, wchar_t* name, std::size_t size)
+{
+    g_rootsAsked.push_back(root);
+    return lstrcpynW(name, g_fileSystem, static_cast<int>(size)) != nullptr;
+}
 
 }  // namespace
 
-TEST(VolumeRootOf, TakesTheDriveOrTheShareFromThePathText)
+TEST(VolumeRootOf, TakesAShareFromThePathText)
 {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"C:\\a\\b.txt", L"C:\\"}, {L"\\\\srv\\share\\a.txt", L"\\\\srv\\share\\"},
-        {L"\\\\?\\C:\\a", L""},     {L"\\\\srv\\share", L"\\\\srv\\share\\"},
-        {L"\\\\srv\\", L""},        {L"a.txt", L""},
-        {L"\\\\.\\C:\\a", L""},
-    };
+        {L"\\\\srv\\share\\a.txt", L"\\\\srv\\share\\"}, {L"\\\\srv\\share", L"\\\\srv\\share\\"}, {L"\\\\srv\\", L""},
+        {L"\\\\?\\C:\\a", L""}, {L"a.txt", L""}};
     for (auto [path, expected] : cases) {
         wchar_t root[MAX_PATH] = {L'x'};
         EXPECT_EQ(VolumeRootOf(path, root, MAX_PATH), *expected != L'\0') << path;
@@ -422,9 +421,9 @@ TEST(VolumeRootOf, TakesTheDriveOrTheShareFromThePathText)
 }
 
 // a.txt and b.txt (one size, one time) get the tag; then something happens at a name of a.txt, or the rows are
-// sorted and one is added (no change); then the undo puts back what it can, on each kind of file system. Without
-// a file ID (FAT, exFAT) a file is told by its times and size alone: a file of the same ones put in its place
-// cannot be told from it, while FAT may give the file itself another ID when it is renamed.
+// sorted and one is added (no change); then the undo puts back what it can. Where the file system keeps no file
+// ID (FAT, exFAT, a share that names none), a file is told by its times and size alone: the file itself under
+// another ID goes back, and so would a file of the same times and size put in its place.
 TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
 {
     struct UndoCase {
@@ -432,9 +431,10 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
         void (*change)(const std::string& folder);
         std::vector<std::string> names, marks;  // the rows afterwards
         const char *plainHolds, *taggedHolds, *bHolds;  // at a.txt, [Memo]a.txt and b.txt afterwards ("-": nothing)
-        int withId = -1;  // 1: only where the volume keeps file IDs, 0: only where it keeps none
+        const wchar_t* fileSystem = L"NTFS";
     };
     const std::vector<std::string> aStays = {"[Memo]a.txt", "b.txt"}, aFailed = {kFailed, kDone};
+    const std::vector<std::string> bothBack = {"a.txt", "b.txt"}, bothDone = {kDone, kDone};
     const UndoCase cases[] = {
         {"old name taken", [](const std::string& f) { WriteFileBytes(f + "\\a.txt", "x"); }, aStays, aFailed, "x",
          "a.txt", "b.txt"},
@@ -449,56 +449,51 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
              RemoveTree(f + "\\[Memo]a.txt");
              MoveName(f, "new.txt", "[Memo]a.txt");
          },
-         aStays, aFailed, "-", "other", "b.txt", 1},
+         aStays, aFailed, "-", "other", "b.txt"},
         {"the tagged names swapped",
          [](const std::string& f) {
              MoveName(f, "[Memo]a.txt", "x");
              MoveName(f, "[Memo]b.txt", "[Memo]a.txt");
              MoveName(f, "x", "[Memo]b.txt");
          },
-         {"[Memo]a.txt", "[Memo]b.txt"}, {kFailed, kFailed}, "-", "b.txt", "-", 1},
-        {"the file given another ID",
-         [](const std::string& f) {
-             EXPECT_TRUE(CopyFileA((f + "\\[Memo]a.txt").c_str(), (f + "\\x").c_str(), TRUE));
-             ArchiveTimes(f + "\\x");
-             RemoveTree(f + "\\[Memo]a.txt");
-             MoveName(f, "x", "[Memo]a.txt");
-         },
-         {"a.txt", "b.txt"}, {kDone, kDone}, "a.txt", "-", "b.txt", 0},
+         {"[Memo]a.txt", "[Memo]b.txt"}, {kFailed, kFailed}, "-", "b.txt", "-"},
         {"rows sorted and added", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-", "b.txt"},
+        {"another ID on NTFS", GiveAnotherId, aStays, aFailed, "-", "a.txt", "b.txt"},
+        {"another ID on ReFS", GiveAnotherId, aStays, aFailed, "-", "a.txt", "b.txt", L"ReFS"},
+        {"another ID on FAT32", GiveAnotherId, bothBack, bothDone, "a.txt", "-", "b.txt", L"FAT32"},
+        {"another ID on exFAT", GiveAnotherId, bothBack, bothDone, "a.txt", "-", "b.txt", L"exFAT"},
+        {"another ID on a share", GiveAnotherId, bothBack, bothDone, "a.txt", "-", "b.txt", L""},
     };
     int index = 0;
-    const std::pair<const wchar_t*, int> fileSystems[] = {
-        {L"NTFS", 1}, {L"ReFS", 1}, {L"FAT32", 0}, {L"exFAT", 0}, {L"", 0}};  // "": a share that names none
-    for (auto [fileSystem, keepsIds] : fileSystems) {
-        for (const UndoCase& c : cases) {
-            if (c.withId >= 0 && c.withId != keepsIds) continue;
-            SCOPED_TRACE(testing::Message() << c.what << " on " << fileSystem);
-            const FileSystemNamed named(fileSystem);
-            RemoveAllRows(list);
-            std::string folder = NewFolder("undo" + std::to_string(index++));
-            for (const char* name : {"a.txt", "b.txt"}) {
-                ListNewFile(folder, name);
-                ArchiveTimes(folder + "\\" + name);
-            }
-            ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
-            if (c.change) c.change(folder);
-            if (!c.change) {
-                SortRowsByColumn(list, kColumnName, true);
-                ListNewFile(folder, "new.txt");
-            }
-            Run(Undo, "");
-            EXPECT_EQ(ColumnTexts(list, kColumnName), c.names);
-            EXPECT_EQ(ColumnTexts(list, kColumnResult), c.marks);
-            for (auto [name, holds] : {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds),
-                                       std::pair("b.txt", c.bHolds)}) {
-                std::string at = folder + "\\" + name;
-                EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
-            }
-            // Once for the Add and once for the undo, whatever the number of files.
-            EXPECT_EQ(named.roots, std::vector<std::wstring>(2, Utf16(folder.substr(0, 3))));
+    for (const UndoCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_fileSystem = c.fileSystem;
+        g_rootsAsked.clear();
+        SetFileSystemNameSource(NamedFileSystem);
+        RemoveAllRows(list);
+        std::string folder = NewFolder("undo" + std::to_string(index++));
+        for (const char* name : {"a.txt", "b.txt"}) {
+            ListNewFile(folder, name);
+            ArchiveTimes(folder + "\\" + name);
         }
+        ASSERT_EQ(Run(AddTagToRows, "Memo"), 2);
+        if (c.change) c.change(folder);
+        if (!c.change) {
+            SortRowsByColumn(list, kColumnName, true);
+            ListNewFile(folder, "new.txt");
+        }
+        Run(Undo, "");
+        EXPECT_EQ(ColumnTexts(list, kColumnName), c.names);
+        EXPECT_EQ(ColumnTexts(list, kColumnResult), c.marks);
+        for (auto [name, holds] :
+             {std::pair("a.txt", c.plainHolds), std::pair("[Memo]a.txt", c.taggedHolds), std::pair("b.txt", c.bHolds)}) {
+            std::string at = folder + "\\" + name;
+            EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
+        }
+        // Once for the Add and once for the undo, whatever the number of files.
+        EXPECT_EQ(g_rootsAsked, std::vector<std::wstring>(2, Utf16(folder.substr(0, 3))));
     }
+    SetFileSystemNameSource(nullptr);
 }
 
 // What could not go back stays for the next 元に戻す, which tries only that; the rows that went back keep "完".
