@@ -1,6 +1,5 @@
 #include "shellext/launch_command_line.h"
 
-#include <cstdio>
 #include <cwchar>
 
 namespace {
@@ -46,20 +45,21 @@ bool AppendLaunchPath(LaunchCommandLine* line, const wchar_t* path)
     return true;
 }
 
-void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, char* message, std::size_t messageSize)
+void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, wchar_t* message, std::size_t messageSize)
 {
-    message[0] = '\0';
+    message[0] = L'\0';
     const int selected = line.pathCount + line.leftOut + line.refused;
     int length = 0;
     if (line.refused > 0) {
-        length = std::snprintf(message, messageSize,
-                               "選択された %d 個のうち %d 個は、名前に使えない文字 (\\ / : * ? \" < > | や制御文字) を含むか、"
-                               "名前の末尾がピリオドか空白か、パスが 259 文字より長いため Tagrin に渡していません。",
+        length = std::swprintf(message, messageSize,
+                               L"選択された %d 個のうち %d 個は、名前に使えない文字 (\\ / : * ? \" < > | や制御文字) を含むか、"
+                               L"名前の末尾がピリオドか空白か、パスが 259 文字より長いため Tagrin に渡していません。",
                                selected, line.refused);
     }
     if (line.leftOut > 0 && length >= 0 && static_cast<std::size_t>(length) < messageSize) {
-        std::snprintf(message + length, messageSize - length,
-                      "%s選択された %d 個のうち %d 個は、一度に渡せる長さを超えたため Tagrin に渡していません。",
-                      length > 0 ? "\r\n" : "", selected, line.leftOut);
+        std::swprintf(message + length, messageSize - length,
+                      L"%ls選択された %d 個のうち %d 個は、一度に渡せる長さを超えたため Tagrin に渡していません。",
+                      length > 0 ? L"\r\n" : L"", selected, line.leftOut);
     }
+    message[messageSize - 1] = L'\0';  // a text cut short may be left without its NUL
 }

@@ -21,5 +21,6 @@ bool StartLaunchCommandLine(LaunchCommandLine* line, const wchar_t* programPath)
 bool AppendLaunchPath(LaunchCommandLine* line, const wchar_t* path);
 
 // The message that tells the user which share of the selection Tagrin was not given, and why; empty when
-// it was given all of it.
-void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, char* message, std::size_t messageSize);
+// it was given all of it. In UTF-16, as the box shows it whatever the code page of the process that loaded
+// the extension.
+void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, wchar_t* message, std::size_t messageSize);

@@ -2,8 +2,8 @@
 
 #include <olectl.h>
 
-#include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 #include "res/extension_class.h"
 #include "shellext/module.h"
@@ -25,14 +25,34 @@ HKEY OpenClassesRoot(RegistrationScope scope, REGSAM access)
     return classes;
 }
 
-bool SetStringValue(HKEY classes, const char* keyName, const char* valueName, const char* value)
+// The key keyName under classes, opened to set values; the caller closes it.
+HKEY CreateValueKey(HKEY classes, const char* keyName)
 {
     HKEY key = nullptr;
     if (RegCreateKeyExA(classes, keyName, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return false;
+        return nullptr;
     }
+    return key;
+}
+
+// The names and texts of the keys are ASCII, the same bytes in every code page.
+bool SetStringValue(HKEY classes, const char* keyName, const char* valueName, const char* value)
+{
+    HKEY key = CreateValueKey(classes, keyName);
+    if (key == nullptr) return false;
     const LONG status = RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                                        static_cast<DWORD>(std::strlen(value) + 1));
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+// A path is written in UTF-16: the extension's folder may have a name the code page cannot spell.
+bool SetPathValue(HKEY classes, const char* keyName, const wchar_t* path)
+{
+    HKEY key = CreateValueKey(classes, keyName);
+    if (key == nullptr) return false;
+    const LONG status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
+                                       static_cast<DWORD>((std::wcslen(path) + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }
@@ -59,14 +79,14 @@ RegistrationScope ScopeOfThisProcess()
 // A registration that fails half-way is taken back, so no handler entry points at a class that is not there.
 HRESULT RegisterTagMenu(RegistrationScope scope)
 {
-    TextBuffer modulePath = {};
-    const DWORD length = GetModuleFileNameA(g_module, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return SELFREG_E_CLASS;
+    wchar_t modulePath[kTextBufferSize] = {};
+    const DWORD length = GetModuleFileNameW(g_module, modulePath, kTextBufferSize);
+    if (length == 0 || length >= kTextBufferSize) return SELFREG_E_CLASS;
 
     HKEY classes = OpenClassesRoot(scope, KEY_CREATE_SUB_KEY | KEY_SET_VALUE);
     if (classes == nullptr) return SELFREG_E_CLASS;
     const bool written = SetStringValue(classes, kExtensionClassKey, nullptr, kDescription) &&
-                         SetStringValue(classes, kExtensionServerKey, nullptr, modulePath) &&
+                         SetPathValue(classes, kExtensionServerKey, modulePath) &&
                          SetStringValue(classes, kExtensionServerKey, "ThreadingModel", "Apartment") &&
                          SetStringValue(classes, kFileHandlerKey, nullptr, kExtensionClassIdText) &&
                          SetStringValue(classes, kFolderHandlerKey, nullptr, kExtensionClassIdText);

@@ -3,8 +3,6 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <cstdio>
-#include <cstring>
 #include <cwchar>
 #include <new>
 
@@ -14,9 +12,11 @@
 
 namespace {
 
-const char kMenuText[] = "タグの追加(&T)";
-const char kHelpText[] = "選択したファイルとフォルダを Tagrin で開きます";
-const char kVerb[] = "tagrin.addtag";
+// The texts are UTF-16, so that they read the same whatever the code page of the process that loaded the
+// extension (Explorer's is the system's, which need not be Shift-JIS).
+const wchar_t kMenuText[] = L"タグの追加(&T)";
+const wchar_t kHelpText[] = L"選択したファイルとフォルダを Tagrin で開きます";
+const wchar_t kVerb[] = L"tagrin.addtag";
 const wchar_t kProgramName[] = L"Tagrin.exe";
 
 // Paths are handled in UTF-16: the ANSI forms convert names through the code page's best fit (é as e,
@@ -32,23 +32,22 @@ bool GetProgramPath(wchar_t* buffer, DWORD size)
     return PathAppendW(buffer, kProgramName) != FALSE;
 }
 
-// Copies an ANSI text into the caller's buffer, as ANSI or as UTF-16 as the request asks.
-HRESULT CopyCommandText(const char* text, bool wide, CHAR* name, UINT nameSize)
+// Copies a text into the caller's buffer (nameSize characters), as UTF-16 or, for a caller that asks for ANSI,
+// in the caller's own code page, the one it reads the text in.
+HRESULT CopyCommandText(const wchar_t* text, bool wide, CHAR* name, UINT nameSize)
 {
     if (name == nullptr || nameSize == 0) return E_INVALIDARG;
     if (wide) {
         wchar_t* target = reinterpret_cast<wchar_t*>(name);
-        if (MultiByteToWideChar(CP_ACP, 0, text, -1, target, static_cast<int>(nameSize)) == 0) {
-            target[0] = L'\0';
-            return E_INVALIDARG;
-        }
+        target[0] = L'\0';
+        if (std::wcslen(text) >= nameSize) return E_INVALIDARG;
+        std::wmemcpy(target, text, std::wcslen(text) + 1);
         return S_OK;
     }
-    if (std::strlen(text) >= nameSize) {
+    if (WideCharToMultiByte(CP_ACP, 0, text, -1, name, static_cast<int>(nameSize), nullptr, nullptr) == 0) {
         name[0] = '\0';
         return E_INVALIDARG;
     }
-    std::memcpy(name, text, std::strlen(text) + 1);
     return S_OK;
 }
 
@@ -57,7 +56,8 @@ bool IsOurVerb(const CMINVOKECOMMANDINFO* invocation)
     if (HIWORD(reinterpret_cast<UINT_PTR>(invocation->lpVerb)) == 0) {
         return LOWORD(reinterpret_cast<UINT_PTR>(invocation->lpVerb)) == 0;
     }
-    return lstrcmpiA(invocation->lpVerb, kVerb) == 0;
+    char verb[sizeof kVerb / sizeof kVerb[0]] = {};  // ASCII: one byte a character in every code page
+    return SUCCEEDED(CopyCommandText(kVerb, false, verb, sizeof verb)) && lstrcmpiA(invocation->lpVerb, verb) == 0;
 }
 
 }  // namespace
@@ -154,7 +154,7 @@ STDMETHODIMP TagMenu::QueryContextMenu(HMENU menu, UINT position, UINT firstId, 
     if ((flags & CMF_DEFAULTONLY) || commandLine_ == nullptr || firstId > lastId) {
         return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 0);
     }
-    if (!InsertMenuA(menu, position, MF_BYPOSITION | MF_STRING, firstId, kMenuText)) {
+    if (!InsertMenuW(menu, position, MF_BYPOSITION | MF_STRING, firstId, kMenuText)) {
         return HRESULT_FROM_WIN32(GetLastError());
     }
     return MAKE_HRESULT(SEVERITY_SUCCESS, FACILITY_NULL, 1);
@@ -189,10 +189,10 @@ STDMETHODIMP TagMenu::InvokeCommand(CMINVOKECOMMANDINFO* invocation)
         CloseHandle(process.hProcess);
     }
 
-    TextBuffer message = {};
-    FormatLaunchLeftOutMessage(*commandLine_, message, sizeof message);
-    if (message[0] != '\0' && !(invocation->fMask & CMIC_MASK_FLAG_NO_UI)) {
-        MessageBoxA(invocation->hwnd, message, "Tagrin", MB_ICONWARNING | MB_OK);
+    wchar_t message[kTextBufferSize] = {};
+    FormatLaunchLeftOutMessage(*commandLine_, message, kTextBufferSize);
+    if (message[0] != L'\0' && !(invocation->fMask & CMIC_MASK_FLAG_NO_UI)) {
+        MessageBoxW(invocation->hwnd, message, L"Tagrin", MB_ICONWARNING | MB_OK);
     }
     return S_OK;
 }

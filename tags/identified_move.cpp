@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "names/core/name_rule.h"
+#include "names/exact_spelling.h"
 
 namespace {
 
@@ -26,22 +29,48 @@ QueryInformationFile QueryInformation()
     return query;
 }
 
-// The identity of the open file; folder tells whether it is a folder, which is never renamed.
-FileIdentity ReadIdentity(HANDLE file, bool* folder)
+// FILE_ID_INFO and its class, which the headers give only from Windows 8 on.
+struct FileIdInformation {
+    ULONGLONG volumeSerialNumber;
+    FILE_ID_128 fileId;
+};
+const auto kFileIdInfo = static_cast<FILE_INFO_BY_HANDLE_CLASS>(18);
+
+// Reads the file ID of the kind the volume keeps into identity.id; true as well when it keeps none.
+bool ReadFileId(HANDLE file, FileIdKind kind, FileIdentity* identity)
+{
+    identity->idKind = kind;
+    if (kind == FileIdKind::kId64) {
+        InternalInformation internal = {};
+        IoStatus status = {};
+        const QueryInformationFile query = QueryInformation();
+        if (query == nullptr || query(file, &status, &internal, sizeof internal, kFileInternalInformation) != 0) {
+            return false;
+        }
+        static_assert(sizeof internal.index <= sizeof identity->id, "the 64-bit ID fits");
+        CopyMemory(identity->id, &internal.index, sizeof internal.index);
+    } else if (kind == FileIdKind::kId128) {
+        FileIdInformation information = {};
+        if (!GetFileInformationByHandleEx(file, kFileIdInfo, &information, sizeof information)) return false;
+        static_assert(sizeof information.fileId.Identifier == sizeof identity->id, "the 128-bit ID fits");
+        CopyMemory(identity->id, information.fileId.Identifier, sizeof identity->id);
+    }
+    return true;
+}
+
+// The identity of the open file, with the kind of ID its volume keeps; folder tells whether it is a folder,
+// which is never renamed.
+FileIdentity ReadIdentity(HANDLE file, FileIdKind kind, bool* folder)
 {
     FileIdentity identity;
     FILE_BASIC_INFO basic = {};
     FILE_STANDARD_INFO standard = {};
-    InternalInformation internal = {};
-    IoStatus status = {};
-    const QueryInformationFile query = QueryInformation();
     const bool standardRead = GetFileInformationByHandleEx(file, FileStandardInfo, &standard, sizeof standard) != FALSE;
     *folder = !standardRead || standard.Directory;
-    if (*folder || !GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) || query == nullptr ||
-        query(file, &status, &internal, sizeof internal, kFileInternalInformation) != 0) {
-        return identity;
+    if (*folder || !GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) ||
+        !ReadFileId(file, kind, &identity)) {
+        return FileIdentity();
     }
-    identity.index = static_cast<unsigned long long>(internal.index.QuadPart);
     identity.created = basic.CreationTime.QuadPart;
     identity.written = basic.LastWriteTime.QuadPart;
     identity.size = standard.EndOfFile.QuadPart;
@@ -49,21 +78,29 @@ FileIdentity ReadIdentity(HANDLE file, bool* folder)
     return identity;
 }
 
-// Renames the open file to to (a path in the code page, within the path limit), failing when anything stands
-// there or when to is no text of the code page.
+constexpr DWORD kPathUnits = kPathCharacterLimit + 1;
+
+// The full UTF-16 path of path (code-page bytes within the path limit); false when it is no text of the code
+// page or its full form is over the limit.
+bool WholeWidePath(const char* path, wchar_t* whole)
+{
+    wchar_t given[kPathUnits] = {};
+    if (MultiByteToWideChar(kShiftJis, MB_ERR_INVALID_CHARS, path, -1, given, kPathUnits) == 0) return false;
+    const DWORD length = GetFullPathNameW(given, kPathUnits, whole, nullptr);
+    return length != 0 && length < kPathUnits;
+}
+
+// Renames the open file to to, failing when anything stands there.
 bool RenameOpenFile(HANDLE file, const char* to)
 {
-    constexpr DWORD kUnits = kPathCharacterLimit + 1;
-    wchar_t given[kUnits] = {};
-    wchar_t whole[kUnits] = {};
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, to, -1, given, kUnits) == 0) return false;
-    const DWORD length = GetFullPathNameW(given, kUnits, whole, nullptr);
-    if (length == 0 || length >= kUnits) return false;
+    wchar_t whole[kPathUnits] = {};
+    if (!WholeWidePath(to, whole)) return false;
+    const std::size_t length = std::wcslen(whole);
     std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + length * sizeof(wchar_t), '\0');
     auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
     rename->ReplaceIfExists = FALSE;
     rename->RootDirectory = nullptr;
-    rename->FileNameLength = length * sizeof(wchar_t);
+    rename->FileNameLength = static_cast<DWORD>(length * sizeof(wchar_t));
     CopyMemory(rename->FileName, whole, length * sizeof(wchar_t));
     return SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())) != FALSE;
 }
@@ -72,18 +109,22 @@ bool RenameOpenFile(HANDLE file, const char* to)
 
 bool SameFile(const FileIdentity& a, const FileIdentity& b)
 {
-    return a.known && b.known && a.index == b.index && a.created == b.created && a.written == b.written &&
-           a.size == b.size;
+    // Without an ID both hold zeros there.
+    return a.known && b.known && a.idKind == b.idKind && std::memcmp(a.id, b.id, sizeof a.id) == 0 &&
+           a.created == b.created && a.written == b.written && a.size == b.size;
 }
 
 bool MoveIdentifiedFile(const char* from, const char* to, const FileIdentity* expected, FileIdentity* moved)
 {
     // Others may keep the file open for reading and writing, as MoveFileA allows; DELETE is what a rename needs.
-    HANDLE file = CreateFileA(from, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    wchar_t whole[kPathUnits] = {};
+    if (!WholeWidePath(from, whole)) return false;
+    HANDLE file =
+        CreateFileW(whole, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool folder = true;
-    const FileIdentity found = ReadIdentity(file, &folder);
+    const FileIdentity found = ReadIdentity(file, FileIdKindOfVolume(whole), &folder);
     const bool renamed = !folder && (expected == nullptr || SameFile(*expected, found)) && RenameOpenFile(file, to);
     CloseHandle(file);
     if (renamed && moved != nullptr) *moved = found;

@@ -5,6 +5,7 @@ set(TAGS_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/tag_paths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_rows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/volume_file_ids.cpp
     ${CMAKE_CURRENT_LIST_DIR}/identified_move.cpp
     ${CMAKE_CURRENT_LIST_DIR}/undo_record.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_collection.cpp)

@@ -44,6 +44,7 @@ std::unordered_map<std::string, int> RowsByLocation(const FileListOps& list)
 void BeginUndoBatch()
 {
     recordIsOlder = true;
+    ForgetVolumes();
 }
 
 void ClearUndoRecord()
@@ -67,6 +68,7 @@ bool CanUndo()
 
 int UndoLastBatch(FileListOps& list)
 {
+    ForgetVolumes();
     const std::unordered_map<std::string, int> rows = RowsByLocation(list);
     for (const std::string& location : putBack) {
         const auto found = rows.find(location);

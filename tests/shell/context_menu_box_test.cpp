@@ -9,6 +9,7 @@
 #include "shell/shell_integration.h"
 #include "shellext/registration.h"
 #include "shell_test_support.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 #include "support/window_input.h"
 
@@ -51,8 +52,8 @@ TEST_F(ContextMenuBoxTest, WithTheExtensionTheBoxRegistersAndUnregistersIt)
     ClickContextMenuBox();
     EXPECT_TRUE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));
     EXPECT_TRUE(IsContextMenuRegistered());
-    const std::string server = ClassesStringValue(std::string(kExtensionClassKey) + "\\InprocServer32", nullptr);
-    EXPECT_EQ(0, lstrcmpiA(extension.c_str(), server.c_str())) << server;
+    const std::wstring server = ClassesStringValue(std::string(kExtensionClassKey) + "\\InprocServer32", nullptr);
+    EXPECT_EQ(0, lstrcmpiW(Utf16(extension).c_str(), server.c_str())) << server;
 
     ClickContextMenuBox();
     EXPECT_FALSE(boxes_.IsChecked(IDC_CONTEXT_MENU_BOX));

@@ -58,10 +58,11 @@ TEST(LaunchCommandLineTest, AShorterPathAfterOneThatDidNotFitIsStillTaken)
     line->refused = 2;
     EXPECT_EQ(2, line->pathCount);
     EXPECT_EQ(1, line->leftOut);
-    char message[1024] = {};
-    FormatLaunchLeftOutMessage(*line, message, sizeof message);
-    EXPECT_NE(std::string(message).find("選択された 5 個のうち 2 個は、名前に使えない"), std::string::npos) << message;
-    EXPECT_NE(std::string(message).find("選択された 5 個のうち 1 個は、一度に"), std::string::npos) << message;
+    wchar_t message[1024] = {};
+    FormatLaunchLeftOutMessage(*line, message, 1024);
+    EXPECT_NE(std::wstring(message).find(L"選択された 5 個のうち 2 個は、名前に使えない"), std::wstring::npos)
+        << message;
+    EXPECT_NE(std::wstring(message).find(L"選択された 5 個のうち 1 個は、一度に"), std::wstring::npos) << message;
     EXPECT_EQ(L"\"C:\\b.txt\"", std::wstring(line->text).substr(line->length - 10));
 }
 

@@ -20,13 +20,14 @@ bool ClassesKeyExists(const std::string& subkey)
     return true;
 }
 
-std::string ClassesStringValue(const std::string& subkey, const char* valueName)
+std::wstring ClassesStringValue(const std::string& subkey, const wchar_t* valueName)
 {
-    char value[1024] = {};
-    DWORD size = sizeof value - 1;
+    wchar_t value[1024] = {};
+    DWORD size = sizeof value - sizeof value[0];
     DWORD type = 0;
-    if (SHGetValueA(HKEY_CLASSES_ROOT, subkey.c_str(), valueName, &type, value, &size) != ERROR_SUCCESS) return "";
-    return type == REG_SZ ? std::string(value) : std::string();
+    const std::wstring key(subkey.begin(), subkey.end());  // the keys are ASCII
+    if (SHGetValueW(HKEY_CLASSES_ROOT, key.c_str(), valueName, &type, value, &size) != ERROR_SUCCESS) return L"";
+    return type == REG_SZ ? std::wstring(value) : std::wstring();
 }
 
 bool UserClassesKeyExists(const std::string& subkey)

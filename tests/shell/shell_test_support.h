@@ -9,8 +9,9 @@
 std::string TestExecutableFolder();
 
 bool ClassesKeyExists(const std::string& subkey);
-// The default value (valueName null) or a named string value of a key under HKEY_CLASSES_ROOT; empty when absent.
-std::string ClassesStringValue(const std::string& subkey, const char* valueName);
+// The default value (valueName null) or a named string value of a key under HKEY_CLASSES_ROOT, read in UTF-16;
+// empty when absent.
+std::wstring ClassesStringValue(const std::string& subkey, const wchar_t* valueName);
 // Whether a key exists under HKEY_CURRENT_USER\Software\Classes, where a standard user's registration goes.
 bool UserClassesKeyExists(const std::string& subkey);
 // Removes every key the extension may write, in both scopes, so each test starts and ends with the extension

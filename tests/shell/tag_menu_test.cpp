@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <process.h>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,7 @@ class TagMenuTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        RecordProperty("codePage", static_cast<int>(GetACP()));
         CoInitialize(nullptr);
         RemoveExtensionRegistration();
         const std::string built = TestExecutableFolder();
@@ -168,12 +170,12 @@ TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain)
 {
     ASSERT_EQ(S_OK, registerServer_());
     const std::string classKey = kExtensionClassKey;
-    EXPECT_NE("", ClassesStringValue(classKey, nullptr));
-    EXPECT_EQ(0,
-              lstrcmpiA(ExtensionPath().c_str(), ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
-    EXPECT_EQ("Apartment", ClassesStringValue(classKey + "\\InprocServer32", "ThreadingModel"));
-    EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFileHandlerKey, nullptr));
-    EXPECT_EQ(kExtensionClassIdText, ClassesStringValue(kFolderHandlerKey, nullptr));
+    EXPECT_NE(L"", ClassesStringValue(classKey, nullptr));
+    EXPECT_EQ(0, lstrcmpiW(Utf16(ExtensionPath()).c_str(),
+                           ClassesStringValue(classKey + "\\InprocServer32", nullptr).c_str()));
+    EXPECT_EQ(L"Apartment", ClassesStringValue(classKey + "\\InprocServer32", L"ThreadingModel"));
+    EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFileHandlerKey, nullptr));
+    EXPECT_EQ(Utf16(kExtensionClassIdText), ClassesStringValue(kFolderHandlerKey, nullptr));
 
     // The shell finds the object through the registration alone.
     IShellExtInit* created = nullptr;
@@ -186,6 +188,20 @@ TEST_F(TagMenuTest, RegistersTheClassAndBothMenuHandlersAndRemovesThemAgain)
         EXPECT_FALSE(ClassesKeyExists(key)) << key;
     }
     EXPECT_EQ(S_OK, unregisterServer_()) << "unregistering twice is no failure";
+}
+
+TEST_F(TagMenuTest, RegistersItsPathInAFolderShiftJisCannotSpell)
+{
+    const std::wstring folder = Utf16(folder_.Path()) + L"\\확장 폴더", extension = folder + L"\\ShellExt.dll";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) &&
+                CopyFileW(Utf16(ExtensionPath()).c_str(), extension.c_str(), TRUE));
+    HMODULE module = LoadLibraryW(extension.c_str());
+    ASSERT_NE(nullptr, module);
+    EXPECT_EQ(S_OK,
+              reinterpret_cast<PlainFunction>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")))());
+    EXPECT_EQ(0, lstrcmpiW(extension.c_str(),
+                           ClassesStringValue(std::string(kExtensionClassKey) + "\\InprocServer32", nullptr).c_str()));
+    FreeLibrary(module);
 }
 
 TEST_F(TagMenuTest, ClassObjectServesOnlyItsClassAndKeepsTheModuleWhileInUse)
@@ -237,9 +253,9 @@ TEST_F(TagMenuTest, AddsOneItemWithItsTextAndTheFirstId)
         ASSERT_EQ(c.items, GetMenuItemCount(popup)) << c.name;
         if (c.items == 1) {
             EXPECT_EQ(c.firstId, GetMenuItemID(popup, 0)) << c.name;
-            char text[256] = {};
-            GetMenuStringA(popup, 0, text, sizeof text, MF_BYPOSITION);
-            EXPECT_STREQ("タグの追加(&T)", text) << c.name;
+            wchar_t text[256] = {};
+            GetMenuStringW(popup, 0, text, 256, MF_BYPOSITION);
+            EXPECT_STREQ(L"タグの追加(&T)", text) << c.name;
         }
         DestroyMenu(popup);
     }
@@ -277,13 +293,41 @@ TEST_F(TagMenuTest, CommandStringsNameTheVerbAndHelp)
     wchar_t wide[256] = {};
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_VERBW, nullptr, reinterpret_cast<CHAR*>(wide), 256));
     EXPECT_STREQ(L"tagrin.addtag", wide);
-    EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTA, nullptr, text, sizeof text));
-    EXPECT_NE(nullptr, std::strstr(text, "Tagrin"));
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTW, nullptr, reinterpret_cast<CHAR*>(wide), 256));
-    EXPECT_NE(nullptr, wcsstr(wide, L"Tagrin"));
+    EXPECT_STREQ(L"選択したファイルとフォルダを Tagrin で開きます", wide);
+    // An ANSI caller reads it in its own code page.
+    EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_HELPTEXTA, nullptr, text, sizeof text));
+    EXPECT_EQ(Utf16(text), wide);  // Utf16 converts from the code page of this process
     EXPECT_EQ(S_OK, menu_->GetCommandString(0, GCS_VALIDATEA, nullptr, nullptr, 0));
     EXPECT_EQ(E_INVALIDARG, menu_->GetCommandString(1, GCS_VERBA, nullptr, text, sizeof text));
     EXPECT_FALSE(SUCCEEDED(menu_->GetCommandString(0, GCS_VERBA, nullptr, text, 4))) << "a buffer too small";
+}
+
+// Explorer runs in the system's code page, which need not be Shift-JIS: the cases that read the extension's texts
+// and registration run again in a copy of this suite whose manifest asks for UTF-8.
+TEST_F(TagMenuTest, TextsAndRegistrationHoldInAProcessOfAnotherCodePage)
+{
+    const std::wstring copy = Utf16(folder_.Join("utf8_tests.exe"));
+    ASSERT_TRUE(CopyFileW(Utf16(TestExecutableFolder() + "\\shell_extension_tests.exe").c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), folder_.Join("command_line_recorder.exe").c_str(), FALSE));
+    const char manifest[] =
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"><application "
+        "xmlns=\"urn:schemas-microsoft-com:asm.v3\"><windowsSettings><activeCodePage "
+        "xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage></windowsSettings>"
+        "</application></assembly>";
+    HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
+    ASSERT_TRUE(update &&
+                UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), 0, const_cast<char*>(manifest),
+                                sizeof manifest - 1) &&
+                EndUpdateResourceW(update, FALSE));
+    const std::wstring output = L"\"--gtest_output=xml:" + Utf16(folder_.Join("report.xml")) + L"\"";
+    EXPECT_EQ(0, _wspawnl(_P_WAIT, copy.c_str(), (L"\"" + copy + L"\"").c_str(), output.c_str(),
+                          L"--gtest_filter=TagMenuTest.Registers*:TagMenuTest.AddsOneItem*:TagMenuTest.CommandStrings*:"
+                          L"TagMenuTest.TellsTheUser*",
+                          nullptr));
+    const std::string report = ReadFileBytes(folder_.Join("report.xml"));
+    EXPECT_NE(std::string::npos, report.find("tests=\"5\"")) << report;
+    EXPECT_TRUE(report.find("\"65001\"") != std::string::npos && report.find("\"932\"") == std::string::npos) << report;
 }
 
 TEST_F(TagMenuTest, StartsTheProgramBesideTheExtensionWithEachPathQuoted)

@@ -20,6 +20,7 @@
 #include "tags/core/dbcs_text.h"
 #include "tags/core/text_buffer.h"
 #include "tags/undo_record.h"
+#include "tags/volume_file_ids.h"
 
 namespace {
 
@@ -387,10 +388,42 @@ void MoveName(const std::string& folder, const char* from, const char* to)
     EXPECT_TRUE(MoveFileA((folder + "\\" + from).c_str(), (folder + "\\" + to).c_str())) << from;
 }
 
+// The same file as it stands, under another file ID, as FAT may give it on a rename to a longer name.
+void GiveAnotherId(const std::string& f)
+{
+    EXPECT_TRUE(CopyFileA((f + "\\[Memo]a.txt").c_str(), (f + "\\x").c_str(), TRUE));
+    ArchiveTimes(f + "\\x");
+    RemoveTree(f + "\\[Memo]a.txt");
+    MoveName(f, "x", "[Memo]a.txt");
+}
+
+// Every volume has the file system a case names; the roots asked for are kept.
+const wchar_t* g_fileSystem = L"";
+std::vector<std::wstring> g_rootsAsked;
+bool NamedFileSystem(const wchar_t* root, wchar_t* name, std::size_t size)
+{
+    g_rootsAsked.push_back(root);
+    return lstrcpynW(name, g_fileSystem, static_cast<int>(size)) != nullptr;
+}
+
 }  // namespace
 
+TEST(VolumeRootOf, TakesAShareFromThePathText)
+{
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"\\\\srv\\share\\a.txt", L"\\\\srv\\share\\"}, {L"\\\\srv\\share", L"\\\\srv\\share\\"}, {L"\\\\srv\\", L""},
+        {L"\\\\?\\C:\\a", L""}, {L"a.txt", L""}};
+    for (auto [path, expected] : cases) {
+        wchar_t root[MAX_PATH] = {L'x'};
+        EXPECT_EQ(VolumeRootOf(path, root, MAX_PATH), *expected != L'\0') << path;
+        EXPECT_STREQ(root, expected) << path;
+    }
+}
+
 // a.txt and b.txt (one size, one time) get the tag; then something happens at a name of a.txt, or the rows are
-// sorted and one is added (no change); then the undo puts back what it can.
+// sorted and one is added (no change); then the undo puts back what it can. Where the file system keeps no file
+// ID (FAT, exFAT, a share that names none), a file is told by its times and size alone: the file itself under
+// another ID goes back, and so would a file of the same times and size put in its place.
 TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
 {
     struct UndoCase {
@@ -398,8 +431,10 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
         void (*change)(const std::string& folder);
         std::vector<std::string> names, marks;  // the rows afterwards
         const char *plainHolds, *taggedHolds, *bHolds;  // at a.txt, [Memo]a.txt and b.txt afterwards ("-": nothing)
+        const wchar_t* fileSystem = L"NTFS";
     };
     const std::vector<std::string> aStays = {"[Memo]a.txt", "b.txt"}, aFailed = {kFailed, kDone};
+    const std::vector<std::string> bothBack = {"a.txt", "b.txt"}, bothDone = {kDone, kDone};
     const UndoCase cases[] = {
         {"old name taken", [](const std::string& f) { WriteFileBytes(f + "\\a.txt", "x"); }, aStays, aFailed, "x",
          "a.txt", "b.txt"},
@@ -423,10 +458,18 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
          },
          {"[Memo]a.txt", "[Memo]b.txt"}, {kFailed, kFailed}, "-", "b.txt", "-"},
         {"rows sorted and added", nullptr, {"b.txt", "a.txt", "new.txt"}, {kDone, kDone, ""}, "a.txt", "-", "b.txt"},
+        {"another ID on NTFS", GiveAnotherId, aStays, aFailed, "-", "a.txt", "b.txt"},
+        {"another ID on ReFS", GiveAnotherId, aStays, aFailed, "-", "a.txt", "b.txt", L"ReFS"},
+        {"another ID on FAT32", GiveAnotherId, bothBack, bothDone, "a.txt", "-", "b.txt", L"FAT32"},
+        {"another ID on exFAT", GiveAnotherId, bothBack, bothDone, "a.txt", "-", "b.txt", L"exFAT"},
+        {"another ID on a share", GiveAnotherId, bothBack, bothDone, "a.txt", "-", "b.txt", L""},
     };
     int index = 0;
     for (const UndoCase& c : cases) {
         SCOPED_TRACE(c.what);
+        g_fileSystem = c.fileSystem;
+        g_rootsAsked.clear();
+        SetFileSystemNameSource(NamedFileSystem);
         RemoveAllRows(list);
         std::string folder = NewFolder("undo" + std::to_string(index++));
         for (const char* name : {"a.txt", "b.txt"}) {
@@ -447,7 +490,10 @@ TEST_F(TagRowsTest, UndoPutsBackOnlyTheFilesTheBatchRenamedAndNeverReplacesOne)
             std::string at = folder + "\\" + name;
             EXPECT_EQ(FileExists(at) ? ReadFileBytes(at) : "-", holds) << name;
         }
+        // Once for the Add and once for the undo, whatever the number of files.
+        EXPECT_EQ(g_rootsAsked, std::vector<std::wstring>(2, Utf16(folder.substr(0, 3))));
     }
+    SetFileSystemNameSource(nullptr);
 }
 
 // What could not go back stays for the next 元に戻す, which tries only that; the rows that went back keep "完".
