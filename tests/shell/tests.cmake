@@ -18,12 +18,19 @@ tagrin_wine_test(shell_extension_tests
     ${CMAKE_CURRENT_LIST_DIR}/tag_menu_test.cpp
     ${CMAKE_SOURCE_DIR}/shellext/launch_command_line.cpp)
 
+# The copies follow their originals, also when only the extension changed and no test relinks.
+set(shell_test_files)
+foreach(file ShellExt.dll command_line_recorder.exe)
+  string(REGEX REPLACE "\\..*" "" target ${file})
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${file}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${target}> ${CMAKE_CURRENT_BINARY_DIR}/${file}
+      DEPENDS ${target})
+  list(APPEND shell_test_files ${CMAKE_CURRENT_BINARY_DIR}/${file})
+endforeach()
+add_custom_target(shell_test_files ALL DEPENDS ${shell_test_files})
 foreach(test shell_integration_tests shell_extension_tests)
   target_link_libraries(${test} PRIVATE shell_test_support)
-  add_dependencies(${test} ShellExt command_line_recorder)
-  add_custom_command(TARGET ${test} POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:ShellExt> $<TARGET_FILE_DIR:${test}>
-      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:command_line_recorder> $<TARGET_FILE_DIR:${test}>)
+  add_dependencies(${test} shell_test_files)
   set_tests_properties(${TAGRIN_ARCH}/${test} PROPERTIES RESOURCE_LOCK shell_state_${TAGRIN_ARCH} TIMEOUT 180)
 endforeach()
 
