@@ -12,7 +12,7 @@
 #include "filelist/list_view_ops.h"
 #include "filelist/path_intake.h"
 #include "tags/tag_collection.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 #include "names/exact_spelling.h"
 
 namespace {

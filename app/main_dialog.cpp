@@ -21,7 +21,7 @@
 #include "app/tag_buttons.h"
 #include "app/window_place.h"
 #include "tags/tag_collection.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

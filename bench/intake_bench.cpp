@@ -22,7 +22,8 @@
 #include "filelist/list_view_ops.h"
 #include "filelist/core/memory_file_list.h"
 #include "filelist/path_intake.h"
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 #include "bench_dialog.h"
 
 namespace {

@@ -18,9 +18,10 @@
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/work_progress.h"
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 #include "tags/tag_paths.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

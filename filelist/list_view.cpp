@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
-#include <shlwapi.h>
 
 #include <cstring>
 
@@ -12,8 +11,9 @@
 #include "filelist/list_view_ops.h"
 #include "filelist/row_colour.h"
 #include "filelist/window_dpi.h"
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "res/control_ids.h"
 #include "filelist/core/file_list_model.h"
 #include "filelist/core/location_index.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

@@ -14,43 +14,13 @@
 #include "names/core/name_rule.h"
 #include "names/exact_spelling.h"
 #include "filelist/list_view_ops.h"
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 
 namespace {
 
 constexpr DWORD kSkippedAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY;
-
-// Whether the last character of a path is a path separator, walked from the start: the second byte
-// of a double-byte character can be 0x5C.
-bool EndsWithSeparator(const char* path)
-{
-    const char* last = nullptr;
-    for (const char* p = path; *p != '\0'; p += CharLengthAt(p)) {
-        last = p;
-    }
-    return last != nullptr && CharLengthAt(last) == 1 && (*last == '\\' || *last == '/');
-}
-
-// folder (of folderCharacters characters) and name with one separator between them, as PathAppendA joins
-// them. False, with nothing usable in out, when the result would be longer than the file calls take.
-bool JoinPath(const char* folder, std::size_t folderCharacters, const char* name, char* out, std::size_t outSize)
-{
-    std::size_t folderLength = std::strlen(folder);
-    bool needsSeparator = folderLength > 0 && !EndsWithSeparator(folder) && name[0] != '\\';
-    std::size_t length = folderLength + (needsSeparator ? 1 : 0) + std::strlen(name);
-    std::size_t characters = folderCharacters + (needsSeparator ? 1 : 0) + CharacterCount(name);
-    if (characters > kPathCharacterLimit || length >= outSize) {
-        return false;
-    }
-    std::memcpy(out, folder, folderLength);
-    std::size_t at = folderLength;
-    if (needsSeparator) {
-        out[at++] = '\\';
-    }
-    std::memcpy(out + at, name, std::strlen(name) + 1);
-    return true;
-}
 
 // A folder is searched through the path "folder\*", which must itself be within the limit.
 bool IsSearchable(std::size_t folderCharacters)

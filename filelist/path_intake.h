@@ -4,7 +4,7 @@
 #include "filelist/core/file_list_ops.h"
 #include "filelist/left_out_paths.h"
 #include "filelist/list_view_ops.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 // One intake (the command line at start-up, or one drop): its filter and recursion flag, the folder that
 // relative paths resolve against, and the paths it left out, which the user is told of once at the end.

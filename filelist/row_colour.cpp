@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "filelist/core/file_list_model.h"
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 
 COLORREF RowColour(int stateImage, const char* result)
 {

@@ -1,7 +1,7 @@
 #include "filelist/work_progress.h"
 
 #include "res/control_ids.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

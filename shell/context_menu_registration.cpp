@@ -9,7 +9,7 @@
 #include "filelist/work_progress.h"
 #include "names/exact_spelling.h"
 #include "res/extension_class.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

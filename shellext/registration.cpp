@@ -7,7 +7,7 @@
 
 #include "res/extension_class.h"
 #include "shellext/module.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

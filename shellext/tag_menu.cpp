@@ -8,7 +8,7 @@
 
 #include "names/core/name_rule.h"
 #include "shellext/module.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "store/failed_write.h"
+#include "names/core/path_parts.h"
 
-#include <shlwapi.h>
 
 #include <cstdio>
 
@@ -49,7 +49,7 @@ void NoteFailedWrite(const char* fileName, DWORD error)
     FailedWrite& first = FirstFailure();
     if (first.noted) return;
     first.noted = true;
-    first.message = std::string("「") + PathFindFileNameA(fileName) + "」に書き込めませんでした。" +
+    first.message = std::string("「") + FindFileNamePart(fileName) + "」に書き込めませんでした。" +
                     Why(fileName, error) + "\r\n\r\n書き込めなかったタグや設定は保存されていません。" +
                     "Tagrin.exe を書き込みのできるフォルダに置くか、ファイルを使っているプログラムを閉じてください。";
 }

@@ -4,7 +4,7 @@
 #include <cwchar>
 #include <utility>
 
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 #include "names/exact_spelling.h"
 
 namespace {

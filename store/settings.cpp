@@ -10,7 +10,7 @@
 #include "store/file_names.h"
 #include "store/held_back_files.h"
 #include "store/store_write.h"
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 
 // The keys of the texts Add puts around a tag; messages name them as well.
 const char kAddBeforeKey[] = "addtag1";

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 // ".\設定.ini", read at the moment of use, never cached. A value is kept whole or not used: one longer than a
 // text buffer holds counts as missing (its default), and the user is told once a run which key it is.

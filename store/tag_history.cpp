@@ -12,7 +12,7 @@
 #include "store/picker_entries.h"
 #include "store/store_path.h"
 #include "store/write_record.h"
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 #include "names/exact_spelling.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "store/store_write.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 // Reads the next line (at most 1022 bytes) into buffer, trailing CR and LF removed.
 // False at the end of the file.

@@ -4,7 +4,7 @@
 #include "names/exact_spelling.h"
 #include "store/file_names.h"
 #include "store/tag_history.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "store/write_record.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <string>
@@ -9,6 +8,7 @@
 
 #include "store/file_names.h"
 #include "store/whole_file.h"
+#include "names/core/path_parts.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ bool StampOf(const char* fileName, Entry& entry)
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     if (!GetFileAttributesExA(fileName, GetFileExInfoStandard, &data)) return false;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
-    entry.name = PathFindFileNameA(fileName);
+    entry.name = FindFileNamePart(fileName);
     entry.size = static_cast<unsigned long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
     entry.time =
         static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime;

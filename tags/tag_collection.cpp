@@ -11,9 +11,10 @@
 #include "filelist/work_progress.h"
 #include "store/picker_entries.h"
 #include "store/settings.h"
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 #include "tags/core/tag_grammar.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include "names/core/name_rule.h"
 #include "names/exact_spelling.h"
 #include "store/settings.h"
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 #include "tags/core/tag_grammar.h"
 #include "tags/tag_rows.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 #include "tags/undo_record.h"
 
 namespace {

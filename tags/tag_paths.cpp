@@ -1,13 +1,13 @@
 #include "tags/tag_paths.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <cstring>
 
 #include "store/settings.h"
 #include "tags/core/tag_grammar.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
+#include "names/core/path_parts.h"
 
 int RemoveTag(const char* src, const char* tag, TextBuffer& out)
 {
@@ -25,5 +25,5 @@ int RemoveTagWithBrackets(const char* src, const char* tag, TextBuffer& out, con
     const std::size_t length = std::strlen(src);
     if (length >= kTextBufferSize) return 0;
     std::memcpy(out, src, length + 1);
-    return RemoveTagFromName(PathFindFileNameA(out), tag, opening, closing);
+    return RemoveTagFromName(FindFileNamePart(out), tag, opening, closing);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 // The tag grammar over paths: only the file-name part is changed. A folder standing at the path is the move's to
 // refuse, where the file is opened (identified_move.h).

@@ -1,7 +1,6 @@
 #include "tags/tag_rows.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <cstring>
 
@@ -12,18 +11,12 @@
 #include "store/file_names.h"
 #include "tags/core/tag_grammar.h"
 #include "tags/tag_paths.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 #include "tags/identified_move.h"
 #include "tags/undo_record.h"
+#include "names/core/path_parts.h"
 
 namespace {
-
-// Offset of the file-name part in a location, as PathFindFileNameA finds it; the new location keeps
-// everything before it, so a rename never leaves the file's folder.
-std::size_t NamePartOffset(const char* location)
-{
-    return static_cast<std::size_t>(PathFindFileNameA(location) - location);
-}
 
 // The rename itself: only a new name that stays in its folder and in sight, on a path within the limit, is
 // given, and never over an existing file. The row shows the outcome; the record of 元に戻す keeps the file the
@@ -81,7 +74,7 @@ int AddTagToRows(FileListOps& list, const char* tag, const TagBrackets& brackets
     return RunBatch(list, tag, [&](int row, const TextBuffer& oldLocation) {
         TextBuffer newLocation = {};
         std::memcpy(newLocation, oldLocation, sizeof newLocation);
-        std::size_t offset = NamePartOffset(oldLocation);
+        std::size_t offset = FileNamePartOffset(oldLocation);
         if (NameCarriesTag(oldLocation + offset, tag, brackets.opening, brackets.closing)) {
             return 0;
         }
@@ -103,6 +96,6 @@ int DeleteTagFromRows(FileListOps& list, const char* tag, const TagBrackets& bra
             return 0;
         }
         // A name that was nothing but the tag and blanks is left empty: the safety check refuses it.
-        return RenameRow(list, row, oldLocation, newLocation, NamePartOffset(oldLocation));
+        return RenameRow(list, row, oldLocation, newLocation, FileNamePartOffset(oldLocation));
     });
 }

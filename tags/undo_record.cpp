@@ -10,7 +10,7 @@
 
 #include "filelist/core/file_list_model.h"
 #include "filelist/work_progress.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

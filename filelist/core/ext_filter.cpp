@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 
 namespace {
 

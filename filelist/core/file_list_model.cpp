@@ -9,8 +9,9 @@
 
 #include "filelist/core/location_index.h"
 #include "filelist/core/name_key.h"
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 
 // Written as escapes: this file is also built natively, where literals are not converted to Shift-JIS.
 const char kResultDone[] = "\x8A\xAE";            // 完

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "filelist/core/name_key.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "filelist/core/name_key.h"
 
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 
 std::uint32_t NameKey(const char* name)
 {

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 
 namespace {
 

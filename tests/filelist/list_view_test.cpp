@@ -18,7 +18,8 @@
 #include "list_window.h"
 #include "support/list_texts.h"
 #include "support/location_oracle.h"
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 
 namespace {
 

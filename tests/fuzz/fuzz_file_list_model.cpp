@@ -7,8 +7,9 @@
 #include "filelist/core/file_list_model.h"
 #include "filelist/core/memory_file_list.h"
 #include "filelist/core/name_key.h"
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/support/location_oracle.h"
 

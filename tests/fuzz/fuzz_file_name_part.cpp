@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

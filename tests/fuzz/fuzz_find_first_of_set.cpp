@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "filelist/core/name_key.h"
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 #include "tags/core/tag_grammar.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/support/location_oracle.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "names/core/name_rule.h"
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

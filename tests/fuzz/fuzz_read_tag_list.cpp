@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 #include "tags/core/tag_grammar.h"
 #include "tests/fuzz/fuzz_support.h"
 

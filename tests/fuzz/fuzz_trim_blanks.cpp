@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

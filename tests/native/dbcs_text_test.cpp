@@ -1,4 +1,5 @@
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 
 #include <gtest/gtest.h>
 

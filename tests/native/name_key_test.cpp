@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "tags/core/dbcs_text.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
 #include "tests/support/location_oracle.h"
 #include "tests/native/sjis_chars.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 #include "tests/native/sjis_chars.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "support/files.h"
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

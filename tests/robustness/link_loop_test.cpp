@@ -15,7 +15,7 @@
 #include "filelist/path_intake.h"
 #include "support/files.h"
 #include "support/list_texts.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

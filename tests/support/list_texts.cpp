@@ -3,7 +3,7 @@
 #include "filelist/path_intake.h"
 #include "support/files.h"
 
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 std::string CellText(const FileListOps& list, int row, int column)
 {

@@ -6,8 +6,8 @@
 #include "filelist/core/file_list_model.h"
 #include "filelist/core/file_list_ops.h"
 #include "filelist/core/location_index.h"
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 
 // Whether two locations are the same, ignoring the case of single-byte ASCII letters.
 // Absent locations are never equal.

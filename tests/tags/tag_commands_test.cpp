@@ -18,7 +18,7 @@
 #include "support/files.h"
 #include "support/temp_folder.h"
 #include "support/window_input.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

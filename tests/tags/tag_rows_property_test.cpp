@@ -18,7 +18,7 @@
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/tag_commands.h"
-#include "tags/core/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

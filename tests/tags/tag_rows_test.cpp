@@ -17,8 +17,9 @@
 #include "support/list_texts.h"
 #include "support/temp_folder.h"
 #include "tags/tag_commands.h"
-#include "tags/core/dbcs_text.h"
-#include "tags/core/text_buffer.h"
+#include "names/core/path_parts.h"
+#include "text/dbcs_text.h"
+#include "text/text_buffer.h"
 #include "tags/undo_record.h"
 #include "tags/volume_file_ids.h"
 

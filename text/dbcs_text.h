@@ -36,16 +36,6 @@ char* FindFirstOfSet(char* s, const char* set);
 // in place. Returns s, or nullptr when s is absent or empty.
 char* TrimBlanks(char* s);
 
-// The file-name part of a path, found as PathFindFileNameA does under code page 932:
-// the text after the last '\', '/' or ':' character that is followed by a byte other
-// than NUL, '\' and '/'. nullptr for an absent path.
-const char* FindFileNamePart(const char* path);
-char* FindFileNamePart(char* path);
-
-// The last '.' of a path after its last '\' or ' ', as PathFindExtensionA finds it,
-// or the terminating NUL when there is none. nullptr for an absent path.
-const char* FindExtension(const char* path);
-
 // Equality of two runs of characters where only single-byte ASCII letters are folded;
 // double-byte characters must match exactly. Tags, locations and extensions all
 // compare this way, so that names that compare equal also have equal keys.

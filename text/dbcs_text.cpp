@@ -1,4 +1,4 @@
-#include "tags/core/dbcs_text.h"
+#include "text/dbcs_text.h"
 
 #include <cstring>
 
@@ -26,11 +26,6 @@ bool MatchesSetAt(const char* p, const char* set)
         }
     }
     return false;
-}
-
-bool IsPathSeparator(char c)
-{
-    return c == '\\' || c == '/';
 }
 
 }  // namespace
@@ -76,43 +71,6 @@ char* TrimBlanks(char* s)
     *end = '\0';
     std::memmove(s, start, static_cast<std::size_t>(end - start) + 1);
     return s;
-}
-
-const char* FindFileNamePart(const char* path)
-{
-    if (path == nullptr) {
-        return nullptr;
-    }
-    const char* name = path;
-    for (const char* p = path; *p != '\0'; p += CharLengthAt(p)) {
-        // Lead bytes are 0x81 and above, so a separator here is always a whole character.
-        if ((IsPathSeparator(*p) || *p == ':') && p[1] != '\0' && !IsPathSeparator(p[1])) {
-            name = p + 1;
-        }
-    }
-    return name;
-}
-
-char* FindFileNamePart(char* path)
-{
-    return const_cast<char*>(FindFileNamePart(static_cast<const char*>(path)));
-}
-
-const char* FindExtension(const char* path)
-{
-    if (path == nullptr) {
-        return nullptr;
-    }
-    const char* dot = nullptr;
-    const char* p = path;
-    for (; *p != '\0'; p += CharLengthAt(p)) {
-        if (*p == '\\' || *p == ' ') {
-            dot = nullptr;
-        } else if (*p == '.') {
-            dot = p;
-        }
-    }
-    return dot != nullptr ? dot : p;
 }
 
 std::size_t BlankLengthAt(const char* p)
