@@ -78,9 +78,7 @@ void PaintRow(HWND dialog, NMLVCUSTOMDRAW* draw)
 {
     ListViewOps list(draw->nmcd.hdr.hwndFrom);
     int row = static_cast<int>(draw->nmcd.dwItemSpec);
-    char result[kTextBufferSize];
-    list.GetText(row, kColumnResult, result, sizeof result);
-    draw->clrTextBk = RowColour(list.GetStateImage(row), result);
+    draw->clrTextBk = RowColour(list.GetStateImage(row), GetRowResult(list, row));
     draw->clrText = kRowTextColour;
     SetDialogResult(dialog, CDRF_NEWFONT);
 }

@@ -148,6 +148,22 @@ void ListViewOps::SetStateImageOfAll(int index)
     SetStateImage(-1, index);
 }
 
+// Kept in the item's overlay bits, which the control keeps and moves with the row; the list draws no overlay, as
+// its image list holds no image.
+int ListViewOps::GetResultCode(int row) const
+{
+    LRESULT state = SendMessageA(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_OVERLAYMASK);
+    return static_cast<int>((state & LVIS_OVERLAYMASK) >> 8);
+}
+
+void ListViewOps::SetResultCode(int row, int code)
+{
+    LVITEMA item = {};
+    item.stateMask = LVIS_OVERLAYMASK;
+    item.state = INDEXTOOVERLAYMASK(code & 0xF);
+    SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
 void ListViewOps::DeleteAll()
 {
     SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);

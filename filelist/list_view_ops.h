@@ -23,6 +23,8 @@ public:
     int GetStateImage(int row) const override;
     void SetStateImage(int row, int index) override;
     void SetStateImageOfAll(int index) override;
+    int GetResultCode(int row) const override;
+    void SetResultCode(int row, int code) override;
     void DeleteAll() override;
     void ReorderRows(const std::vector<int>& order) override;
     LocationIndex& Locations() override;

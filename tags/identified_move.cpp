@@ -105,6 +105,34 @@ bool RenameOpenFile(HANDLE file, const char* to)
     return SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(buffer.size())) != FALSE;
 }
 
+// Why a file could not be opened for its move or renamed, from the platform's error and what stands at the new name.
+RowResult CauseOfFailure(DWORD error, const char* to)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return RowResult::kFailedGone;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return RowResult::kFailedInUse;
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS:
+        break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        // Windows reports a folder at the new name as a denied access.
+        if (GetFileAttributesA(to) == INVALID_FILE_ATTRIBUTES) return RowResult::kFailedAccessDenied;
+        break;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return RowResult::kFailedPathTooLong;
+    default:
+        return RowResult::kFailedOther;
+    }
+    const DWORD standing = GetFileAttributesA(to);
+    if (standing == INVALID_FILE_ATTRIBUTES) return RowResult::kFailedOther;
+    return (standing & FILE_ATTRIBUTE_DIRECTORY) ? RowResult::kFailedFolderAtName : RowResult::kFailedNameTaken;
+}
+
 }  // namespace
 
 bool SameFile(const FileIdentity& a, const FileIdentity& b)
@@ -114,19 +142,27 @@ bool SameFile(const FileIdentity& a, const FileIdentity& b)
            a.created == b.created && a.written == b.written && a.size == b.size;
 }
 
-bool MoveIdentifiedFile(const char* from, const char* to, const FileIdentity* expected, FileIdentity* moved)
+RowResult MoveIdentifiedFile(const char* from, const char* to, const FileIdentity* expected, FileIdentity* moved)
 {
     // Others may keep the file open for reading and writing, as MoveFileA allows; DELETE is what a rename needs.
     wchar_t whole[kPathUnits] = {};
-    if (!WholeWidePath(from, whole)) return false;
+    if (!WholeWidePath(from, whole)) return RowResult::kFailedGone;
     HANDLE file =
         CreateFileW(whole, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) return CauseOfFailure(GetLastError(), to);
     bool folder = true;
     const FileIdentity found = ReadIdentity(file, FileIdKindOfVolume(whole), &folder);
-    const bool renamed = !folder && (expected == nullptr || SameFile(*expected, found)) && RenameOpenFile(file, to);
+    RowResult result = RowResult::kRenamed;
+    // A folder is never renamed: this is the one place that refuses it.
+    if (folder) {
+        result = RowResult::kFailedFolder;
+    } else if (expected != nullptr && !SameFile(*expected, found)) {
+        result = RowResult::kFailedChanged;
+    } else if (!RenameOpenFile(file, to)) {
+        result = CauseOfFailure(GetLastError(), to);
+    }
     CloseHandle(file);
-    if (renamed && moved != nullptr) *moved = found;
-    return renamed;
+    if (result == RowResult::kRenamed && moved != nullptr) *moved = found;
+    return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filelist/core/row_result.h"
 #include "tags/volume_file_ids.h"
 
 // A rename that knows which file it moved. The file is opened once, its identity read and the rename made
@@ -25,7 +26,7 @@ struct FileIdentity {
 // The same file: both known, of one kind of ID, and the same ID where they carry one, times and size.
 bool SameFile(const FileIdentity& a, const FileIdentity& b);
 
-// Renames the plain file at from to to, never replacing anything (a file or folder at to makes it fail). With
-// expected, only the file of that identity is moved: any other stays where it is. moved, when given, gets
-// the identity of the file (unknown when it could not be read). True when the file was renamed.
-bool MoveIdentifiedFile(const char* from, const char* to, const FileIdentity* expected, FileIdentity* moved);
+// Renames the plain file at from to to, never replacing anything (a file or folder at to makes it fail), and
+// never a folder. With expected, only the file of that identity is moved: any other stays where it is. moved,
+// when given, gets the identity of the file (unknown when it could not be read). kRenamed, or why not.
+RowResult MoveIdentifiedFile(const char* from, const char* to, const FileIdentity* expected, FileIdentity* moved);

@@ -24,10 +24,18 @@ namespace {
 int RenameRow(FileListOps& list, int row, const char* oldLocation, const char* newLocation, std::size_t nameOffset)
 {
     FileIdentity moved;
-    if (!IsSafeNewFileName(oldLocation + nameOffset, newLocation + nameOffset) ||
-        FindPathFault(newLocation) != NameFault::kNone ||
-        !MoveIdentifiedFile(oldLocation, newLocation, nullptr, &moved)) {
-        SetResultMark(list, row, kResultFailed);
+    const NameFault fault = FindPathFault(newLocation);
+    RowResult result = RowResult::kRenamed;
+    if (!IsSafeNewFileName(oldLocation + nameOffset, newLocation + nameOffset)) {
+        result = FindNameFault(newLocation + nameOffset) == NameFault::kNameTooLong ? RowResult::kFailedNameTooLong
+                                                                                    : RowResult::kFailedNameRefused;
+    } else if (fault != NameFault::kNone) {
+        result = fault == NameFault::kPathTooLong ? RowResult::kFailedPathTooLong : RowResult::kFailedNameRefused;
+    } else {
+        result = MoveIdentifiedFile(oldLocation, newLocation, nullptr, &moved);
+    }
+    if (result != RowResult::kRenamed) {
+        SetRowResult(list, row, result);
         return 0;
     }
     RecordRename(oldLocation, newLocation, moved);
@@ -65,7 +73,7 @@ int RunBatch(FileListOps& list, const char* tag, RowWork work)
 void ClearResults(FileListOps& list, int count)
 {
     for (int row = 0; row < count; ++row) {
-        SetResultMark(list, row, "");
+        SetRowResult(list, row, RowResult::kUntouched);
     }
 }
 
@@ -81,7 +89,7 @@ int AddTagToRows(FileListOps& list, const char* tag, const TagBrackets& brackets
         // A tagged location that does not fit in the buffer is refused whole, never cut.
         if (!ComposeTaggedName(brackets.before, tag, brackets.after, oldLocation + offset, newLocation + offset,
                                sizeof newLocation - offset)) {
-            SetResultMark(list, row, kResultFailed);
+            SetRowResult(list, row, RowResult::kFailedPathTooLong);
             return 0;
         }
         return RenameRow(list, row, oldLocation, newLocation, offset);

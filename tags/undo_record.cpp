@@ -72,7 +72,7 @@ int UndoLastBatch(FileListOps& list)
     const std::unordered_map<std::string, int> rows = RowsByLocation(list);
     for (const std::string& location : putBack) {
         const auto found = rows.find(location);
-        if (found != rows.end()) SetResultMark(list, found->second, kResultDone);
+        if (found != rows.end()) SetRowResult(list, found->second, RowResult::kRenamed);
     }
     const unsigned total = static_cast<unsigned>(steps.size());
     std::vector<RenameStep> stayed;
@@ -82,13 +82,13 @@ int UndoLastBatch(FileListOps& list)
         const auto found = rows.find(step.to);
         const int row = found == rows.end() ? -1 : found->second;
         // Only the file the batch renamed, and never onto anything standing at its old name.
-        const bool moved = MoveIdentifiedFile(step.to.c_str(), step.from.c_str(), &step.file, nullptr);
-        if (moved) {
+        const RowResult result = MoveIdentifiedFile(step.to.c_str(), step.from.c_str(), &step.file, nullptr);
+        if (result == RowResult::kRenamed) {
             ++back;
             putBack.push_back(step.from);
             if (row >= 0) UpdateRenamedRow(list, row, step.from.c_str());
         } else {
-            if (row >= 0) SetResultMark(list, row, kResultFailed);
+            if (row >= 0) SetRowResult(list, row, result);
             stayed.push_back(std::move(step));
         }
         ReportWorkProgress(total - static_cast<unsigned>(index), total);

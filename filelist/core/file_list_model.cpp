@@ -125,13 +125,23 @@ void UpdateRenamedRow(FileListOps& list, int row, const char* newLocation)
     list.SetKey(row, key);
     list.SetText(row, kColumnName, FindFileNamePart(newLocation));
     list.SetText(row, kColumnLocation, newLocation);
-    list.SetText(row, kColumnResult, kResultDone);
+    SetRowResult(list, row, RowResult::kRenamed);
     IndexStoredLocation(list, row, key, newLocation);
 }
 
-void SetResultMark(FileListOps& list, int row, const char* mark)
+void SetRowResult(FileListOps& list, int row, RowResult result)
 {
-    list.SetText(row, kColumnResult, mark != nullptr ? mark : "");
+    list.SetResultCode(row, static_cast<int>(result));
+    list.SetText(row, kColumnResult,
+                 result == RowResult::kRenamed ? kResultDone
+                 : IsFailure(result)           ? kResultFailed
+                                               : "");
+}
+
+RowResult GetRowResult(const FileListOps& list, int row)
+{
+    const int code = list.GetResultCode(row);
+    return code >= 0 && code < kRowResultCount ? static_cast<RowResult>(code) : RowResult::kUntouched;
 }
 
 bool IsRowProcessed(const FileListOps& list, int row)

@@ -31,6 +31,9 @@ public:
     virtual int GetStateImage(int row) const = 0;
     virtual void SetStateImage(int row, int index) = 0;
     virtual void SetStateImageOfAll(int index) = 0;
+    // The row's result (a RowResult) kept with the row, 0 to 15; a sort moves it with the row.
+    virtual int GetResultCode(int row) const = 0;
+    virtual void SetResultCode(int row, int code) = 0;
     virtual void DeleteAll() = 0;
     // Puts the rows in order: row i becomes what was row order[i], with its texts, key and state.
     // Changes nothing unless order holds every row index once (IsRowOrder).

@@ -90,6 +90,16 @@ void MemoryFileList::DeleteAll()
     rows_.clear();
 }
 
+int MemoryFileList::GetResultCode(int row) const
+{
+    return HasRow(row) ? rows_[static_cast<std::size_t>(row)].result : 0;
+}
+
+void MemoryFileList::SetResultCode(int row, int code)
+{
+    if (HasRow(row)) rows_[static_cast<std::size_t>(row)].result = code & kStateImageBits;
+}
+
 void MemoryFileList::ReorderRows(const std::vector<int>& order)
 {
     if (!IsRowOrder(order, RowCount())) {

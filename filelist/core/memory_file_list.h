@@ -22,6 +22,8 @@ public:
     int GetStateImage(int row) const override;
     void SetStateImage(int row, int index) override;
     void SetStateImageOfAll(int index) override;
+    int GetResultCode(int row) const override;
+    void SetResultCode(int row, int code) override;
     void DeleteAll() override;
     void ReorderRows(const std::vector<int>& order) override;
     LocationIndex& Locations() override { return locations_; }
@@ -34,6 +36,7 @@ private:
         std::string texts[kColumnCount];
         std::uint32_t key = 0;
         int stateImage = kStateProcessed;
+        int result = 0;
     };
     bool HasRow(int row) const { return row >= 0 && row < RowCount(); }
 

@@ -125,10 +125,13 @@ TEST(ResultMarks, AreWrittenAndRowStatesRead)
 {
     MemoryFileList list;
     AppendFileRow(list, "a.txt");
-    SetResultMark(list, 0, kResultFailed);
+    // The value is the row's, the text is shown from it: every failure reads "失敗".
+    SetRowResult(list, 0, RowResult::kFailedInUse);
     EXPECT_EQ(CellText(list, 0, kColumnResult), "\x8E\xB8\x94\x73");
-    SetResultMark(list, 0, "");
+    EXPECT_EQ(GetRowResult(list, 0), RowResult::kFailedInUse);
+    SetRowResult(list, 0, RowResult::kUntouched);
     EXPECT_EQ(CellText(list, 0, kColumnResult), "");
+    EXPECT_EQ(GetRowResult(list, 0), RowResult::kUntouched);
     EXPECT_STREQ(kResultDone, "\x8A\xAE");
     list.SetStateImage(0, 3);
     EXPECT_FALSE(IsRowProcessed(list, 0));
@@ -198,7 +201,7 @@ MemoryFileList ListOf(const std::vector<SortRow>& rows)
     MemoryFileList list;
     for (const SortRow& row : rows) {
         AppendFileRow(list, row.location.c_str());
-        SetResultMark(list, list.RowCount() - 1, row.result.c_str());
+        list.SetText(list.RowCount() - 1, kColumnResult, row.result.c_str());
         list.SetStateImage(list.RowCount() - 1, row.state);
     }
     return list;
@@ -256,7 +259,7 @@ TEST(SortRowsByColumn, ThousandsOfRowsEndInByteOrderAndStable)
         std::snprintf(location, sizeof location, "d%u\\%c%03u.txt", row % 7, "aBc\x95"[random() % 4],
                       static_cast<unsigned>(random() % 500));
         AppendFileRow(list, location);
-        SetResultMark(list, row, std::to_string(row).c_str());  // the original place, to check stability
+        list.SetText(row, kColumnResult, std::to_string(row).c_str());  // the original place, to check stability
     }
     for (bool descending : {true, false}) {
         SortRowsByColumn(list, kColumnName, descending);

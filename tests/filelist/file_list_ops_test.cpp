@@ -163,6 +163,7 @@ TYPED_TEST(FileListOpsTest, ReorderMovesWholeRowsOrNothing)
         list.SetText(row, 3, row == 1 ? "\x8A\xAE" : "");  // 完
     }
     list.SetStateImage(1, 2);
+    list.SetResultCode(2, 7);  // the row's result travels with it, as its state does
     const std::vector<std::vector<int>> refused = {{0, 1}, {0, 1, 1}, {0, 1, 3}, {-1, 1, 2}, {0, 1, 2, 3}};
     for (const std::vector<int>& order : refused) {
         list.ReorderRows(order);
@@ -177,6 +178,7 @@ TYPED_TEST(FileListOpsTest, ReorderMovesWholeRowsOrNothing)
         EXPECT_EQ(this->Text(row, 3), from[row] == 1 ? "\x8A\xAE" : "") << row;
         EXPECT_EQ(list.GetKey(row), static_cast<std::uint32_t>(100 + from[row])) << row;
         EXPECT_EQ(list.GetStateImage(row), from[row] == 1 ? 2 : 1) << row;
+        EXPECT_EQ(list.GetResultCode(row), from[row] == 2 ? 7 : 0) << row;
     }
     EXPECT_EQ(list.FindKey(-1, 101), 0);
 }

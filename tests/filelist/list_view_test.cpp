@@ -85,22 +85,17 @@ TEST(RowColour, ExclusionFirstThenResult)
 {
     struct Case {
         int stateImage;
-        const char* result;
+        RowResult result;
         COLORREF colour;
     };
     const Case cases[] = {
-        {2, "", RGB(255, 255, 100)},
-        {2, kResultFailed, RGB(255, 255, 100)},
-        {0, kResultDone, RGB(255, 255, 100)},
-        {1, "", RGB(255, 255, 255)},
-        {1, nullptr, RGB(255, 255, 255)},
-        {1, "失敗", RGB(255, 0, 0)},
-        {1, "\x8E\xB8\x94\x53", RGB(221, 255, 231)},  // a trail byte 'S' is not 's' in another case
-        {1, "完", RGB(221, 255, 231)},
-        {1, "?", RGB(221, 255, 231)},
+        {2, RowResult::kUntouched, RGB(255, 255, 100)},      {2, RowResult::kFailedGone, RGB(255, 255, 100)},
+        {0, RowResult::kRenamed, RGB(255, 255, 100)},        {1, RowResult::kUntouched, RGB(255, 255, 255)},
+        {1, RowResult::kFailedNameTaken, RGB(255, 0, 0)},    {1, RowResult::kFailedOther, RGB(255, 0, 0)},
+        {1, RowResult::kRenamed, RGB(221, 255, 231)},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(RowColour(c.stateImage, c.result), c.colour) << c.stateImage << " " << (c.result ? c.result : "");
+        EXPECT_EQ(RowColour(c.stateImage, c.result), c.colour) << c.stateImage << " " << static_cast<int>(c.result);
     }
 }
 
@@ -110,10 +105,11 @@ TEST(OnListNotify, CustomDrawAnswersRowColoursThroughTheDialogResult)
     ListWindow window;
     HWND dialog = window.Dialog();
     ListViewOps list(window.List());
-    const char* results[] = {"", kResultDone, kResultFailed, kResultFailed};
+    const RowResult results[] = {RowResult::kUntouched, RowResult::kRenamed, RowResult::kFailedInUse,
+                                 RowResult::kFailedGone};
     for (int row = 0; row < 4; ++row) {
         AppendFileRow(list, ("r" + std::to_string(row) + ".txt").c_str());
-        SetResultMark(list, row, results[row]);
+        SetRowResult(list, row, results[row]);
     }
     list.SetStateImage(3, 2);
 
