@@ -7,5 +7,6 @@ set(APP_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/drop_handler.cpp
     ${CMAKE_CURRENT_LIST_DIR}/store_notice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tag_buttons.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tag_check.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_place.cpp
     ${CMAKE_CURRENT_LIST_DIR}/work_area.cpp)

@@ -4,6 +4,7 @@
 
 #include "app/busy_gate.h"
 #include "app/store_notice.h"
+#include "app/tag_check.h"
 #include "app/message_loop.h"
 #include "filelist/list_view.h"
 #include "res/control_ids.h"
@@ -26,12 +27,16 @@ void ShowWhetherUndoIsPossible(HWND dialog)
 // handled, so clicks made meanwhile fall on a disabled button. What the run held goes first, as it came
 // before that input; either may close the dialog, whose close then tells of a failed history write.
 // Otherwise it is told here, after that input, so the box's own loop runs none of it.
-int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
+int RunFromButton(HWND dialog, int buttonId, TagCommand command)
 {
     HWND button = GetDlgItem(dialog, buttonId);
     EnableWindow(button, FALSE);
     EnableWindow(GetDlgItem(dialog, IDC_UNDO_BUTTON), FALSE);
-    command(dialog);
+    TextBuffer tag = {};
+    TagBrackets brackets;
+    if (command == TagCommand::kUndo || TakeTag(dialog, command == TagCommand::kAdd, tag, brackets)) {
+        RunTagCommand(dialog, command, tag, brackets);
+    }
     if (!RunHeldWork(dialog)) return 1;
     DrainMessageQueue(dialog);
     if (!IsWindow(dialog)) return 1;
@@ -46,17 +51,17 @@ int RunFromButton(HWND dialog, int buttonId, int (*command)(HWND))
 
 int OnAddButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
 {
-    return RunFromButton(dialog, IDC_ADD_BUTTON, AddTagCommand);
+    return RunFromButton(dialog, IDC_ADD_BUTTON, TagCommand::kAdd);
 }
 
 int OnDeleteButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
 {
-    return RunFromButton(dialog, IDC_DELETE_BUTTON, DeleteTagCommand);
+    return RunFromButton(dialog, IDC_DELETE_BUTTON, TagCommand::kDelete);
 }
 
 int OnUndoButton(HWND dialog, HWND, WPARAM, WORD, INT_PTR*)
 {
-    return RunFromButton(dialog, IDC_UNDO_BUTTON, UndoCommand);
+    return RunFromButton(dialog, IDC_UNDO_BUTTON, TagCommand::kUndo);
 }
 
 int OnClearButton(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result)
