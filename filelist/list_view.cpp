@@ -7,6 +7,7 @@
 
 #include "res/control_ids.h"
 #include "filelist/check_box_images.h"
+#include "filelist/failure_tip.h"
 #include "filelist/core/file_list_model.h"
 #include "filelist/list_view_ops.h"
 #include "filelist/row_colour.h"
@@ -125,6 +126,7 @@ void SetUpFileListView(HWND dialog)
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
     }
     ScaleFileListView(dialog, WindowDpi(list));
+    CreateFailureTip(dialog);
 }
 
 void ScaleFileListView(HWND dialog, UINT dpi)
@@ -172,6 +174,7 @@ void ReleaseFileListView(HWND dialog)
 int OnListNotify(HWND dialog, WPARAM, LPARAM lParam, INT_PTR* result)
 {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header != nullptr && AnswerFailureTip(dialog, header)) return 1;
     if (header == nullptr || header->idFrom != static_cast<UINT_PTR>(IDC_FILE_LIST)) {
         return 0;
     }
@@ -212,6 +215,17 @@ void ShowRowsInCheckAllBox(HWND dialog)
     int row = 0;
     while (row < rows && list.GetStateImage(row) == kStateExcluded) ++row;
     CheckDlgButton(dialog, IDC_CHECK_ALL_BOX, rows > 0 && row == rows ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ShowFirstFailedRow(HWND dialog)
+{
+    ListViewOps list = ListViewOps::OfDialog(dialog);
+    const int rows = list.RowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (!IsFailure(GetRowResult(list, row))) continue;
+        SendMessageA(list.Window(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        return;
+    }
 }
 
 void RefreshCountLabel(HWND dialog)

@@ -21,6 +21,8 @@ int ClearFileList(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* 
 int SetAllExclusions(HWND dialog, HWND control, WPARAM wParam, WORD code, INT_PTR* result);
 // The check-all box checked when there are rows and every one is excluded, unchecked otherwise.
 void ShowRowsInCheckAllBox(HWND dialog);
+// Scrolls the first row that failed, if any, into view; the selection stays as the user left it.
+void ShowFirstFailedRow(HWND dialog);
 // "合計 N件" into the count label (IDC_COUNT_LABEL).
 void RefreshCountLabel(HWND dialog);
 // Opens a file with its associated program, its folder as working directory.

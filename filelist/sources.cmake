@@ -8,6 +8,7 @@ set(FILELIST_PURE_SOURCES
 set(FILELIST_WIN_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/list_view_ops.cpp
     ${CMAKE_CURRENT_LIST_DIR}/list_view.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/failure_tip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_dpi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/check_box_images.cpp
     ${CMAKE_CURRENT_LIST_DIR}/row_colour.cpp

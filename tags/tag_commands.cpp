@@ -24,6 +24,8 @@ int RunTagCommand(HWND dialog, TagCommand command, const char* tag, const TagBra
     }
 
     SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    // After a long batch a failed row may lie far below the part in view.
+    ShowFirstFailedRow(dialog);
     InvalidateRect(window, nullptr, FALSE);
     RefreshCountLabel(dialog);
     return done;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -207,6 +208,112 @@ TEST(TagCommands, InputQueuedDuringTheBatchMeetsADisabledButton)
     EXPECT_TRUE(IsWindowEnabled(dialog.Item(IDC_ADD_BUTTON)));
     EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), std::vector<std::string>(3, "完"));
     DestroyWindow(probe);
+}
+
+// The tip the pointer gets over a row, asked for as the tip asks the dialog: the pointer on the row's file name.
+std::wstring TipOverRow(const DialogUnderTest& dialog, int row)
+{
+    HWND list = dialog.Item(IDC_FILE_LIST);
+    RECT cell = {LVIR_BOUNDS, 1, 0, 0};
+    cell.top = 1;
+    SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+    POINT at = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ClientToScreen(list, &at);
+    SetCursorPos(at.x, at.y);
+    HWND tip = nullptr;
+    while ((tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) != nullptr) {
+        if (GetWindow(tip, GW_OWNER) == dialog.Window()) break;
+    }
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = tip;
+    info.hdr.idFrom = reinterpret_cast<UINT_PTR>(list);
+    info.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(dialog.Window(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    return info.lpszText != nullptr ? Utf16(info.lpszText) : L"";
+}
+
+// Every 失敗 can be explained by pointing at it: each cause made for real, the tip over its row, and none over a
+// row that did not fail.
+TEST(TagCommands, EachFailureTellsItsCauseWhereThePointerRests)
+{
+    const std::string longName = std::string(200, 'n') + ".txt";
+    const struct {
+        const char* what;
+        std::vector<const char*> names;  // listed; the first is the one that fails
+        std::function<void(const ListedFiles&)> change;
+        int button;
+        const char* tag;
+        const wchar_t* tip;
+    } cases[] = {
+        {"a file at the new name", {"a.txt", "b.txt"}, [](const ListedFiles& f) { WriteFileBytes(f.At("[Memo]a.txt"), "x"); },
+         IDC_ADD_BUTTON, "Memo", L"同じ名前のファイルがすでにあります"},
+        {"a folder at the new name", {"a.txt", "b.txt"}, [](const ListedFiles& f) { MakeFolder(f.At("[Memo]a.txt")); },
+         IDC_ADD_BUTTON, "Memo", L"同じ名前のフォルダがすでにあります"},
+        {"removed behind the list", {"a.txt", "b.txt"}, [](const ListedFiles& f) { DeleteFileA(f.At("a.txt").c_str()); },
+         IDC_ADD_BUTTON, "Memo", L"移動・削除されたか"},
+        {"a path over the limit", {longName.c_str(), "b.txt"}, [](const ListedFiles&) {}, IDC_ADD_BUTTON,
+         "Memo Memo Memo Memo Memo Memo", L"パスが 259 文字を超えます"},
+        {"a name Delete would leave empty", {"[Memo]", "[Memo]b.txt"}, [](const ListedFiles&) {}, IDC_DELETE_BUTTON,
+         "Memo", L"空、空白だけ"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempProgramFolder program;
+        ListedFiles files(program, {});
+        std::string tail;
+        for (const char* name : c.names) {
+            WriteFileBytes(files.At(name), name);
+            tail += "\"" + files.At(name) + "\" ";
+        }
+        DialogUnderTest dialog(tail.c_str());
+        c.change(files);
+        SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, c.tag);
+        Click(dialog, c.button);
+        ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完"}));
+        EXPECT_NE(TipOverRow(dialog, 0).find(c.tip), std::wstring::npos);
+        EXPECT_EQ(TipOverRow(dialog, 1), L"");
+    }
+}
+
+// A file held open, and 元に戻す after the file changed: the tip tells each.
+TEST(TagCommands, AHeldFileAndAChangedOneTellTheirCause)
+{
+    TempProgramFolder program;
+    ListedFiles files(program, {"a.txt", "b.txt"});
+    DialogUnderTest dialog(files.tail.c_str());
+    HANDLE held = CreateFileA(files.At("a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+    Click(dialog, IDC_ADD_BUTTON);
+    CloseHandle(held);
+    EXPECT_NE(TipOverRow(dialog, 0).find(L"ほかのプログラムが使用中です"), std::wstring::npos);
+    ASSERT_TRUE(WriteFileBytes(files.At("[Memo]b.txt"), "changed since"));
+    Click(dialog, IDC_UNDO_BUTTON);
+    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "失敗"}));
+    EXPECT_NE(TipOverRow(dialog, 1).find(L"変更されたか"), std::wstring::npos);
+}
+
+// After a long batch the first failed row is in view, and the selection stays as it was.
+TEST(TagCommands, AfterABatchTheFirstFailureIsInView)
+{
+    TempProgramFolder program;
+    ListedFiles files(program, {});
+    std::string tail;
+    for (int i = 0; i < 60; ++i) {
+        const std::string name = "f" + std::to_string(100 + i) + ".txt";
+        WriteFileBytes(files.At(name), name);
+        tail += "\"" + files.At(name) + "\" ";
+    }
+    ASSERT_TRUE(WriteFileBytes(files.At("[Memo]f150.txt"), "taken"));
+    DialogUnderTest dialog(tail.c_str());
+    HWND list = dialog.Item(IDC_FILE_LIST);
+    ListView_SetItemState(list, 2, LVIS_SELECTED, LVIS_SELECTED);
+    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
+    Click(dialog, IDC_ADD_BUTTON);
+    const int top = ListView_GetTopIndex(list);
+    EXPECT_TRUE(top <= 50 && 50 < top + ListView_GetCountPerPage(list)) << top;
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 2);
+    EXPECT_EQ(ListView_GetSelectedCount(list), 1u);
 }
 
 }  // namespace
