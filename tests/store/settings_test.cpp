@@ -49,7 +49,13 @@ struct BracketCase {
     const char* after;
     std::optional<std::string> converted;  // the file after start-up; none: as it was, byte for byte
     bool heldBack;                         // start-up tells the user, and the close writes nothing
+    bool overlong = false;                 // a value too long to be used, told once a run and never used cut
 };
+
+// A value never counts cut: 1,023 bytes are kept, one byte more counts as missing, and so does a double-byte
+// character across the limit. 表 ends in the byte 0x5C.
+const std::string k1023(1023, '[');
+const std::string kAcross = std::string(1022, 'x') + "表";
 
 // ソ (0x83 0x5C) and 表 (0x95 0x5C) carry a backslash as their second byte; u8 texts are as Notepad saves them.
 const BracketCase kBracketCases[] = {
@@ -76,6 +82,12 @@ const BracketCase kBracketCases[] = {
      "[タグ括弧]\r\naddtag2=』\r\n", false},
     {"a character Shift-JIS lacks", u8"\uFEFF[タグ括弧]\r\naddtag1=한\r\naddtag2=】\r\n", "[(【（「{『<＜",
      "])】）」}』>＞", "[", "]", std::nullopt, true},
+    {"1,023 bytes are kept", "[タグ括弧]\r\ntag1=" + k1023 + "\r\n", k1023.c_str(), "])】）」}』>＞", "[", "]",
+     std::nullopt, false},
+    {"1,024 bytes count as missing", "[タグ括弧]\r\ntag1=[" + k1023 + "\r\n", "[(【（「{『<＜", "])】）」}』>＞", "[",
+     "]", std::nullopt, false, true},
+    {"a character across the limit", "[タグ括弧]\r\naddtag2=" + kAcross + "\r\n", "[(【（「{『<＜", "])】）」}』>＞",
+     "[", "]", std::nullopt, false, true},
 };
 
 TEST(SettingsTest, BracketSettingsAndAddBrackets)
@@ -99,6 +111,9 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets)
         ReadAddBrackets(before, after);
         EXPECT_STREQ(c.before, before);
         EXPECT_STREQ(c.after, after);
+        EXPECT_EQ(c.overlong, TakeSettingsNotice().find("の値が長すぎる") != std::string::npos);
+        ReadAddBrackets(before, after);
+        EXPECT_EQ("", TakeSettingsNotice()) << "once a run";
 
         // The close writes Shift-JIS into a Shift-JIS file and nothing into one held back.
         Close("表", 0);
@@ -106,44 +121,6 @@ TEST(SettingsTest, BracketSettingsAndAddBrackets)
         EXPECT_EQ(c.heldBack, ReadFileBytes(folder.Join(kSettingsName)) == onDisk);
         ReadBracketSettings(opening, closing);
         EXPECT_STREQ(c.closing, closing);
-    }
-}
-
-// A value longer than a text buffer holds is never used cut: the key counts as missing, the user is told once
-// a run, and the close writes it back only when the user changed its control. 表 ends in the byte 0x5C.
-TEST(SettingsTest, OverlongValueIsNeverUsedCut)
-{
-    std::string exts;  // 203 extensions, then html;jpeg;png: 1,028 bytes
-    for (int i = 0; i < 203; ++i) exts += "e" + std::to_string(100 + i) + ";";
-    const struct {
-        std::string key;
-        std::string value;
-        const char* used;  // null: the value itself
-    } cases[] = {
-        {"tag1", std::string(1023, '['), nullptr},
-        {"tag1", std::string(1024, '['), "[(【（「{『<＜"},
-        {"addtag2", std::string(1022, 'x') + "表", "]"},  // a double-byte character across the limit
-        {"ext", exts + "html;jpeg;png", "*"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.key + " of " + std::to_string(c.value.size()));
-        TempProgramFolder folder;
-        const std::string ini = (c.key == "ext" ? "[設定]\r\n" : "[タグ括弧]\r\n") + c.key + "=" + c.value + "\r\n";
-        PutSettings(folder, ini);
-        TagBrackets brackets;
-        ReadTagBrackets(brackets);
-        const IntakeSettings intake = ReadIntake();
-        const char* read = c.key == "tag1" ? brackets.opening : c.key == "addtag2" ? brackets.after : intake.extText;
-        EXPECT_EQ(c.used ? c.used : c.value, read);
-        EXPECT_EQ(c.used != nullptr, TakeSettingsNotice().find(c.key + " の値が長すぎる") != std::string::npos);
-        ReadTagBrackets(brackets);
-        EXPECT_EQ("", TakeSettingsNotice());  // once a run
-        if (c.key != "ext") continue;
-        // The close keeps the file's value unless the control was changed.
-        SaveIntakeSettings(intake.extText, 1, intake);
-        EXPECT_EQ(ini + "IsDir=1\r\n", ReadFileBytes(folder.Join(kSettingsName)));
-        SaveIntakeSettings("jpeg;png", 1, intake);
-        EXPECT_STREQ("jpeg;png", ReadIntake().extText);
     }
 }
 
@@ -157,7 +134,15 @@ struct IntakeCase {
     int column3 = -1;            // its third column's width; -1: none taken
 };
 
+// 203 extensions, then html;jpeg;png: 1,028 bytes, cut at 1,023 it would be "…;html;jpe".
+const std::string kLongFilter = [] {
+    std::string text;
+    for (int i = 0; i < 203; ++i) text += "e" + std::to_string(100 + i) + ";";
+    return "[設定]\r\next=" + text + "html;jpeg;png\r\n";
+}();
+
 const IntakeCase kIntakeCases[] = {
+    {"a filter too long counts as missing", kLongFilter.c_str(), "*", 1, "html;jpeg;png"},
     {"no file gives the defaults", nullptr, "*", 1},
     {"section without keys", "[設定]\r\n", "*", 1},
     {"empty ext stays empty", "[設定]\r\next=\r\nIsDir=0\r\n", "", 0},
@@ -189,7 +174,7 @@ TEST(SettingsTest, IntakeSettings)
         const IntakeSettings read = ReadIntake();
         EXPECT_STREQ(c.ext, read.extText);
         EXPECT_EQ(c.recurse, read.recurse);
-        EXPECT_EQ(c.kept == nullptr, read.recurseTaken);
+        EXPECT_EQ(c.kept == nullptr, read.recurseTaken && read.extTaken);
         WindowSettings window = {};
         ReadWindowSettings(window);
         EXPECT_EQ(c.frameTaken, window.frameTaken);
@@ -197,7 +182,9 @@ TEST(SettingsTest, IntakeSettings)
         if (c.kept == nullptr) continue;
         SaveIntakeSettings(read.extText, read.recurse, read);
         EXPECT_NE(ReadFileBytes(folder.Join(kSettingsName)).find(c.kept), std::string::npos);
-        SaveIntakeSettings(read.extText, 0, read);
+        // Once the user changed the control, its value is written.
+        SaveIntakeSettings("changed", 0, read);
+        EXPECT_STREQ("changed", ReadIntake().extText);
         EXPECT_EQ(0, ReadIntake().recurse);
     }
 }

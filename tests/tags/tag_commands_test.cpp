@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "res/control_ids.h"
@@ -232,29 +233,38 @@ std::wstring TipOverRow(const DialogUnderTest& dialog, int row)
     return info.lpszText != nullptr ? Utf16(info.lpszText) : L"";
 }
 
-// Every 失敗 can be explained by pointing at it: each cause made for real, the tip over its row, and none over a
-// row that did not fail.
+// Every 失敗 can be explained by pointing at it: each cause made for real, the tip over its row, none over a row
+// that did not fail. A held file stays held through its batch; 元に戻す meets a file changed since Delete.
 TEST(TagCommands, EachFailureTellsItsCauseWhereThePointerRests)
 {
     const std::string longName = std::string(200, 'n') + ".txt";
+    HANDLE held = INVALID_HANDLE_VALUE;
     const struct {
         const char* what;
         std::vector<const char*> names;  // listed; the first is the one that fails
+        int first;                       // a button pressed before the change, or 0
         std::function<void(const ListedFiles&)> change;
         int button;
         const char* tag;
         const wchar_t* tip;
     } cases[] = {
-        {"a file at the new name", {"a.txt", "b.txt"}, [](const ListedFiles& f) { WriteFileBytes(f.At("[Memo]a.txt"), "x"); },
-         IDC_ADD_BUTTON, "Memo", L"同じ名前のファイルがすでにあります"},
-        {"a folder at the new name", {"a.txt", "b.txt"}, [](const ListedFiles& f) { MakeFolder(f.At("[Memo]a.txt")); },
-         IDC_ADD_BUTTON, "Memo", L"同じ名前のフォルダがすでにあります"},
-        {"removed behind the list", {"a.txt", "b.txt"}, [](const ListedFiles& f) { DeleteFileA(f.At("a.txt").c_str()); },
-         IDC_ADD_BUTTON, "Memo", L"移動・削除されたか"},
-        {"a path over the limit", {longName.c_str(), "b.txt"}, [](const ListedFiles&) {}, IDC_ADD_BUTTON,
+        // clang-format off
+        {"a file at the new name", {"a.txt", "b.txt"}, 0, [](const ListedFiles& f) { WriteFileBytes(f.At("[M]a.txt"), ""); },
+         IDC_ADD_BUTTON, "M", L"同じ名前のファイルがすでにあります"},
+        {"a folder at the new name", {"a.txt", "b.txt"}, 0, [](const ListedFiles& f) { MakeFolder(f.At("[M]a.txt")); },
+         IDC_ADD_BUTTON, "M", L"同じ名前のフォルダがすでにあります"},
+        {"removed behind the list", {"a.txt", "b.txt"}, 0, [](const ListedFiles& f) { DeleteFileA(f.At("a.txt").c_str()); },
+         IDC_ADD_BUTTON, "M", L"移動・削除されたか"},
+        {"held open", {"a.txt", "b.txt"}, 0, [&](const ListedFiles& f) {
+             held = CreateFileA(f.At("a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); },
+         IDC_ADD_BUTTON, "M", L"ほかのプログラムが使用中です"},
+        {"a path over the limit", {longName.c_str(), "b.txt"}, 0, [](const ListedFiles&) {}, IDC_ADD_BUTTON,
          "Memo Memo Memo Memo Memo Memo", L"パスが 259 文字を超えます"},
-        {"a name Delete would leave empty", {"[Memo]", "[Memo]b.txt"}, [](const ListedFiles&) {}, IDC_DELETE_BUTTON,
-         "Memo", L"空、空白だけ"},
+        {"a name Delete would leave empty", {"[M]", "[M]b.txt"}, 0, [](const ListedFiles&) {}, IDC_DELETE_BUTTON, "M",
+         L"空、空白だけ"},
+        {"元に戻す after a change", {"[M]a.txt", "[M]b.txt"}, IDC_DELETE_BUTTON,
+         [](const ListedFiles& f) { WriteFileBytes(f.At("a.txt"), "changed since"); }, IDC_UNDO_BUTTON, "M", L"変更されたか"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -266,31 +276,15 @@ TEST(TagCommands, EachFailureTellsItsCauseWhereThePointerRests)
             tail += "\"" + files.At(name) + "\" ";
         }
         DialogUnderTest dialog(tail.c_str());
-        c.change(files);
         SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, c.tag);
+        if (c.first) Click(dialog, c.first);
+        c.change(files);
         Click(dialog, c.button);
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
         ASSERT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"失敗", "完"}));
         EXPECT_NE(TipOverRow(dialog, 0).find(c.tip), std::wstring::npos);
         EXPECT_EQ(TipOverRow(dialog, 1), L"");
     }
-}
-
-// A file held open, and 元に戻す after the file changed: the tip tells each.
-TEST(TagCommands, AHeldFileAndAChangedOneTellTheirCause)
-{
-    TempProgramFolder program;
-    ListedFiles files(program, {"a.txt", "b.txt"});
-    DialogUnderTest dialog(files.tail.c_str());
-    HANDLE held = CreateFileA(files.At("a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
-    Click(dialog, IDC_ADD_BUTTON);
-    CloseHandle(held);
-    EXPECT_NE(TipOverRow(dialog, 0).find(L"ほかのプログラムが使用中です"), std::wstring::npos);
-    ASSERT_TRUE(WriteFileBytes(files.At("[Memo]b.txt"), "changed since"));
-    Click(dialog, IDC_UNDO_BUTTON);
-    EXPECT_EQ(ColumnTexts(dialog.Window(), kColumnResult), (std::vector<std::string>{"", "失敗"}));
-    EXPECT_NE(TipOverRow(dialog, 1).find(L"変更されたか"), std::wstring::npos);
 }
 
 // After a long batch the first failed row is in view, and the selection stays as it was.
