@@ -115,8 +115,8 @@ const wchar_t* FailureText(RowResult result)
     case RowResult::kFailedFolder:
         return L"ファイルがあった場所に、同じ名前のフォルダがあります。フォルダの名前は変えません。";
     case RowResult::kFailedAccessDenied:
-        return L"この場所で名前を変える権限がありません（書き込みが許可されていないフォルダ、読み取り専用のメディアなど"
-               L"）。";
+        return L"この場所で名前を変える権限がありません（書き込みが許可されていないフォルダ、"
+               L"読み取り専用のメディアなど）。";
     case RowResult::kFailedPathTooLong:
         std::swprintf(tooLong, 160,
                       L"新しい名前にすると、パスが %u 文字を超えます。浅いフォルダに移すか、名前を短くしてください。",

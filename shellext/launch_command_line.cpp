@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "names/core/name_rule.h"
+
 namespace {
 
 // Appends `prefix` and the quoted text when the result still leaves room for the NUL.
@@ -51,10 +53,12 @@ void FormatLaunchLeftOutMessage(const LaunchCommandLine& line, wchar_t* message,
     const int selected = line.pathCount + line.leftOut + line.refused;
     int length = 0;
     if (line.refused > 0) {
-        length = std::swprintf(message, messageSize,
-                               L"選択された %d 個のうち %d 個は、名前に使えない文字 (\\ / : * ? \" < > | や制御文字) を含むか、"
-                               L"名前の末尾がピリオドか空白か、パスが 259 文字より長いため Tagrin に渡していません。",
-                               selected, line.refused);
+        length = std::swprintf(
+            message, messageSize,
+            L"選択された %d 個のうち %d 個は、名前に使えない文字 (\\ / : * ? \" < > | や制御文字) を含むか、"
+            L"名前の末尾がピリオドか空白か、名前が %u 文字かパスが %u 文字より長いため Tagrin に渡していません。",
+            selected, line.refused, static_cast<unsigned>(kNameCharacterLimit),
+            static_cast<unsigned>(kPathCharacterLimit));
     }
     if (line.leftOut > 0 && length >= 0 && static_cast<std::size_t>(length) < messageSize) {
         std::swprintf(message + length, messageSize - length,

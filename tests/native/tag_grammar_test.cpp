@@ -250,27 +250,25 @@ TEST(RemoveTagFromName, NothingToRemoveWithoutTagOrBrackets)
 TEST(TaggedNameReadsBack, OnlyAddedTextsTheSetsReadBack)
 {
     struct ProofCase {
-        const char* before;
-        const char* after;
-        const char* opening;
-        const char* closing;
+        const char *before, *after, *opening, *closing;
         bool readsBack;
     };
+    const char* o = SJ_DEFAULT_OPENING;
+    const char* c = SJ_DEFAULT_CLOSING;
+    // clang-format off
     const ProofCase cases[] = {
-        {"[", "]", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, true},
-        {SJ_LENS_OPEN, SJ_LENS_CLOSE, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, true},
-        {"[", "] ", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, true},  // Delete trims the blank with the name
-        {SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},
+        {"[", "]", o, c, true}, {SJ_LENS_OPEN, SJ_LENS_CLOSE, o, c, true},
+        {"[", "] ", o, c, true},  // Delete trims the blank with the name
+        {SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, o, c, false},
         {SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, SJ_DOUBLE_ANGLE_OPEN, SJ_DOUBLE_ANGLE_CLOSE, true},
-        {SJ_STAR "[", "]", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},  // a trace is left
-        {"[[", "]", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},         // the tag reads as "[Memo"
-        {"]", "[", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},
-        {"[", "]", "", SJ_DEFAULT_CLOSING, false},
-        {"[", "]x", SJ_DEFAULT_OPENING, SJ_DEFAULT_CLOSING, false},
+        {SJ_STAR "[", "]", o, c, false},  // a trace is left
+        {"[[", "]", o, c, false},         // the tag reads as "[Memo"
+        {"]", "[", o, c, false}, {"[", "]", "", c, false}, {"[", "]x", o, c, false},
     };
-    for (const ProofCase& c : cases) {
-        EXPECT_EQ(TaggedNameReadsBack(c.before, "Memo", c.after, c.opening, c.closing), c.readsBack)
-            << c.before << "Memo" << c.after;
+    // clang-format on
+    for (const ProofCase& row : cases) {
+        EXPECT_EQ(TaggedNameReadsBack(row.before, "Memo", row.after, row.opening, row.closing), row.readsBack)
+            << row.before << "Memo" << row.after;
     }
 }
 
