@@ -16,29 +16,6 @@
 
 namespace {
 
-std::string ShortcutTarget(const std::string& shortcut)
-{
-    CoInitialize(nullptr);
-    std::string target;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            wchar_t wide[1024] = {};
-            MultiByteToWideChar(CP_ACP, 0, shortcut.c_str(), -1, wide, 1024);
-            char path[1024] = {};
-            if (SUCCEEDED(file->Load(wide, STGM_READ)) && SUCCEEDED(link->GetPath(path, sizeof path, nullptr, 0))) {
-                target = path;
-            }
-            file->Release();
-        }
-        link->Release();
-    }
-    CoUninitialize();
-    return target;
-}
-
 TEST(DialogShellBoxes, SendToBoxCreatesAndDeletesTheShortcut)
 {
     TempProgramFolder folder;
@@ -51,9 +28,9 @@ TEST(DialogShellBoxes, SendToBoxCreatesAndDeletesTheShortcut)
     SendMessageA(dialog.Item(IDC_SEND_TO_BOX), BM_CLICK, 0, 0);
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_SEND_TO_BOX), BST_CHECKED);
     ASSERT_TRUE(FileExists(shortcut));
-    char self[1024] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    EXPECT_STREQ(ShortcutTarget(shortcut).c_str(), self);
+    wchar_t self[1024] = {};
+    GetModuleFileNameW(nullptr, self, 1024);
+    EXPECT_EQ(0, lstrcmpiW(ShortcutTarget(Utf16(shortcut)).c_str(), self));
 
     SendMessageA(dialog.Item(IDC_SEND_TO_BOX), BM_CLICK, 0, 0);
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), IDC_SEND_TO_BOX), BST_UNCHECKED);

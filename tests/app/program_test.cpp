@@ -1,7 +1,6 @@
 // The real Tagrin.exe as a user starts it: copied into a program folder of its own, started from another
 // working directory with paths on its command line, closed from outside.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -15,46 +14,6 @@
 #include "support/temp_folder.h"
 
 namespace {
-
-// Rewrites the manifest of a copy of the program to ask for another process code page.
-bool AskForCodePage(const std::string& program, const char* codePage)
-{
-    HMODULE image = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC found = image ? FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : nullptr;
-    std::string manifest;
-    if (found) manifest.assign(static_cast<const char*>(LockResource(LoadResource(image, found))), SizeofResource(image, found));
-    if (image) FreeLibrary(image);
-    const std::size_t at = manifest.find(">ja-JP<");
-    if (at == std::string::npos) return false;
-    manifest.replace(at + 1, 5, codePage);
-    HANDLE update = BeginUpdateResourceA(program.c_str(), FALSE);
-    return update &&
-           UpdateResourceA(update, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-                           &manifest[0], static_cast<DWORD>(manifest.size())) &&
-           EndUpdateResourceA(update, FALSE);
-}
-
-// A shortcut's target as Explorer opens it: through its item list, whose names are UTF-16 (Wine's GetPath reads
-// only the shortcut's ANSI copy of the path).
-std::wstring ShortcutTarget(const std::wstring& shortcut)
-{
-    CoInitialize(nullptr);
-    wchar_t target[MAX_PATH] = {};
-    IShellLinkW* link = nullptr;
-    IPersistFile* file = nullptr;
-    LPITEMIDLIST items = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ)) && SUCCEEDED(link->GetIDList(&items)) && items) {
-        SHGetPathFromIDListW(items, target);
-        CoTaskMemFree(items);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
-    CoUninitialize();
-    return target;
-}
 
 TEST(Program, StartsInItsOwnFolderListsItsCommandLineAndExitsWithZeroOnClose)
 {
@@ -193,7 +152,7 @@ TEST(Program, RefusesToStartInAnyCodePageButShiftJis)
     TempProgramFolder root;
     const std::string program = root.Join("Tagrin.exe");
     ASSERT_TRUE(CopyFileA(BuiltProgramPath().c_str(), program.c_str(), FALSE));
-    ASSERT_TRUE(AskForCodePage(program, "UTF-8"));
+    ASSERT_TRUE(AskForCodePage(Utf16(program), "UTF-8"));
     const std::string notepad = u8"メモ\n";  // a start that went on would convert it
     ASSERT_TRUE(WriteFileBytes(root.Join("タグ.txt"), notepad));
     ASSERT_TRUE(WriteFileBytes(root.Join("a.txt"), "x"));

@@ -310,16 +310,7 @@ TEST_F(TagMenuTest, TextsAndRegistrationHoldInAProcessOfAnotherCodePage)
     const std::wstring copy = Utf16(folder_.Join("utf8_tests.exe"));
     ASSERT_TRUE(CopyFileW(Utf16(TestExecutableFolder() + "\\shell_extension_tests.exe").c_str(), copy.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), folder_.Join("command_line_recorder.exe").c_str(), FALSE));
-    const char manifest[] =
-        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"><application "
-        "xmlns=\"urn:schemas-microsoft-com:asm.v3\"><windowsSettings><activeCodePage "
-        "xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">UTF-8</activeCodePage></windowsSettings>"
-        "</application></assembly>";
-    HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
-    ASSERT_TRUE(update &&
-                UpdateResourceW(update, MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1), 0, const_cast<char*>(manifest),
-                                sizeof manifest - 1) &&
-                EndUpdateResourceW(update, FALSE));
+    ASSERT_TRUE(AskForCodePage(copy, "UTF-8"));
     const std::wstring output = L"\"--gtest_output=xml:" + Utf16(folder_.Join("report.xml")) + L"\"";
     EXPECT_EQ(0, _wspawnl(_P_WAIT, copy.c_str(), (L"\"" + copy + L"\"").c_str(), output.c_str(),
                           L"--gtest_filter=TagMenuTest.Registers*:TagMenuTest.AddsOneItem*:TagMenuTest.CommandStrings*:"

@@ -1,5 +1,7 @@
 #include "support/files.h"
 
+#include <shlobj.h>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -85,7 +87,8 @@ bool WriteFileWide(const std::wstring& path, const std::string& bytes)
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     return CloseHandle(file) && ok;
 }
 
@@ -114,4 +117,48 @@ std::vector<std::string> FolderNames(const std::string& folder)
     FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::wstring ShortcutTarget(const std::wstring& shortcut)
+{
+    CoInitialize(nullptr);
+    wchar_t target[MAX_PATH] = {};
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    LPITEMIDLIST items = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ)) && SUCCEEDED(link->GetIDList(&items)) && items) {
+        SHGetPathFromIDListW(items, target);
+        CoTaskMemFree(items);
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    CoUninitialize();
+    return target;
+}
+
+bool AskForCodePage(const std::wstring& exe, const char* codePage)
+{
+    HMODULE image = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = image ? FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : nullptr;
+    std::string manifest =
+        "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\"><application "
+        "xmlns=\"urn:schemas-microsoft-com:asm.v3\"><windowsSettings><activeCodePage "
+        "xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">ja-JP</activeCodePage></windowsSettings>"
+        "</application></assembly>";
+    if (found)
+        manifest.assign(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                        SizeofResource(image, found));
+    if (image) FreeLibrary(image);
+    const std::size_t at = manifest.find(">ja-JP<");
+    if (at == std::string::npos) return false;
+    manifest.replace(at + 1, 5, codePage);
+    HANDLE update = BeginUpdateResourceW(exe.c_str(), FALSE);
+    return update &&
+           UpdateResourceA(update, MAKEINTRESOURCEA(24), MAKEINTRESOURCEA(1),
+                           MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), &manifest[0],
+                           static_cast<DWORD>(manifest.size())) &&
+           EndUpdateResourceA(update, FALSE);
 }

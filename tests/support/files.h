@@ -22,3 +22,9 @@ bool WriteFileWide(const std::wstring& path, const std::string& bytes);
 std::string ReadFileWide(const std::wstring& path);
 // The names in a folder (no "." and ".."), sorted, as code-page bytes.
 std::vector<std::string> FolderNames(const std::string& folder);
+// The file a shortcut opens, as Explorer opens it: through its item list, whose names are UTF-16 (Wine's GetPath
+// reads only the shortcut's ANSI copy of the path). Empty when it cannot be read.
+std::wstring ShortcutTarget(const std::wstring& shortcut);
+// Makes a copy of an executable ask for another process code page: its own manifest with "ja-JP" changed, or,
+// when it has none, one that asks for that alone.
+bool AskForCodePage(const std::wstring& exe, const char* codePage);

@@ -215,8 +215,7 @@ TEST(TagCommands, InputQueuedDuringTheBatchMeetsADisabledButton)
 std::wstring TipOverRow(const DialogUnderTest& dialog, int row)
 {
     HWND list = dialog.Item(IDC_FILE_LIST);
-    RECT cell = {LVIR_BOUNDS, 1, 0, 0};
-    cell.top = 1;
+    RECT cell = {LVIR_BOUNDS, 1, 0, 0};  // the file name's cell
     SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
     POINT at = {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
     ClientToScreen(list, &at);
